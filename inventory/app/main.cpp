@@ -1,0 +1,41 @@
+#include "inventory/store/chemical_table.h"
+#include "platform/data/database.h"
+#include "platform/forms/app.h"
+#include "platform/forms/application.h"
+#include "platform/forms/msgbox.h"
+#include "quillarbon_version.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+
+namespace {
+
+// A missing inventory is offered once, as an empty one; nothing is made without a yes.
+bool inventoryReady()
+{
+    const QString path = records::normalizePath(store::databasePath(store::mainFilePart()));
+    if (QFileInfo::exists(path))
+        return true;
+    const int answer = forms::MsgBox(QStringLiteral("There is no inventory file '%1'.\r\n\r\nCreate an empty "
+                                                    "inventory there? Choose No to quit.")
+                                         .arg(QDir::toNativeSeparators(path)),
+                                     forms::YesNo | forms::Question);
+    if (answer != forms::Yes)
+        return false;
+    return forms::guarded([&] { store::createEmptyInventory(path); });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    if (!inventoryReady())
+        return 0;
+
+    QMainWindow window;
+    window.setWindowTitle(forms::Title());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,69 @@
+#include "inventory/store/chemical_table.h"
+
+#include "platform/data/datacontrol.h"
+#include "platform/forms/app.h"
+#include "store_schema.h"
+
+
+namespace store {
+
+const std::array<Column, kColumnCount> kColumns = {{
+    {ALDRICH, "ALDRICH", "Aldrich Name", "NAME ACCORDING TO ALDRICH CATALOG", false},
+    {NOME, "NOME", "Chemical Name", "NAME IN THE LINGUAGE OF YOUR CHOICE", false},
+    {FORNECEDOR, "FORNECEDOR", "Vendor", "", false},
+    {FORMULA, "FORMULA", "Formula", "MOLECULAR FORMULA", false},
+    {LOCAL, "LOCAL", "Location", "STORING PLACE", false},
+    {QUANTIDADE, "QUANTIDADE", "Quantity", "AVAILABLE AMOUNT", false},
+    {MW, "MW", "molecular weight", "", false},
+    {MP, "MP", "melting point", "", false},
+    {BP, "BP", "boiling point", "", false},
+    {DENSITY, "DENSITY", "density", "", false},
+    {HAZARDS, "HAZARDS", "hazards data", "", true},
+    {CARACTERISTIC, "CARACTERISTIC", "caracteristic/solubility", "", true},
+}};
+
+QString fileName() { return QStringLiteral("QBData.mdb"); }
+QString mainFilePart() { return QStringLiteral("\\QBData.mdb"); }
+QString listFilePart() { return QStringLiteral("/QBData.mdb"); }
+QString tableName() { return QStringLiteral("TOLMIREKS"); }
+QString designRecordSource() { return QStringLiteral("Tolmireks"); }
+QString recordSource() { return QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY NOME"); }
+
+QString databasePath(const QString& filePart) { return forms::Path() + filePart; }
+
+void checkColumns(const records::Recordset& rs)
+{
+    for (const Column& c : kColumns) {
+        const QString name = QString::fromLatin1(c.name);
+        if (rs.ordinalOf(name) != c.ordinal)
+            throw records::DataError(records::ColumnNotFound,
+                                     rs.ordinalOf(name) < 0
+                                         ? QStringLiteral("The table '%1' has no column '%2': the file is not an "
+                                                          "inventory of this program.")
+                                               .arg(rs.table(), name)
+                                         : QStringLiteral("The column '%2' of the table '%1' is not column number "
+                                                          "%3: the file is not an inventory of this program.")
+                                               .arg(rs.table(), name)
+                                               .arg(c.ordinal + 1));
+    }
+}
+
+void openCursor(records::DataControl& data, const QString& filePart)
+{
+    data.setDatabaseName(databasePath(filePart));
+    data.setRecordSource(recordSource());
+    data.Refresh();
+    checkColumns(*data.Recordset());
+}
+
+void reopenCursor(records::DataControl& data)
+{
+    data.setRecordSource(recordSource());
+    data.Refresh();
+}
+
+QString schemaScript() { return QString::fromUtf8(kSchemaSql); }
+
+void createEmptyInventory(const QString& path) { records::Database::create(path, schemaScript()); }
+
+} // namespace store

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace records {
+class DataControl;
+class Recordset;
+} // namespace records
+
+// The chemical table: its file, its columns in their order, and how a window opens its
+// cursor on it.
+namespace store {
+
+// Ordinals of the columns, the order in which SELECT * returns them.
+enum Ordinal : int {
+    ALDRICH = 0,
+    NOME = 1,
+    FORNECEDOR = 2,
+    FORMULA = 3,
+    LOCAL = 4,
+    QUANTIDADE = 5,
+    MW = 6,
+    MP = 7,
+    BP = 8,
+    DENSITY = 9,
+    HAZARDS = 10,
+    CARACTERISTIC = 11,
+};
+
+struct Column
+{
+    int ordinal;
+    const char* name;
+    const char* caption; // the label or frame beside its box
+    const char* tooltip; // empty: none
+    bool multiLine;
+};
+
+inline constexpr int kColumnCount = 12;
+extern const std::array<Column, kColumnCount> kColumns;
+
+QString fileName();       // "QBData.mdb"
+QString mainFilePart();   // "\QBData.mdb", as the main window joins it
+QString listFilePart();   // "/QBData.mdb", as the list window joins it
+QString tableName();      // "TOLMIREKS"
+QString designRecordSource(); // "Tolmireks", the bare table the designs name
+QString recordSource();   // "SELECT * FROM TOLMIREKS ORDER BY NOME"
+
+// The program folder joined with a file part; both parts reach the one file.
+QString databasePath(const QString& filePart);
+
+// Opening a window's cursor: DatabaseName, RecordSource, Refresh. Also checks that the
+// table has every column the windows read, naming the first one missing.
+void openCursor(records::DataControl& data, const QString& filePart);
+// Re-opening after a change: the same query again, then Refresh.
+void reopenCursor(records::DataControl& data);
+void checkColumns(const records::Recordset& rs);
+
+// The statements that make an empty inventory.
+QString schemaScript();
+// Makes an empty inventory at path; refuses to overwrite a file.
+void createEmptyInventory(const QString& path);
+
+} // namespace store

@@ -1,0 +1,363 @@
+#include "platform/data/database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace records {
+
+namespace {
+
+QString sqliteMessage(sqlite3* db, int rc)
+{
+    const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    return QString::fromUtf8(text ? text : sqlite3_errstr(rc));
+}
+
+// The owner's intent counts: a file without write permission bits is read-only even to
+// a user (root) whom the system would let write it.
+bool writableByIntent(const QFileInfo& info)
+{
+    const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.isWritable() && (info.permissions() & writeBits);
+}
+
+} // namespace
+
+QString normalizePath(const QString& path)
+{
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(p);
+}
+
+QString quoteIdentifier(const QString& name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
+    : db_(db), path_(std::move(path)), options_(options)
+{
+}
+
+Database::~Database() { sqlite3_close_v2(db_); }
+
+std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptions& options)
+{
+    const QString path = normalizePath(rawPath);
+    if (rawPath.trimmed().isEmpty())
+        throw DataError(FileNotFound, QStringLiteral("No database file is named."));
+
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        const QString folder = info.absolutePath();
+        if (!QFileInfo(folder).isDir())
+            throw DataError(FolderNotFound,
+                            QStringLiteral("The folder '%1' of the database file '%2' does not exist.")
+                                .arg(QDir::toNativeSeparators(folder), info.fileName()));
+        throw DataError(FileNotFound, QStringLiteral("The database file '%1' cannot be found. Put the file in "
+                                                     "that folder, or start the program where the file is.")
+                                          .arg(QDir::toNativeSeparators(path)));
+    }
+    if (info.isDir())
+        throw DataError(NotADatabase,
+                        QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(CannotRead, QStringLiteral("The database file '%1' cannot be read (%2). Check its "
+                                                   "permissions.")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray header = file.read(100);
+    file.close();
+    if (header.isEmpty())
+        throw DataError(NotADatabase, QStringLiteral("The file '%1' is empty: it holds no database.")
+                                          .arg(QDir::toNativeSeparators(path)));
+    const QByteArray jetMark = header.mid(4, 15);
+    if (jetMark == "Standard Jet DB" || jetMark == "Standard ACE DB")
+        throw DataError(OldAccessFormat,
+                        QStringLiteral("The file '%1' is an Access (Jet) database of an earlier version of the "
+                                       "program. This version reads only its own database format; the file "
+                                       "was left unchanged.")
+                            .arg(QDir::toNativeSeparators(path)));
+    if (!header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        throw DataError(NotADatabase, QStringLiteral("The file '%1' is not a database of this program. Check "
+                                                     "that the right file lies in the program's folder.")
+                                          .arg(QDir::toNativeSeparators(path)));
+
+    if (!options.readOnly) {
+        if (!writableByIntent(info))
+            throw DataError(ReadOnlyFile, QStringLiteral("The database file '%1' is read-only. Allow writing "
+                                                         "to it, or copy it to a folder where you may write.")
+                                              .arg(QDir::toNativeSeparators(path)));
+        if (!writableByIntent(QFileInfo(info.absolutePath())))
+            throw DataError(ReadOnlyFile,
+                            QStringLiteral("The folder '%1' of the database file '%2' is read-only: the "
+                                           "program writes its journal beside the file. Allow writing to "
+                                           "the folder, or move the file.")
+                                .arg(QDir::toNativeSeparators(info.absolutePath()), info.fileName()));
+    }
+
+    sqlite3* handle = nullptr;
+    const int flags = (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    auto db = std::make_unique<Database>(Key{}, handle, path, options);
+    if (rc != SQLITE_OK)
+        throw db->error(rc, QStringLiteral("opening it"));
+    sqlite3_extended_result_codes(handle, 1);
+    sqlite3_busy_timeout(handle, options.busyTimeoutMs);
+    if (options.exclusive)
+        db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
+
+    // Reading the schema is what finds a damaged or locked file.
+    Statement probe(*db, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+    Statement::Reset done(probe);
+    probe.step();
+    return db;
+}
+
+void Database::create(const QString& rawPath, const QString& script)
+{
+    const QString path = normalizePath(rawPath);
+    const QFileInfo info(path);
+    const QString native = QDir::toNativeSeparators(path);
+    if (info.exists())
+        throw DataError(DatabaseError, QStringLiteral("The file '%1' already exists; it was left as it is.").arg(native));
+    if (!QFileInfo(info.absolutePath()).isDir())
+        throw DataError(FolderNotFound, QStringLiteral("The folder '%1' does not exist.")
+                                            .arg(QDir::toNativeSeparators(info.absolutePath())));
+
+    sqlite3* handle = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    auto db = std::make_unique<Database>(Key{}, handle, path, OpenOptions{});
+    try {
+        if (rc != SQLITE_OK)
+            throw db->error(rc, QStringLiteral("creating it"));
+        db->exec("PRAGMA journal_mode=WAL", QStringLiteral("creating it"));
+        db->write([&] {
+            const QByteArray sql = script.toUtf8();
+            char* message = nullptr;
+            const int scriptRc = sqlite3_exec(handle, sql.constData(), nullptr, nullptr, &message);
+            const QString detail = QString::fromUtf8(message ? message : "");
+            sqlite3_free(message);
+            if (scriptRc != SQLITE_OK)
+                throw DataError(DatabaseError,
+                                QStringLiteral("The new database '%1' could not be filled: %2.").arg(native, detail));
+        });
+    } catch (...) {
+        db.reset();
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral("-wal"));
+        QFile::remove(path + QStringLiteral("-shm"));
+        throw;
+    }
+}
+
+DataError Database::error(int rc, const QString& doing) const
+{
+    const QString file = QDir::toNativeSeparators(path_);
+    const QString detail = sqliteMessage(db_, rc);
+    const QString when = doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing;
+    switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DataError(Locked, QStringLiteral("The database file '%1' is locked by another program%2. Try "
+                                                "again when that program has finished.")
+                                     .arg(file, when));
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return DataError(Damaged, QStringLiteral("The database file '%1' is damaged (%2)%3. Restore it from a "
+                                                 "backup copy.")
+                                      .arg(file, detail, when));
+    case SQLITE_READONLY:
+        return DataError(ReadOnlyFile,
+                         QStringLiteral("The database file '%1' cannot be written%2: it or its folder is "
+                                        "read-only.")
+                             .arg(file, when));
+    case SQLITE_FULL:
+        return DataError(DiskError, QStringLiteral("The disk that holds '%1' is full%2. Make room and try "
+                                                   "again.")
+                                        .arg(file, when));
+    case SQLITE_IOERR:
+        return DataError(DiskError,
+                         QStringLiteral("The disk could not read or write '%1' (%2)%3.").arg(file, detail, when));
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return DataError(CannotRead, QStringLiteral("The database file '%1' cannot be opened (%2)%3.")
+                                         .arg(file, detail, when));
+    case SQLITE_CONSTRAINT:
+        return DataError(RuleViolated, QStringLiteral("The change was not saved: it breaks a rule of the table "
+                                                      "in '%1' (%2).")
+                                           .arg(file, detail));
+    default:
+        return DataError(DatabaseError,
+                         QStringLiteral("The database '%1' reported an error%3: %2.").arg(file, detail, when));
+    }
+}
+
+void Database::exec(const char* sql, const QString& doing)
+{
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        throw error(rc, doing);
+}
+
+QString Database::tableName(const QString& name) const
+{
+    Statement find(*this, QStringLiteral("SELECT name FROM sqlite_schema WHERE type IN ('table','view') "
+                                         "AND name = ?1 COLLATE NOCASE"));
+    Statement::Reset done(find);
+    find.bind(1, QVariant(name));
+    return find.step() ? find.value(0).toString() : QString();
+}
+
+QStringList Database::columns(const QString& table) const
+{
+    Statement info(*this, QStringLiteral("SELECT name FROM pragma_table_info(?1) ORDER BY cid"));
+    Statement::Reset done(info);
+    info.bind(1, QVariant(table));
+    QStringList names;
+    while (info.step())
+        names.append(info.value(0).toString());
+    return names;
+}
+
+std::int64_t Database::changeStamp() const
+{
+    Statement version(*this, QStringLiteral("PRAGMA data_version"));
+    Statement::Reset done(version);
+    version.step();
+    return (version.int64(0) << 32) | (ownCommits_ & 0xffffffff);
+}
+
+void Database::beginWrite()
+{
+    if (options_.readOnly)
+        throw DataError(ReadOnlyRecordset, QStringLiteral("The database '%1' was opened read-only; nothing was "
+                                                          "written.")
+                                               .arg(QDir::toNativeSeparators(path_)));
+    if (!walChecked_) {
+        // Readers in other windows and programs go on while this one writes.
+        Statement mode(*this, QStringLiteral("PRAGMA journal_mode"));
+        QString current;
+        {
+            Statement::Reset done(mode);
+            if (mode.step())
+                current = mode.value(0).toString();
+        }
+        if (current.compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0 && !options_.exclusive)
+            exec("PRAGMA journal_mode=WAL", QStringLiteral("preparing to write"));
+        walChecked_ = true;
+    }
+    exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
+}
+
+void Database::commit()
+{
+    exec("COMMIT", QStringLiteral("saving the change"));
+    ++ownCommits_;
+}
+
+void Database::rollback() noexcept
+{
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+Statement::Statement(const Database& db, const QString& sql) : db_(db)
+{
+    const QByteArray text = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db.handle(), text.constData(), static_cast<int>(text.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        throw db.error(rc);
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
+
+void Statement::bind(int index, const QVariant& value)
+{
+    if (value.isNull()) {
+        sqlite3_bind_null(stmt_, index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+        sqlite3_bind_int64(stmt_, index, value.toLongLong());
+        break;
+    case QMetaType::Double:
+        sqlite3_bind_double(stmt_, index, value.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        sqlite3_bind_blob64(stmt_, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
+                            SQLITE_TRANSIENT);
+        break;
+    }
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text64(stmt_, index, text.constData(), static_cast<sqlite3_uint64>(text.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
+        break;
+    }
+    }
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    reset();
+    throw db_.error(rc);
+}
+
+void Statement::reset() noexcept
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+QVariant Statement::value(int i) const
+{
+    switch (sqlite3_column_type(stmt_, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt_, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt_, i));
+    case SQLITE_BLOB: {
+        const void* data = sqlite3_column_blob(stmt_, i);
+        return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, i)));
+    }
+    case SQLITE_NULL:
+        return QVariant();
+    default: {
+        int size = 0;
+        const char* text = utf8(i, &size);
+        return QVariant(QString::fromUtf8(text, size));
+    }
+    }
+}
+
+const char* Statement::utf8(int i, int* size) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+    *size = sqlite3_column_bytes(stmt_, i);
+    return text ? text : "";
+}
+
+} // namespace records

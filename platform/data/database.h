@@ -1,0 +1,139 @@
+#pragma once
+
+#include "platform/data/errors.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace records {
+
+// A file path as a caller joins it: backslashes and doubled separators are folded so
+// that "dir\QBData.mdb", "dir/QBData.mdb" and "dir//QBData.mdb" name one file.
+QString normalizePath(const QString& path);
+
+struct OpenOptions
+{
+    bool readOnly = false;
+    bool exclusive = false;
+    int busyTimeoutMs = 3000;
+};
+
+class Statement;
+
+// One SQLite connection to one database file. Opening never creates a file, and a file
+// that cannot serve as a database is refused before anything on disk changes.
+class Database final
+{
+public:
+    static std::unique_ptr<Database> open(const QString& path, const OpenOptions& options = {});
+    // Makes a new database file from a script of statements. Refuses to touch a file
+    // that exists; a failed script leaves no file behind.
+    static void create(const QString& path, const QString& script);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return path_; }
+    bool readOnly() const { return options_.readOnly; }
+    sqlite3* handle() const { return db_; }
+
+    // The table's name as the schema spells it, matched without regard to case; empty
+    // when there is no such table.
+    QString tableName(const QString& name) const;
+    // The table's columns in their order in the table.
+    QStringList columns(const QString& table) const;
+
+    // Changes whenever this connection or any other commits a change to the file.
+    std::int64_t changeStamp() const;
+
+    // The error for a failed SQLite call, with a text that names the file.
+    DataError error(int rc, const QString& doing = {}) const;
+
+    // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
+    template <class F>
+    void write(F&& body)
+    {
+        beginWrite();
+        try {
+            body();
+            commit();
+        } catch (...) {
+            rollback();
+            throw;
+        }
+    }
+
+private:
+    struct Key
+    {
+    };
+
+public:
+    // Only open() can name the key, so only it makes a Database.
+    Database(Key, sqlite3* db, QString path, OpenOptions options);
+
+private:
+    void exec(const char* sql, const QString& doing);
+    void beginWrite();
+    void commit();
+    void rollback() noexcept;
+
+    sqlite3* db_;
+    QString path_;
+    OpenOptions options_;
+    std::int64_t ownCommits_ = 0;
+    bool walChecked_ = false;
+};
+
+// A prepared statement that never keeps a read transaction open: it is reset when the
+// caller's scope ends (see Statement::Reset).
+class Statement final
+{
+public:
+    Statement(const Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const QVariant& value);
+    void bind(int index, std::int64_t value);
+    // Steps once: true while a row is available.
+    bool step();
+    void reset() noexcept;
+
+    int columnCount() const { return sqlite3_column_count(stmt_); }
+    int columnType(int i) const { return sqlite3_column_type(stmt_, i); }
+    std::int64_t int64(int i) const { return sqlite3_column_int64(stmt_, i); }
+    double real(int i) const { return sqlite3_column_double(stmt_, i); }
+    QVariant value(int i) const;
+    // The text of a column as UTF-8 bytes, valid until the next step or reset.
+    const char* utf8(int i, int* size) const;
+
+    // Resets the statement when the scope ends, so no read transaction lingers.
+    class Reset
+    {
+    public:
+        explicit Reset(Statement& s) : s_(s) {}
+        ~Reset() { s_.reset(); }
+        Reset(const Reset&) = delete;
+        Reset& operator=(const Reset&) = delete;
+
+    private:
+        Statement& s_;
+    };
+
+private:
+    const Database& db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// An identifier checked against the schema, quoted for use in a statement.
+QString quoteIdentifier(const QString& name);
+
+} // namespace records

@@ -1,0 +1,347 @@
+#include "platform/data/datacontrol.h"
+
+#include "platform/data/boundfield.h"
+#include "platform/forms/msgbox.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+namespace records {
+
+namespace {
+
+// The arrows of the four buttons, drawn so they scale with the control.
+QIcon arrowIcon(int action)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    const bool left = action == ActionMoveFirst || action == ActionMovePrevious;
+    const bool bar = action == ActionMoveFirst || action == ActionMoveLast;
+    QPainterPath tri;
+    if (left) {
+        tri.moveTo(12, 3);
+        tri.lineTo(12, 13);
+        tri.lineTo(5, 8);
+    } else {
+        tri.moveTo(4, 3);
+        tri.lineTo(4, 13);
+        tri.lineTo(11, 8);
+    }
+    tri.closeSubpath();
+    p.drawPath(tri);
+    if (bar)
+        p.drawRect(left ? QRectF(3, 3, 2, 10) : QRectF(11, 3, 2, 10));
+    return QIcon(pm);
+}
+
+const char* buttonName(int action)
+{
+    switch (action) {
+    case ActionMoveFirst:
+        return "First";
+    case ActionMovePrevious:
+        return "Previous";
+    case ActionMoveNext:
+        return "Next";
+    default:
+        return "Last";
+    }
+}
+
+} // namespace
+
+DataControl::DataControl(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    for (int action = ActionMoveFirst; action <= ActionMoveLast; ++action) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(buttonName(action)));
+        b->setIcon(arrowIcon(action));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTip(QString::fromLatin1(buttonName(action)));
+        connect(b, &QToolButton::clicked, this, [this, action] { navigate(action); });
+        buttons_[action - ActionMoveFirst] = b;
+    }
+}
+
+DataControl::~DataControl()
+{
+    // The boxes may outlive this control by a moment; they must not ask it for values.
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->markStale(nullptr);
+    rs_.reset();
+}
+
+QToolButton* DataControl::button(int action) const
+{
+    if (action < ActionMoveFirst || action > ActionMoveLast)
+        return nullptr;
+    return buttons_[action - ActionMoveFirst];
+}
+
+void DataControl::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    update();
+}
+
+records::Recordset* DataControl::Recordset() const
+{
+    if (!rs_)
+        throw DataError(NotOpen, QStringLiteral("The record set of '%1' is not open: it has not been refreshed "
+                                                "yet, or its last opening failed.")
+                                     .arg(objectName()));
+    return rs_.get();
+}
+
+void DataControl::Refresh()
+{
+    if (rs_ && rs_->hasRecordToLeave())
+        leaving(ActionClose);
+
+    if (!connect_.isEmpty() && connect_.compare(QStringLiteral("Access"), Qt::CaseInsensitive) != 0)
+        throw DataError(UnsupportedConnect,
+                        QStringLiteral("The connect string '%1' names a database format this program cannot "
+                                       "open.")
+                            .arg(connect_));
+
+    // Everything new is built before anything old is dropped: a failed Refresh leaves
+    // the control as it was.
+    const QString path = normalizePath(databaseName_);
+    std::unique_ptr<Database> opened;
+    Database* db = db_.get();
+    if (!db || db->path() != path || db->readOnly() != readOnly_) {
+        OpenOptions options;
+        options.readOnly = readOnly_;
+        options.exclusive = exclusive_;
+        options.busyTimeoutMs = busyTimeoutMs_;
+        opened = Database::open(path, options);
+        db = opened.get();
+    }
+    auto rs = std::make_unique<records::Recordset>(*db, recordSource_);
+    std::vector<Binding> bindings = collectBindings(*rs);
+
+    rs_.reset();
+    if (opened)
+        db_ = std::move(opened);
+    rs_ = std::move(rs);
+    rs_->setListener(this);
+    bindings_ = std::move(bindings);
+    watchWindow();
+    arrived();
+}
+
+std::vector<DataControl::Binding> DataControl::collectBindings(const records::Recordset& rs) const
+{
+    std::vector<Binding> bindings;
+    QWidget* top = window();
+    const auto widgets = top->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        auto* field = dynamic_cast<BoundField*>(w);
+        if (!field || field->DataSource() != objectName())
+            continue;
+        const int ordinal = rs.ordinalOf(field->DataField());
+        if (ordinal < 0)
+            throw DataError(ColumnNotFound, QStringLiteral("Item not found in this collection: the box '%1' shows "
+                                                           "the column '%2', which the table '%3' does not have.")
+                                                .arg(w->objectName(), field->DataField(), rs.table()));
+        bindings.push_back({w, field, ordinal});
+    }
+    return bindings;
+}
+
+void DataControl::UpdateRecord()
+{
+    if (!Recordset()->hasRecordToLeave())
+        throw DataError(NoCurrentRecord, QStringLiteral("No current record: there is no record to save."));
+    leaving(ActionUpdate);
+}
+
+bool DataControl::anyChanged() const
+{
+    for (const Binding& b : bindings_)
+        if (b.widget && b.field->DataChanged())
+            return true;
+    return false;
+}
+
+void DataControl::leaving(int action)
+{
+    bool save = anyChanged();
+    // Closing or unloading an unedited record has nothing to guard.
+    if (!save && (action == ActionClose || action == ActionUnload))
+        return;
+    int code = action;
+    emit Validate(code, save);
+    if (code == ActionCancel)
+        throw DataError(Cancelled, QStringLiteral("The action was cancelled while the record was checked."));
+    if (save && action != ActionDelete)
+        writeFlagged();
+}
+
+void DataControl::writeFlagged()
+{
+    std::vector<FieldValue> values;
+    std::vector<BoundField*> written;
+    for (const Binding& b : bindings_) {
+        if (!b.widget || !b.field->DataChanged())
+            continue;
+        const QString text = b.field->Text();
+        // An emptied box empties the column.
+        values.push_back({b.ordinal, text.isEmpty() ? QVariant() : QVariant(text)});
+        written.push_back(b.field);
+    }
+    if (values.empty())
+        return;
+    try {
+        rs_->writeCurrent(values);
+    } catch (forms::RuntimeError& e) {
+        reportOwnError(e);
+        throw;
+    }
+    for (BoundField* f : written)
+        f->setDataChanged(false);
+}
+
+void DataControl::arrived()
+{
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->markStale(this);
+    scheduleFlush();
+    emit Reposition();
+}
+
+QString DataControl::boundValue(const BoundField* field)
+{
+    if (!rs_ || (!rs_->isNewRecord() && !rs_->hasCurrentRecord()))
+        return {};
+    for (const Binding& b : bindings_) {
+        if (b.field != field)
+            continue;
+        try {
+            return rs_->value(b.ordinal).toString();
+        } catch (const forms::RuntimeError& e) {
+            // Reported once, from the event loop, not from inside a paint.
+            if (!fillError_)
+                fillError_ = e;
+            scheduleFlush();
+            return {};
+        }
+    }
+    return {};
+}
+
+void DataControl::scheduleFlush()
+{
+    if (flushPending_)
+        return;
+    flushPending_ = true;
+    QMetaObject::invokeMethod(this, &DataControl::flushNow, Qt::QueuedConnection);
+}
+
+void DataControl::flushNow()
+{
+    flushPending_ = false;
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->flush();
+    if (fillError_) {
+        forms::RuntimeError error = *fillError_;
+        fillError_.reset();
+        reportOwnError(error);
+    }
+}
+
+void DataControl::navigate(int action)
+{
+    if (!rs_)
+        return;
+    try {
+        if (rs_->RecordCount() == 0 && !rs_->isNewRecord())
+            return;
+        rs_->moveBy(action);
+    } catch (forms::RuntimeError& e) {
+        if (e.number() != Cancelled)
+            reportOwnError(e);
+    } catch (const std::exception& e) {
+        forms::RuntimeError error(forms::ErrUnexpected, QString::fromLocal8Bit(e.what()));
+        reportOwnError(error);
+    }
+}
+
+void DataControl::reportOwnError(forms::RuntimeError& error)
+{
+    if (error.reported())
+        return;
+    error.markReported();
+    currentError_ = error;
+    int number = error.number();
+    int response = 1;
+    emit Error(number, response);
+    currentError_.reset();
+    if (response != 0)
+        forms::MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.text()), forms::Critical);
+}
+
+void DataControl::watchWindow()
+{
+    QWidget* top = window();
+    if (top == this || top == watchedWindow_)
+        return;
+    if (watchedWindow_)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = top;
+    top->installEventFilter(this);
+}
+
+bool DataControl::eventFilter(QObject* watched, QEvent* event)
+{
+    // Unloading the window leaves the current record: its edits are written, and a
+    // failed write keeps the window open so nothing is lost.
+    if (watched == watchedWindow_ && event->type() == QEvent::Close && rs_ && rs_->hasRecordToLeave()) {
+        try {
+            leaving(ActionUnload);
+        } catch (forms::RuntimeError& e) {
+            reportOwnError(e);
+            event->ignore();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void DataControl::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    const QRect inner = contentsRect();
+    const int side = std::min(inner.height(), std::max(inner.width() / 6, 1));
+    for (int i = 0; i < 4; ++i) {
+        const int x = i < 2 ? inner.left() + i * side : inner.right() + 1 - (4 - i) * side;
+        buttons_[i]->setGeometry(x, inner.top(), side, inner.height());
+        buttons_[i]->setIconSize(QSize(side * 2 / 3, side * 2 / 3));
+    }
+}
+
+void DataControl::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    const QRect inner = contentsRect();
+    const int side = std::min(inner.height(), std::max(inner.width() / 6, 1));
+    const QRect text = inner.adjusted(2 * side + 4, 0, -2 * side - 4, 0);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+}
+
+} // namespace records

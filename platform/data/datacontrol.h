@@ -1,0 +1,118 @@
+#pragma once
+
+#include "platform/data/recordset.h"
+
+#include <QFrame>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QToolButton;
+
+namespace records {
+
+class BoundField;
+
+// The data-source control: four navigation buttons around a caption, one connection
+// and one cursor, and the bound boxes of its window. When a record is left it raises
+// Validate, writes the boxes still flagged when the save flag is set, moves, fills the
+// boxes and raises Reposition. Errors it meets by itself go to its Error event.
+class DataControl final : public QFrame, private CursorListener
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Connect READ Connect WRITE setConnect)
+    Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE setDatabaseName)
+    Q_PROPERTY(QString RecordSource READ RecordSource WRITE setRecordSource)
+    Q_PROPERTY(bool Exclusive READ Exclusive WRITE setExclusive)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE setReadOnly)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+
+public:
+    explicit DataControl(QWidget* parent = nullptr);
+    ~DataControl() override;
+
+    const QString& Connect() const { return connect_; }
+    void setConnect(const QString& connect) { connect_ = connect; }
+    // Takes effect at the next Refresh, as do the three below.
+    const QString& DatabaseName() const { return databaseName_; }
+    void setDatabaseName(const QString& path) { databaseName_ = path; }
+    const QString& RecordSource() const { return recordSource_; }
+    void setRecordSource(const QString& source) { recordSource_ = source; }
+    bool Exclusive() const { return exclusive_; }
+    void setExclusive(bool on) { exclusive_ = on; }
+    bool ReadOnly() const { return readOnly_; }
+    void setReadOnly(bool on) { readOnly_ = on; }
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    // How long a write waits for another program's lock before it reports one.
+    void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
+
+    // (Re)opens the record set; the record at position 0 becomes current. Edits pending
+    // on the current record raise Validate with ActionClose first.
+    void Refresh();
+    bool isOpen() const { return rs_ != nullptr; }
+    // The open record set; throws NotOpen before the first Refresh.
+    records::Recordset* Recordset() const;
+    // Writes the edited boxes into the current record (a new record is added).
+    void UpdateRecord();
+
+    // The error being reported while the Error event runs: its number and full text.
+    const std::optional<forms::RuntimeError>& currentError() const { return currentError_; }
+
+    // The navigation buttons, by action code (ActionMoveFirst .. ActionMoveLast).
+    QToolButton* button(int action) const;
+
+    // For the bound boxes: the text a box shows for the current record.
+    QString boundValue(const BoundField* field);
+
+signals:
+    void Reposition();
+    void Validate(int& action, bool& save);
+    void Error(int& dataErr, int& response);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding
+    {
+        QPointer<QWidget> widget;
+        BoundField* field;
+        int ordinal;
+    };
+
+    void leaving(int action) override;
+    void arrived() override;
+    void navigate(int action);
+    void writeFlagged();
+    bool anyChanged() const;
+    std::vector<Binding> collectBindings(const records::Recordset& rs) const;
+    void scheduleFlush();
+    void flushNow();
+    void reportOwnError(forms::RuntimeError& error);
+    void watchWindow();
+
+    QString connect_ = QStringLiteral("Access");
+    QString databaseName_;
+    QString recordSource_;
+    QString caption_;
+    bool exclusive_ = false;
+    bool readOnly_ = false;
+    int busyTimeoutMs_ = 3000;
+
+    std::unique_ptr<Database> db_;
+    std::unique_ptr<records::Recordset> rs_;
+    std::vector<Binding> bindings_;
+    std::optional<forms::RuntimeError> currentError_;
+    std::optional<forms::RuntimeError> fillError_;
+    bool flushPending_ = false;
+    QPointer<QWidget> watchedWindow_;
+    QToolButton* buttons_[4] = {};
+};
+
+} // namespace records

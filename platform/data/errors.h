@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/forms/errors.h"
+
+#include <QString>
+
+namespace records {
+
+// The engine's error numbers. Each has a general text (dataErrorText) and each raised
+// error a specific one that names the file, table or column concerned.
+enum DataErrc : int {
+    NoCurrentRecord = 301,
+    RecordDeleted = 302,
+    PositionOutOfRange = 303,
+    NotOpen = 304,
+    Cancelled = 305,
+
+    FileNotFound = 310,
+    FolderNotFound = 311,
+    NotADatabase = 312,
+    OldAccessFormat = 313,
+    Damaged = 314,
+    CannotRead = 315,
+    ReadOnlyFile = 316,
+    Locked = 317,
+    DiskError = 318,
+
+    TableNotFound = 320,
+    ColumnNotFound = 321,
+    UnsupportedSource = 322,
+    UnsupportedConnect = 323,
+
+    ReadOnlyRecordset = 330,
+    RuleViolated = 331,
+    DatabaseError = 339,
+};
+
+// The general text of an error number; an empty text for a number that is not ours.
+QString dataErrorText(int number);
+
+class DataError final : public forms::RuntimeError
+{
+public:
+    DataError(int number, const QString& text) : forms::RuntimeError(number, text) {}
+    explicit DataError(int number) : forms::RuntimeError(number, dataErrorText(number)) {}
+};
+
+} // namespace records

@@ -1,0 +1,428 @@
+#include "platform/data/recordset.h"
+
+#include "platform/data/sortkeys.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstring>
+
+namespace records {
+
+namespace {
+
+// A plain, quoted or bracketed identifier; the name is checked against the schema later.
+const QString kIdent = QStringLiteral(R"((?:[A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+"|\[[^\]]+\]))");
+
+QString unquote(const QString& ident)
+{
+    if (ident.startsWith(QLatin1Char('"')))
+        return ident.mid(1, ident.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    if (ident.startsWith(QLatin1Char('[')))
+        return ident.mid(1, ident.size() - 2);
+    return ident;
+}
+
+QString nativePath(const Database& db) { return QDir::toNativeSeparators(db.path()); }
+
+} // namespace
+
+RecordSource parseRecordSource(const QString& text)
+{
+    static const QRegularExpression bare(QStringLiteral(R"(^\s*(%1)\s*$)").arg(kIdent));
+    static const QRegularExpression select(
+        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+(%1)(?:\s+ORDER\s+BY\s+(%1)(?:\s+ASC)?)?\s*;?\s*$)").arg(kIdent),
+        QRegularExpression::CaseInsensitiveOption);
+
+    if (const auto m = bare.match(text); m.hasMatch())
+        return {unquote(m.captured(1)), {}};
+    if (const auto m = select.match(text); m.hasMatch())
+        return {unquote(m.captured(1)), m.captured(2).isEmpty() ? QString() : unquote(m.captured(2))};
+    throw DataError(UnsupportedSource,
+                    QStringLiteral("The record source '%1' is not supported: name a table, or write SELECT * "
+                                   "FROM table, optionally followed by ORDER BY column.")
+                        .arg(text));
+}
+
+QVariant Field::Value() const { return rs_->value(ordinal_); }
+
+QString Field::Name() const { return rs_->fieldNames().at(ordinal_); }
+
+Recordset::Recordset(Database& db, const QString& source) : db_(db)
+{
+    const RecordSource parsed = parseRecordSource(source);
+    table_ = db.tableName(parsed.table);
+    if (table_.isEmpty())
+        throw DataError(TableNotFound, QStringLiteral("The database '%1' has no table '%2'. Check that the file "
+                                                      "is this program's inventory.")
+                                           .arg(nativePath(db), parsed.table));
+    columns_ = db.columns(table_);
+
+    QString orderColumn;
+    if (!parsed.orderBy.isEmpty()) {
+        const int ordinal = ordinalOf(parsed.orderBy);
+        if (ordinal < 0)
+            throw DataError(ColumnNotFound, QStringLiteral("The table '%1' in '%2' has no column '%3' to order "
+                                                           "the records by.")
+                                                .arg(table_, nativePath(db), parsed.orderBy));
+        orderColumn = columns_.at(ordinal);
+    }
+
+    QStringList quoted;
+    for (const QString& c : std::as_const(columns_))
+        quoted.append(quoteIdentifier(c));
+    fetch_ = std::make_unique<Statement>(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                                                  .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table_)));
+    buildKeyset(orderColumn);
+    cells_.resize(columns_.size());
+    pos_ = rowids_.empty() ? -1 : 0;
+}
+
+Recordset::~Recordset() = default;
+
+void Recordset::buildKeyset(const QString& orderColumn)
+{
+    rowids_.clear();
+    if (orderColumn.isEmpty()) {
+        Statement all(db_, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table_)));
+        Statement::Reset done(all);
+        while (all.step())
+            rowids_.push_back(all.int64(0));
+        return;
+    }
+
+    struct Entry
+    {
+        std::int64_t rowid;
+        std::size_t key;
+        std::size_t text;
+        std::uint32_t keySize;
+        std::uint32_t textSize;
+        bool null;
+    };
+    std::vector<Entry> entries;
+    std::string arena;
+    SortKeys keys;
+    {
+        Statement all(db_, QStringLiteral("SELECT rowid, %1 FROM %2")
+                               .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_)));
+        Statement::Reset done(all);
+        while (all.step()) {
+            Entry e{all.int64(0), 0, 0, 0, 0, all.columnType(1) == SQLITE_NULL};
+            if (!e.null) {
+                int size = 0;
+                const char* text = all.utf8(1, &size);
+                e.text = arena.size();
+                e.textSize = static_cast<std::uint32_t>(size);
+                arena.append(text, static_cast<std::size_t>(size));
+                e.key = arena.size();
+                e.keySize = static_cast<std::uint32_t>(keys.append(arena, text, size));
+            }
+            entries.push_back(e);
+        }
+    }
+
+    const char* base = arena.data();
+    auto bytesLess = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
+        const int c = std::memcmp(a, b, std::min(an, bn));
+        return c != 0 ? c < 0 : an < bn;
+    };
+    auto bytesEqual = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
+        return an == bn && std::memcmp(a, b, an) == 0;
+    };
+    // Null first, then the person's order, then the exact text, then the row id: stable.
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.null != b.null)
+            return a.null;
+        if (!a.null) {
+            if (!bytesEqual(base + a.key, a.keySize, base + b.key, b.keySize))
+                return bytesLess(base + a.key, a.keySize, base + b.key, b.keySize);
+            if (!bytesEqual(base + a.text, a.textSize, base + b.text, b.textSize))
+                return bytesLess(base + a.text, a.textSize, base + b.text, b.textSize);
+        }
+        return a.rowid < b.rowid;
+    });
+    rowids_.reserve(entries.size());
+    for (const Entry& e : entries)
+        rowids_.push_back(e.rowid);
+}
+
+int Recordset::AbsolutePosition() const { return hasCurrentRecord() ? pos_ : -1; }
+
+bool Recordset::hasCurrentRecord() const
+{
+    return !newRecord_ && !currentDeleted_ && pos_ >= 0 && pos_ < RecordCount();
+}
+
+bool Recordset::Eof() const
+{
+    const int p = newRecord_ ? posBeforeNew_ : pos_;
+    return rowids_.empty() || p >= RecordCount();
+}
+
+void Recordset::setAbsolutePosition(int position)
+{
+    if (position < 0 || position >= RecordCount())
+        throw DataError(PositionOutOfRange,
+                        RecordCount() == 0
+                            ? QStringLiteral("There is no record at position %1: the record set is empty.").arg(position)
+                            : QStringLiteral("There is no record at position %1: the record set holds positions 0 to "
+                                             "%2.")
+                                  .arg(position)
+                                  .arg(RecordCount() - 1));
+    moveTo(position, ActionBookmark);
+}
+
+void Recordset::leave(int action)
+{
+    if (listener_ && hasRecordToLeave())
+        listener_->leaving(action);
+}
+
+void Recordset::arrive()
+{
+    loaded_ = false;
+    if (listener_)
+        listener_->arrived();
+}
+
+void Recordset::moveTo(int position, int action)
+{
+    leave(action);
+    newRecord_ = false;
+    currentDeleted_ = false;
+    pos_ = std::clamp(position, -1, RecordCount());
+    arrive();
+}
+
+void Recordset::moveBy(int action)
+{
+    leave(action);
+    const int from = newRecord_ ? posBeforeNew_ : pos_;
+    const int last = RecordCount() - 1;
+    int target = from;
+    switch (action) {
+    case ActionMoveFirst:
+        target = 0;
+        break;
+    case ActionMovePrevious:
+        target = from - 1;
+        break;
+    case ActionMoveNext:
+        target = currentDeleted_ ? from : from + 1;
+        break;
+    case ActionMoveLast:
+        target = last;
+        break;
+    default:
+        break;
+    }
+    newRecord_ = false;
+    currentDeleted_ = false;
+    pos_ = last < 0 ? -1 : std::clamp(target, 0, last);
+    arrive();
+}
+
+void Recordset::MoveNext()
+{
+    if (!newRecord_ && !currentDeleted_ && Eof())
+        throw DataError(NoCurrentRecord, QStringLiteral("No current record: the record set is already past its "
+                                                        "last record."));
+    leave(ActionMoveNext);
+    // The new record, if it was written, is now the last one; if not, it is dropped.
+    const int from = newRecord_ ? posBeforeNew_ : pos_;
+    const int next = currentDeleted_ ? from : from + 1;
+    newRecord_ = false;
+    currentDeleted_ = false;
+    pos_ = std::min(next, RecordCount());
+    arrive();
+}
+
+void Recordset::AddNew()
+{
+    leave(ActionAddNew);
+    if (!newRecord_)
+        posBeforeNew_ = pos_;
+    newRecord_ = true;
+    currentDeleted_ = false;
+    arrive();
+    // A new record is loaded: all Null, nothing to fetch.
+    loaded_ = true;
+    missing_ = false;
+    bytes_.clear();
+    for (Cell& c : cells_)
+        c = Cell{};
+}
+
+void Recordset::Delete()
+{
+    if (!hasCurrentRecord())
+        throw DataError(NoCurrentRecord,
+                        newRecord_ ? QStringLiteral("No current record: the new record has not been saved, so there "
+                                                    "is nothing to delete. Move to another record to drop it.")
+                                   : QStringLiteral("No current record: there is no record to delete here."));
+    leave(ActionDelete);
+    const std::int64_t rowid = rowids_.at(static_cast<std::size_t>(pos_));
+    db_.write([&] {
+        Statement del(db_, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteIdentifier(table_)));
+        Statement::Reset done(del);
+        del.bind(1, rowid);
+        del.step();
+        if (sqlite3_changes(db_.handle()) == 0)
+            throw DataError(RecordDeleted);
+    });
+    rowids_.erase(rowids_.begin() + pos_);
+    currentDeleted_ = true;
+    loaded_ = false;
+}
+
+void Recordset::writeCurrent(const std::vector<FieldValue>& values)
+{
+    if (!newRecord_ && !hasCurrentRecord())
+        throw DataError(NoCurrentRecord, QStringLiteral("No current record: there is no record to save the "
+                                                        "changes into."));
+    for (const FieldValue& v : values)
+        checkedOrdinal(v.ordinal);
+    if (values.empty() && !newRecord_)
+        return;
+
+    if (newRecord_) {
+        QStringList names, params;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            names.append(quoteIdentifier(columns_.at(values[i].ordinal)));
+            params.append(QStringLiteral("?%1").arg(i + 1));
+        }
+        const QString sql = values.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_))
+                                           : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                 .arg(quoteIdentifier(table_), names.join(QLatin1Char(',')),
+                                                      params.join(QLatin1Char(',')));
+        std::int64_t rowid = 0;
+        db_.write([&] {
+            Statement insert(db_, sql);
+            Statement::Reset done(insert);
+            for (std::size_t i = 0; i < values.size(); ++i)
+                insert.bind(static_cast<int>(i + 1), values[i].value);
+            insert.step();
+            rowid = sqlite3_last_insert_rowid(db_.handle());
+        });
+        rowids_.push_back(rowid);
+        pos_ = RecordCount() - 1;
+        newRecord_ = false;
+        loaded_ = false;
+        return;
+    }
+
+    QStringList sets;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        sets.append(QStringLiteral("%1 = ?%2").arg(quoteIdentifier(columns_.at(values[i].ordinal))).arg(i + 1));
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                            .arg(quoteIdentifier(table_), sets.join(QLatin1Char(',')))
+                            .arg(values.size() + 1);
+    const std::int64_t rowid = rowids_.at(static_cast<std::size_t>(pos_));
+    db_.write([&] {
+        Statement update(db_, sql);
+        Statement::Reset done(update);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            update.bind(static_cast<int>(i + 1), values[i].value);
+        update.bind(static_cast<int>(values.size() + 1), rowid);
+        update.step();
+        if (sqlite3_changes(db_.handle()) == 0)
+            throw DataError(RecordDeleted);
+    });
+    loaded_ = false;
+}
+
+int Recordset::ordinalOf(const QString& name) const
+{
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int Recordset::checkedOrdinal(int ordinal) const
+{
+    if (ordinal < 0 || ordinal >= FieldCount())
+        throw DataError(ColumnNotFound, QStringLiteral("Item not found in this collection: the table '%1' has no "
+                                                       "column number %2 (it has %3 columns).")
+                                            .arg(table_)
+                                            .arg(ordinal)
+                                            .arg(FieldCount()));
+    return ordinal;
+}
+
+Field Recordset::Fields(int ordinal) const { return Field(this, checkedOrdinal(ordinal)); }
+
+Field Recordset::Fields(const QString& name) const
+{
+    const int ordinal = ordinalOf(name);
+    if (ordinal < 0)
+        throw DataError(ColumnNotFound,
+                        QStringLiteral("Item not found in this collection: the table '%1' has no column '%2'.")
+                            .arg(table_, name));
+    return Field(this, ordinal);
+}
+
+void Recordset::load() const
+{
+    if (loaded_)
+        return;
+    Statement::Reset done(*fetch_);
+    fetch_->bind(1, rowids_.at(static_cast<std::size_t>(pos_)));
+    missing_ = !fetch_->step();
+    bytes_.clear();
+    if (!missing_) {
+        for (int i = 0; i < FieldCount(); ++i) {
+            Cell& c = cells_[static_cast<std::size_t>(i)];
+            c.type = fetch_->columnType(i);
+            switch (c.type) {
+            case SQLITE_INTEGER:
+                c.integer = fetch_->int64(i);
+                break;
+            case SQLITE_FLOAT:
+                c.real = fetch_->real(i);
+                break;
+            case SQLITE_NULL:
+                break;
+            default: {
+                int size = 0;
+                const char* text = fetch_->utf8(i, &size);
+                c.offset = static_cast<std::uint32_t>(bytes_.size());
+                c.size = static_cast<std::uint32_t>(size);
+                bytes_.append(text, static_cast<std::size_t>(size));
+                break;
+            }
+            }
+        }
+    }
+    loaded_ = true;
+}
+
+QVariant Recordset::value(int ordinal) const
+{
+    checkedOrdinal(ordinal);
+    if (currentDeleted_)
+        throw DataError(RecordDeleted, QStringLiteral("Record is deleted: this record was deleted; move to "
+                                                      "another record."));
+    if (!newRecord_ && !hasCurrentRecord())
+        throw DataError(NoCurrentRecord);
+    load();
+    if (missing_)
+        throw DataError(RecordDeleted);
+    const Cell& c = cells_[static_cast<std::size_t>(ordinal)];
+    switch (c.type) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(c.integer));
+    case SQLITE_FLOAT:
+        return QVariant(c.real);
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(bytes_.data() + c.offset, static_cast<qsizetype>(c.size)));
+    default:
+        return QVariant(QString::fromUtf8(bytes_.data() + c.offset, static_cast<qsizetype>(c.size)));
+    }
+}
+
+} // namespace records

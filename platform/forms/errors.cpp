@@ -1,0 +1,22 @@
+#include "platform/forms/errors.h"
+
+#include "platform/forms/msgbox.h"
+#include "platform/forms/screen.h"
+
+namespace forms {
+
+void reportError(const RuntimeError& error)
+{
+    // The handler that failed may have left the hourglass on.
+    setMousePointer(Pointer::Default);
+    if (error.reported())
+        return;
+    MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.text()), Critical);
+}
+
+void reportError(const std::exception& error)
+{
+    reportError(RuntimeError(ErrUnexpected, QString::fromLocal8Bit(error.what())));
+}
+
+} // namespace forms
