@@ -1,3 +1,4 @@
+#include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 #include "platform/forms/app.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMainWindow>
 
 namespace {
 
@@ -34,8 +34,9 @@ int main(int argc, char** argv)
     if (!inventoryReady())
         return 0;
 
-    QMainWindow window;
-    window.setWindowTitle(forms::Title());
-    window.show();
+    Tamsel* main = nullptr;
+    if (!forms::guarded([&] { main = Tamsel::Load(); }))
+        return 1;
+    main->show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -30,6 +31,31 @@ inline QSize twipsSize(double width, double height) { return QSize(px(width), px
 inline void placeTwips(QWidget* w, double left, double top, double width, double height)
 {
     w->setGeometry(twipsRect(left, top, width, height));
+}
+
+// A window's outer size, title bar and borders included, as designs give it. Before the
+// window is shown its frame is not known yet: the usual title bar and borders are assumed.
+inline QMargins frameEstimate(const QWidget* window)
+{
+    const QMargins known = window->frameGeometry().size() == window->geometry().size()
+                               ? QMargins()
+                               : QMargins(window->geometry().left() - window->frameGeometry().left(),
+                                          window->geometry().top() - window->frameGeometry().top(),
+                                          window->frameGeometry().right() - window->geometry().right(),
+                                          window->frameGeometry().bottom() - window->geometry().bottom());
+    return known.isNull() ? QMargins(4, 23, 4, 4) : known;
+}
+
+inline void setOuterHeightTwips(QWidget* window, double height)
+{
+    const QMargins m = frameEstimate(window);
+    window->resize(window->width(), px(height) - m.top() - m.bottom());
+}
+
+inline void setOuterWidthTwips(QWidget* window, double width)
+{
+    const QMargins m = frameEstimate(window);
+    window->resize(px(width) - m.left() - m.right(), window->height());
 }
 
 } // namespace forms

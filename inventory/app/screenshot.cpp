@@ -1,0 +1,53 @@
+// Renders the program's windows offscreen to PNG files, over the inventory beside the
+// program (or the folder given), so anyone can look at what the program shows.
+#include "inventory/main_window/tamsel.h"
+#include "platform/forms/app.h"
+#include "platform/forms/application.h"
+#include "platform/forms/errors.h"
+#include "platform/forms/twips.h"
+#include "quillarbon_version.h"
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget* w, const QString& file)
+{
+    QTest::qWait(50);
+    const bool ok = w->grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(file));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    const QStringList args = app.arguments();
+    const QString outDir = args.size() > 1 ? args.at(1) : QStringLiteral("screenshots");
+    if (args.size() > 2)
+        forms::setPath(args.at(2));
+    QDir().mkpath(outDir);
+
+    bool ok = true;
+    Tamsel* main = nullptr;
+    if (!forms::guarded([&] { main = Tamsel::Load(); }))
+        return 1;
+    main->show();
+    auto* tabs = main->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        ok &= save(main, QStringLiteral("%1/main_window_tab%2.png").arg(outDir).arg(i));
+    }
+    // The whole design, as it looks when the user enlarges the window.
+    tabs->setCurrentIndex(0);
+    main->resize(forms::px(11595), forms::px(7770) + 22);
+    ok &= save(main, QStringLiteral("%1/main_window_enlarged.png").arg(outDir));
+    main->close();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// The search compares exactly, case distinguished, but also tries the text with its
+// first character's case swapped, so "benzene" finds "Benzene" at the start of a name.
+namespace search {
+
+// The twin of a search text: its first character in the other case (by the locale's
+// rules); the same text when that character has no case.
+QString twin(const QString& text);
+
+// Whether hay contains s or t, compared code unit by code unit.
+class Matcher final
+{
+public:
+    Matcher(const QString& s, const QString& t);
+    bool matches(const QString& hay) const;
+
+private:
+    QString s_;
+    QString t_;
+    bool oneScan_; // s and t differ only in their first code unit
+};
+
+} // namespace search

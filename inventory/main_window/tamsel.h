@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class Tamsel;
+}
+namespace records {
+class BoundField;
+class DataControl;
+} // namespace records
+namespace forms {
+class Timer;
+}
+class QAction;
+class QListWidget;
+class QLineEdit;
+
+// The main record window: one chemical at a time on three tabs, the search box with
+// its list of hits, the toolbar and menus of the record commands.
+class Tamsel final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Creates and loads the window; throws when the inventory cannot be opened, leaving
+    // no window behind. The window deletes itself when it is closed.
+    static Tamsel* Load(QWidget* parent = nullptr);
+
+    explicit Tamsel(QWidget* parent = nullptr);
+    ~Tamsel() override;
+
+    records::BoundField* txtfields(int index) const { return txtfields_.at(static_cast<std::size_t>(index)); }
+    records::DataControl* Data1() const;
+    QLineEdit* Text2() const;
+    QListWidget* List1() const;
+    forms::Timer* Timer1() const { return Timer1_; }
+
+    // Form-level state. The text arrays are indexed by record position and hold one
+    // element more than there are records; hitPositions(k) is the position of entry k-1
+    // of List1, from k = 1.
+    std::vector<QString> chemNames;
+    std::vector<QString> aldrichNames;
+    std::vector<QString> formulas;
+    std::vector<std::int32_t> hitPositions;
+    std::int32_t hitCount = 0;
+    bool searchReady = false;
+
+    // Handlers, named by control and event.
+    void Form_Load();
+    void LoadSearchArrays();
+    void List1_Click();
+    void Command2_Click();
+    void Text2_KeyPress(int& KeyAscii);
+    void Timer1_Timer();
+    void Data1_Validate(int& Action, bool& Save);
+    void Data1_Reposition();
+    void Data1_Error(int& DataErr, int& Response);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyLook();
+    void readSearchArrays();
+    void setList1HeightTwips(double twips);
+
+    std::unique_ptr<Ui::Tamsel> ui;
+    std::array<records::BoundField*, 12> txtfields_{};
+    forms::Timer* Timer1_;
+    bool timerSearchRunning_ = false;
+};
