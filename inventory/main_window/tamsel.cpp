@@ -14,6 +14,7 @@
 #include "ui_tamsel.h"
 
 #include <QKeyEvent>
+#include <QTabBar>
 
 namespace {
 
@@ -56,6 +57,17 @@ Tamsel::Tamsel(QWidget* parent)
             a->setObjectName(QString::fromLatin1(separators[next++]));
 
     applyLook();
+
+    // The keyboard order of the design's tab indices, for the controls that take the
+    // focus; the tab control takes it on its tab bar.
+    QWidget* bar = ui->SSTab1->findChild<QTabBar*>();
+    const QList<QWidget*> order{ui->BtnBusca,     ui->BtnProximo,   ui->List1,        ui->Text2,
+                                ui->Command2,     bar ? bar : ui->SSTab1, ui->txtfields_1, ui->txtfields_0,
+                                ui->txtfields_2,  ui->txtfields_3,  ui->txtfields_5,  ui->txtfields_4,
+                                ui->txtfields_6,  ui->txtfields_7,  ui->txtfields_8,  ui->txtfields_9,
+                                ui->txtfields_11, ui->txtfields_10};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(100);

@@ -1,0 +1,177 @@
+#include "tamsel_fixture.h"
+#include "platform/data/errors.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/twips.h"
+#include "tests/support/test_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace testsupport;
+
+class TestTamselLoad : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstNameWithTheSearchAreaClear();
+    void designKeepsItsPlacesAndCaptions();
+    void tabFromTheSearchBoxWalksTheIdentityTab();
+    void searchArraysFollowTheNameOrder();
+    void emptyTableLoadsWithNoCurrentRecord();
+    void pickingAnEntryBringsUpItsRecord();
+    void missingFileFailsTheLoadAndMakesNothing();
+};
+
+void TestTamselLoad::opensOnTheFirstNameWithTheSearchAreaClear()
+{
+    TempInventory inv({chemical(QStringLiteral("Tolueno"), QStringLiteral("Toluene"), QStringLiteral("C7H8")),
+                       chemical(QStringLiteral("acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+                       chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
+    auto w = openTamsel(inv);
+    w->show();
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("acetona"));
+    QCOMPARE(shown(*w, store::ALDRICH), QStringLiteral("Acetone"));
+    QCOMPARE(shown(*w, store::FORMULA), QStringLiteral("C3H6O"));
+    QCOMPARE(w->Text2()->text(), QString());
+    QVERIFY(w->List1()->isHidden());
+    QVERIFY(w->findChild<QLabel*>(QStringLiteral("Label3"))->isHidden());
+    QCOMPARE(w->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+    QCOMPARE(w->Data1()->Caption(), QStringLiteral("Chemical #: 1"));
+    QVERIFY(!w->Timer1()->isActive());
+    QCOMPARE(w->List1()->count(), 0);
+}
+
+void TestTamselLoad::designKeepsItsPlacesAndCaptions()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    // The load gives the outer size; what is left for the client area hides the lowest controls.
+    const QMargins frame = forms::frameEstimate(w.get());
+    QCOMPARE(w->width() + frame.left() + frame.right(), forms::px(12500));
+    QCOMPARE(w->height() + frame.top() + frame.bottom(), forms::px(6849));
+    auto* data = w->Data1();
+    QVERIFY(data->mapTo(w.get(), QPoint(0, 0)).y() >= w->height());
+    auto* busca = w->findChild<QWidget*>(QStringLiteral("BtnBusca"));
+    QVERIFY(busca->mapTo(w.get(), QPoint(0, 0)).x() >= w->width());
+    QCOMPARE(w->List1()->geometry(), forms::twipsRect(120, 2760, 3615, 300));
+
+    auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Identily"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("&Physical Properties"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Hazards"));
+    QCOMPARE(w->findChild<QGroupBox*>(QStringLiteral("Frame6"))->title(), QStringLiteral("caracteristic/solubility"));
+    QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("BtnProximo"))->text(), QStringLiteral("Próximo"));
+    // Each box shows the column whose ordinal is its index.
+    for (int i = 0; i < store::kColumnCount; ++i)
+        QCOMPARE(w->txtfields(i)->DataField(), QString::fromLatin1(store::kColumns[static_cast<std::size_t>(i)].name));
+}
+
+void TestTamselLoad::tabFromTheSearchBoxWalksTheIdentityTab()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->Text2()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Text2()));
+
+    QStringList walked;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        // The tab control takes the focus on its tab bar.
+        walked.append(f->parentWidget() && f->parentWidget()->objectName() == QStringLiteral("SSTab1")
+                          ? QStringLiteral("SSTab1")
+                          : f->objectName());
+    }
+    QCOMPARE(walked, QStringList({QStringLiteral("Command2"), QStringLiteral("SSTab1"), QStringLiteral("txtfields_1"),
+                                  QStringLiteral("txtfields_0"), QStringLiteral("txtfields_2"),
+                                  QStringLiteral("txtfields_3"), QStringLiteral("txtfields_5"),
+                                  QStringLiteral("txtfields_4")}));
+}
+
+void TestTamselLoad::searchArraysFollowTheNameOrder()
+{
+    TempInventory inv({chemical(QStringLiteral("Zinco"), QStringLiteral("Zinc"), QStringLiteral("Zn")),
+                       chemical(QStringLiteral("Ácido acético"), QString(), QVariant()),
+                       chemical(QStringLiteral("Benzeno"), QVariant(), QStringLiteral(""))});
+    auto w = openTamsel(inv);
+    QCOMPARE(w->chemNames.size(), std::size_t(4));
+    QCOMPARE(w->aldrichNames.size(), std::size_t(4));
+    QCOMPARE(w->formulas.size(), std::size_t(4));
+    QCOMPARE(w->chemNames[0], QStringLiteral("Ácido acético"));
+    QCOMPARE(w->chemNames[1], QStringLiteral("Benzeno"));
+    QCOMPARE(w->chemNames[2], QStringLiteral("Zinco"));
+    QCOMPARE(w->chemNames[3], QString());
+    // Null and empty values both leave their element empty.
+    QCOMPARE(w->aldrichNames[0], QString());
+    QCOMPARE(w->formulas[0], QString());
+    QCOMPARE(w->aldrichNames[1], QString());
+    QCOMPARE(w->formulas[1], QString());
+    QCOMPARE(w->aldrichNames[2], QStringLiteral("Zinc"));
+    QCOMPARE(w->formulas[2], QStringLiteral("Zn"));
+    // The load ends on the first record again.
+    QCOMPARE(w->Data1()->Recordset()->AbsolutePosition(), 0);
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Ácido acético"));
+}
+
+void TestTamselLoad::emptyTableLoadsWithNoCurrentRecord()
+{
+    TempInventory inv;
+    auto w = openTamsel(inv);
+    QCOMPARE(w->chemNames.size(), std::size_t(1));
+    QCOMPARE(w->aldrichNames.size(), std::size_t(1));
+    QCOMPARE(w->formulas.size(), std::size_t(1));
+    QCOMPARE(w->Data1()->Recordset()->RecordCount(), 0);
+    QCOMPARE(w->Data1()->Recordset()->AbsolutePosition(), -1);
+    QCOMPARE(w->Data1()->Caption(), QStringLiteral("Chemical #: 0"));
+    for (int i = 0; i < store::kColumnCount; ++i)
+        QCOMPARE(shown(*w, i), QString());
+}
+
+void TestTamselLoad::pickingAnEntryBringsUpItsRecord()
+{
+    TempInventory inv({chemical(QStringLiteral("Clorobenzeno"), QStringLiteral("Chlorobenzene"), QStringLiteral("C6H5Cl")),
+                       chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+                       chemical(QStringLiteral("Nitrobenzeno"), QStringLiteral("Nitrobenzene"), QStringLiteral("C6H5NO2")),
+                       chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
+    auto w = openTamsel(inv);
+    w->show();
+    seek(*w, QStringLiteral("enzeno"));
+    QVERIFY(waitForSearch(*w));
+    QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Clorobenzeno"),
+                                           QStringLiteral("Nitrobenzeno")}));
+    QCOMPARE(w->hitPositions[3], 3);
+
+    auto* third = w->List1()->item(2);
+    QTest::mouseClick(w->List1()->viewport(), Qt::LeftButton, {}, w->List1()->visualItemRect(third).center());
+    QCOMPARE(w->Data1()->Recordset()->AbsolutePosition(), 3);
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Nitrobenzeno"));
+    QCOMPARE(shown(*w, store::FORMULA), QStringLiteral("C6H5NO2"));
+    QCOMPARE(w->Data1()->Caption(), QStringLiteral("Chemical #: 4"));
+}
+
+void TestTamselLoad::missingFileFailsTheLoadAndMakesNothing()
+{
+    QTemporaryDir empty;
+    forms::setPath(empty.path());
+    try {
+        std::unique_ptr<Tamsel> w(Tamsel::Load());
+        QFAIL("the load went on without its file");
+    } catch (const records::DataError& e) {
+        QCOMPARE(e.number(), int(records::FileNotFound));
+        QVERIFY2(e.text().contains(QStringLiteral("QBData.mdb")), qPrintable(e.text()));
+    }
+    QVERIFY(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                         [](QWidget* t) { return qobject_cast<Tamsel*>(t) != nullptr; }));
+}
+
+QB_TEST_MAIN(TestTamselLoad)
+#include "tst_tamsel_load.moc"
