@@ -43,7 +43,11 @@ Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
 {
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database()
+{
+    endReadBurst();
+    sqlite3_close_v2(db_);
+}
 
 std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptions& options)
 {
@@ -109,6 +113,8 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
         throw db->error(rc, QStringLiteral("opening it"));
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, options.busyTimeoutMs);
+    // A cursor visits rows in name order, all over the file: keep many pages at hand.
+    db->exec("PRAGMA cache_size=-65536", QStringLiteral("opening it"));
     if (options.exclusive)
         db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
 
@@ -235,8 +241,27 @@ std::int64_t Database::changeStamp() const
     return (version.int64(0) << 32) | (ownCommits_ & 0xffffffff);
 }
 
+void Database::beginReadBurst()
+{
+    if (!scheduleBurstEnd_ || inReadBurst_ || !sqlite3_get_autocommit(db_))
+        return;
+    exec("BEGIN", QStringLiteral("reading"));
+    inReadBurst_ = true;
+    ++burstSerial_;
+    scheduleBurstEnd_();
+}
+
+void Database::endReadBurst() noexcept
+{
+    if (!inReadBurst_)
+        return;
+    inReadBurst_ = false;
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+}
+
 void Database::beginWrite()
 {
+    endReadBurst();
     if (options_.readOnly)
         throw DataError(ReadOnlyRecordset, QStringLiteral("The database '%1' was opened read-only; nothing was "
                                                           "written.")

@@ -9,7 +9,9 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace records {
 
@@ -55,6 +57,27 @@ public:
     // The error for a failed SQLite call, with a text that names the file.
     DataError error(int rc, const QString& doing = {}) const;
 
+    // Reads of one burst of moves (the work of one event) share one read transaction
+    // instead of taking the file's locks once a row. Whoever enables bursts must end each
+    // one before control returns to the event loop, so no snapshot goes stale; a write
+    // and a new cursor end it themselves.
+    void setReadBursts(std::function<void()> scheduleEnd) { scheduleBurstEnd_ = std::move(scheduleEnd); }
+    void beginReadBurst();
+    void endReadBurst() noexcept;
+    // Names the read burst under way (0: none), so what was read in it can be kept for it.
+    std::uint64_t burstSerial() const { return inReadBurst_ ? burstSerial_ : 0; }
+
+    // The ordered row ids a cursor made of a table, kept while the file is unchanged, so
+    // re-opening an unchanged table does not sort it again.
+    struct Keyset
+    {
+        QString table;
+        QString order;
+        std::int64_t stamp = -1;
+        std::vector<std::int64_t> rowids;
+    };
+    Keyset& keysetCache() { return keysetCache_; }
+
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
     template <class F>
     void write(F&& body)
@@ -89,6 +112,10 @@ private:
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
     bool walChecked_ = false;
+    std::function<void()> scheduleBurstEnd_;
+    bool inReadBurst_ = false;
+    std::uint64_t burstSerial_ = 0;
+    Keyset keysetCache_;
 };
 
 // A prepared statement that never keeps a read transaction open: it is reset when the

@@ -132,8 +132,10 @@ void DataControl::Refresh()
     std::vector<Binding> bindings = collectBindings(*rs);
 
     rs_.reset();
-    if (opened)
+    if (opened) {
         db_ = std::move(opened);
+        db_->setReadBursts([this] { scheduleFlush(); });
+    }
     rs_ = std::move(rs);
     rs_->setListener(this);
     bindings_ = std::move(bindings);
@@ -253,6 +255,8 @@ void DataControl::scheduleFlush()
 void DataControl::flushNow()
 {
     flushPending_ = false;
+    if (db_)
+        db_->endReadBurst();
     for (const Binding& b : bindings_)
         if (b.widget)
             b.field->flush();

@@ -13,6 +13,8 @@ namespace records {
 namespace {
 
 // A plain, quoted or bracketed identifier; the name is checked against the schema later.
+constexpr int kBatchRows = 32;
+
 const QString kIdent = QStringLiteral(R"((?:[A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+"|\[[^\]]+\]))");
 
 QString unquote(const QString& ident)
@@ -51,6 +53,8 @@ QString Field::Name() const { return rs_->fieldNames().at(ordinal_); }
 
 Recordset::Recordset(Database& db, const QString& source) : db_(db)
 {
+    // A new cursor sees the file as it is now.
+    db.endReadBurst();
     const RecordSource parsed = parseRecordSource(source);
     table_ = db.tableName(parsed.table);
     if (table_.isEmpty())
@@ -72,16 +76,35 @@ Recordset::Recordset(Database& db, const QString& source) : db_(db)
     QStringList quoted;
     for (const QString& c : std::as_const(columns_))
         quoted.append(quoteIdentifier(c));
-    fetch_ = std::make_unique<Statement>(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                                                  .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table_)));
+    QStringList params;
+    for (int i = 1; i <= kBatchRows; ++i)
+        params.append(QStringLiteral("?%1").arg(i));
+    fetch_ = std::make_unique<Statement>(db_, QStringLiteral("SELECT rowid,%1 FROM %2 WHERE rowid IN (%3)")
+                                                  .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table_),
+                                                       params.join(QLatin1Char(','))));
     buildKeyset(orderColumn);
-    cells_.resize(columns_.size());
+    blankRow_.resize(static_cast<std::size_t>(columns_.size()));
     pos_ = rowids_.empty() ? -1 : 0;
 }
 
 Recordset::~Recordset() = default;
 
 void Recordset::buildKeyset(const QString& orderColumn)
+{
+    Database::Keyset& cache = db_.keysetCache();
+    const std::int64_t stamp = db_.changeStamp();
+    if (cache.stamp == stamp && cache.table == table_ && cache.order == orderColumn) {
+        rowids_ = cache.rowids;
+        return;
+    }
+    sortKeyset(orderColumn);
+    cache.table = table_;
+    cache.order = orderColumn;
+    cache.stamp = stamp;
+    cache.rowids = rowids_;
+}
+
+void Recordset::sortKeyset(const QString& orderColumn)
 {
     rowids_.clear();
     if (orderColumn.isEmpty()) {
@@ -94,6 +117,7 @@ void Recordset::buildKeyset(const QString& orderColumn)
 
     struct Entry
     {
+        std::uint64_t prefix; // the key's first eight bytes, big-endian: most compares end here
         std::int64_t rowid;
         std::size_t key;
         std::size_t text;
@@ -109,7 +133,7 @@ void Recordset::buildKeyset(const QString& orderColumn)
                                .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_)));
         Statement::Reset done(all);
         while (all.step()) {
-            Entry e{all.int64(0), 0, 0, 0, 0, all.columnType(1) == SQLITE_NULL};
+            Entry e{0, all.int64(0), 0, 0, 0, 0, all.columnType(1) == SQLITE_NULL};
             if (!e.null) {
                 int size = 0;
                 const char* text = all.utf8(1, &size);
@@ -118,6 +142,9 @@ void Recordset::buildKeyset(const QString& orderColumn)
                 arena.append(text, static_cast<std::size_t>(size));
                 e.key = arena.size();
                 e.keySize = static_cast<std::uint32_t>(keys.append(arena, text, size));
+                for (std::size_t b = 0; b < 8; ++b)
+                    e.prefix = (e.prefix << 8) |
+                               (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
             }
             entries.push_back(e);
         }
@@ -136,6 +163,8 @@ void Recordset::buildKeyset(const QString& orderColumn)
         if (a.null != b.null)
             return a.null;
         if (!a.null) {
+            if (a.prefix != b.prefix)
+                return a.prefix < b.prefix;
             if (!bytesEqual(base + a.key, a.keySize, base + b.key, b.keySize))
                 return bytesLess(base + a.key, a.keySize, base + b.key, b.keySize);
             if (!bytesEqual(base + a.text, a.textSize, base + b.text, b.textSize))
@@ -250,9 +279,7 @@ void Recordset::AddNew()
     // A new record is loaded: all Null, nothing to fetch.
     loaded_ = true;
     missing_ = false;
-    bytes_.clear();
-    for (Cell& c : cells_)
-        c = Cell{};
+    current_ = blankRow_.data();
 }
 
 void Recordset::Delete()
@@ -273,8 +300,8 @@ void Recordset::Delete()
             throw DataError(RecordDeleted);
     });
     rowids_.erase(rowids_.begin() + pos_);
+    keysetChanged();
     currentDeleted_ = true;
-    loaded_ = false;
 }
 
 void Recordset::writeCurrent(const std::vector<FieldValue>& values)
@@ -307,9 +334,9 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
             rowid = sqlite3_last_insert_rowid(db_.handle());
         });
         rowids_.push_back(rowid);
+        keysetChanged();
         pos_ = RecordCount() - 1;
         newRecord_ = false;
-        loaded_ = false;
         return;
     }
 
@@ -330,6 +357,12 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
         if (sqlite3_changes(db_.handle()) == 0)
             throw DataError(RecordDeleted);
     });
+    keysetChanged();
+}
+
+void Recordset::keysetChanged()
+{
+    batch_.burst = 0;
     loaded_ = false;
 }
 
@@ -368,35 +401,71 @@ void Recordset::load() const
 {
     if (loaded_)
         return;
+    db_.beginReadBurst();
+    const std::uint64_t burst = db_.burstSerial();
+    if (burst == 0 || batch_.burst != burst || pos_ < batch_.start || pos_ >= batch_.start + batch_.size)
+        fillBatch(burst);
+    const int row = batch_.rowAt[static_cast<std::size_t>(pos_ - batch_.start)];
+    missing_ = row < 0;
+    current_ = missing_ ? nullptr : batch_.cells.data() + static_cast<std::size_t>(row) * columns_.size();
+    loaded_ = true;
+}
+
+void Recordset::fillBatch(std::uint64_t burst) const
+{
+    // Outside a burst nothing read may be kept, so only the one row is read.
+    const int size = burst == 0 ? 1 : std::min(kBatchRows, RecordCount() - pos_);
+    batch_.burst = 0;
+    batch_.start = pos_;
+    batch_.size = size;
+    batch_.rowAt.assign(static_cast<std::size_t>(size), -1);
+    batch_.cells.clear();
+    batch_.bytes.clear();
+
     Statement::Reset done(*fetch_);
-    fetch_->bind(1, rowids_.at(static_cast<std::size_t>(pos_)));
-    missing_ = !fetch_->step();
-    bytes_.clear();
-    if (!missing_) {
-        for (int i = 0; i < FieldCount(); ++i) {
-            Cell& c = cells_[static_cast<std::size_t>(i)];
-            c.type = fetch_->columnType(i);
-            switch (c.type) {
+    for (int i = 0; i < kBatchRows; ++i) {
+        if (i < size)
+            fetch_->bind(i + 1, rowids_[static_cast<std::size_t>(pos_ + i)]);
+        else
+            fetch_->bind(i + 1, QVariant());
+    }
+    const std::size_t columns = static_cast<std::size_t>(columns_.size());
+    int rows = 0;
+    while (fetch_->step()) {
+        const std::int64_t rowid = fetch_->int64(0);
+        for (int i = 0; i < size; ++i) {
+            if (rowids_[static_cast<std::size_t>(pos_ + i)] == rowid) {
+                batch_.rowAt[static_cast<std::size_t>(i)] = rows;
+                break;
+            }
+        }
+        for (std::size_t c = 0; c < columns; ++c) {
+            const int column = static_cast<int>(c) + 1;
+            Cell cell;
+            cell.type = fetch_->columnType(column);
+            switch (cell.type) {
             case SQLITE_INTEGER:
-                c.integer = fetch_->int64(i);
+                cell.integer = fetch_->int64(column);
                 break;
             case SQLITE_FLOAT:
-                c.real = fetch_->real(i);
+                cell.real = fetch_->real(column);
                 break;
             case SQLITE_NULL:
                 break;
             default: {
-                int size = 0;
-                const char* text = fetch_->utf8(i, &size);
-                c.offset = static_cast<std::uint32_t>(bytes_.size());
-                c.size = static_cast<std::uint32_t>(size);
-                bytes_.append(text, static_cast<std::size_t>(size));
+                int bytes = 0;
+                const char* text = fetch_->utf8(column, &bytes);
+                cell.offset = static_cast<std::uint32_t>(batch_.bytes.size());
+                cell.size = static_cast<std::uint32_t>(bytes);
+                batch_.bytes.append(text, static_cast<std::size_t>(bytes));
                 break;
             }
             }
+            batch_.cells.push_back(cell);
         }
+        ++rows;
     }
-    loaded_ = true;
+    batch_.burst = burst;
 }
 
 QVariant Recordset::value(int ordinal) const
@@ -410,7 +479,8 @@ QVariant Recordset::value(int ordinal) const
     load();
     if (missing_)
         throw DataError(RecordDeleted);
-    const Cell& c = cells_[static_cast<std::size_t>(ordinal)];
+    const Cell& c = current_[ordinal];
+    const std::string& bytes = batch_.bytes; // a new record's cells are all Null
     switch (c.type) {
     case SQLITE_NULL:
         return QVariant();
@@ -419,9 +489,9 @@ QVariant Recordset::value(int ordinal) const
     case SQLITE_FLOAT:
         return QVariant(c.real);
     case SQLITE_BLOB:
-        return QVariant(QByteArray(bytes_.data() + c.offset, static_cast<qsizetype>(c.size)));
+        return QVariant(QByteArray(bytes.data() + c.offset, static_cast<qsizetype>(c.size)));
     default:
-        return QVariant(QString::fromUtf8(bytes_.data() + c.offset, static_cast<qsizetype>(c.size)));
+        return QVariant(QString::fromUtf8(bytes.data() + c.offset, static_cast<qsizetype>(c.size)));
     }
 }
 

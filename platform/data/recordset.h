@@ -132,7 +132,10 @@ private:
     };
 
     void buildKeyset(const QString& orderColumn);
+    void sortKeyset(const QString& orderColumn);
     void load() const;
+    void fillBatch(std::uint64_t burst) const;
+    void keysetChanged();
     void leave(int action);
     void arrive();
     int checkedOrdinal(int ordinal) const;
@@ -141,7 +144,7 @@ private:
     QString table_;
     QStringList columns_;
     std::vector<std::int64_t> rowids_;
-    std::unique_ptr<Statement> fetch_;
+    std::unique_ptr<Statement> fetch_; // a batch of rows by row id
     CursorListener* listener_ = nullptr;
 
     int pos_ = -1;
@@ -149,11 +152,24 @@ private:
     bool newRecord_ = false;
     bool currentDeleted_ = false;
 
-    // The current row, fetched on first read after a move.
+    // Rows are fetched in batches of the positions ahead, kept for the read burst they
+    // were read in; a loop over the positions costs one statement per batch.
+    struct Batch
+    {
+        int start = 0;
+        int size = 0;
+        std::uint64_t burst = 0;
+        std::vector<int> rowAt; // per position in the batch: its row, or -1 when deleted
+        std::vector<Cell> cells;
+        std::string bytes;
+    };
+    mutable Batch batch_;
+    std::vector<Cell> blankRow_;
+
+    // The current row, found on first read after a move.
     mutable bool loaded_ = false;
     mutable bool missing_ = false;
-    mutable std::string bytes_;
-    mutable std::vector<Cell> cells_;
+    mutable const Cell* current_ = nullptr;
 };
 
 } // namespace records
