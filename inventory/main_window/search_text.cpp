@@ -2,6 +2,10 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace search {
 
 QString twin(const QString& text)
@@ -36,16 +40,29 @@ bool Matcher::matches(const QString& hay) const
     const char16_t b = t_.at(0).unicode();
     const char16_t* h = reinterpret_cast<const char16_t*>(hay.constData());
     const char16_t* rest = reinterpret_cast<const char16_t*>(s_.constData()) + 1;
-    for (qsizetype i = 0; i <= last; ++i) {
-        const char16_t c = h[i];
-        if (c != a && c != b)
+    auto restFollows = [&](qsizetype i) {
+        return std::equal(rest, rest + (n - 1), h + i + 1);
+    };
+    qsizetype i = 0;
+    // Eight code units a step look for either first character at once.
+    using Lanes = std::uint16_t __attribute__((vector_size(16)));
+    const Lanes va = {a, a, a, a, a, a, a, a};
+    const Lanes vb = {b, b, b, b, b, b, b, b};
+    for (; i + 8 <= last + 1; i += 8) {
+        Lanes v;
+        std::memcpy(&v, h + i, sizeof v);
+        const Lanes hit = (v == va) | (v == vb);
+        std::uint64_t any[2];
+        std::memcpy(any, &hit, sizeof any);
+        if ((any[0] | any[1]) == 0)
             continue;
-        qsizetype j = 0;
-        while (j < n - 1 && h[i + 1 + j] == rest[j])
-            ++j;
-        if (j == n - 1)
-            return true;
+        for (qsizetype k = i; k < i + 8; ++k)
+            if ((h[k] == a || h[k] == b) && restFollows(k))
+                return true;
     }
+    for (; i <= last; ++i)
+        if ((h[i] == a || h[i] == b) && restFollows(i))
+            return true;
     return false;
 }
 

@@ -103,6 +103,8 @@ void Tamsel::applyLook()
                        " left: 6px; padding: 0 2px; }"));
 
     ui->List1->setFont(designFont("MS Sans Serif", 9.75, true));
+    // Every entry is one line: the list need not measure each of thousands of hits.
+    ui->List1->setUniformItemSizes(true);
     forms::setBackColor(ui->List1, 0x00FFFFFF, true);
     forms::setForeColor(ui->List1, 0x00800000);
 

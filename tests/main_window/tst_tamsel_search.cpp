@@ -45,6 +45,11 @@ void TestTamselSearch::twinSwapsTheFirstCharactersCase()
     QVERIFY(m.matches(QStringLiteral("Benzeno")));
     QVERIFY(m.matches(QStringLiteral("Clorobenzeno")));
     QVERIFY(!m.matches(QStringLiteral("BENZENO")));
+    // Hits at every place of a long name: the start, the middle, the very end.
+    QVERIFY(m.matches(QStringLiteral("benzil acetato de etila")));
+    QVERIFY(m.matches(QStringLiteral("Cloreto de metila e Benzeno técnico")));
+    QVERIFY(m.matches(QStringLiteral("0123456789abcdefBenz")));
+    QVERIFY(!m.matches(QStringLiteral("0123456789abcdefBen")));
     QVERIFY(!m.matches(QStringLiteral("ben")));
     QVERIFY(!m.matches(QString()));
 }

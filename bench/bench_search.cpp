@@ -1,0 +1,94 @@
+// How long the main window's search takes, from the timer's tick to the filled list,
+// against a raw substring scan of the same arrays.
+//
+//   qb_bench_search [N] [--folder=DIR]     (default N: 100000)
+#include "bench/generate_inventory.h"
+#include "inventory/main_window/tamsel.h"
+#include "inventory/main_window/search_text.h"
+#include "platform/forms/app.h"
+#include "platform/forms/application.h"
+#include "platform/forms/msgbox.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+qint64 cpuNow()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<qint64>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+// The best of several runs, in milliseconds.
+template <class F>
+double bestOf(int runs, F&& f)
+{
+    double best = 1e18;
+    for (int i = 0; i < runs; ++i) {
+        const qint64 start = cpuNow();
+        f();
+        best = std::min(best, static_cast<double>(cpuNow() - start) / 1e6);
+    }
+    return best;
+}
+
+int rawScan(const Tamsel& w, const QString& s, const QString& t)
+{
+    int hits = 0;
+    const std::size_t n = w.chemNames.size() - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (w.chemNames[i].contains(s) || w.chemNames[i].contains(t) || w.aldrichNames[i].contains(s) ||
+            w.aldrichNames[i].contains(t) || w.formulas[i].contains(s) || w.formulas[i].contains(t))
+            ++hits;
+    }
+    return hits;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral("1.0.0"));
+    int n = 100000;
+    QString folder;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(QStringLiteral("--folder=")))
+            folder = arg.mid(9);
+        else
+            n = arg.toInt();
+    }
+    QTemporaryDir tmp;
+    if (folder.isEmpty()) {
+        folder = tmp.path();
+        bench::generateInventory(folder + QStringLiteral("/QBData.mdb"), n, 7);
+    }
+    forms::ScopedScriptedMessageBoxes boxes;
+    forms::setPath(folder);
+    std::unique_ptr<Tamsel> w(Tamsel::Load());
+    w->show();
+    std::printf("%zu records\n%-12s %8s %10s %10s %8s\n", w->chemNames.size() - 1, "text", "hits", "search ms",
+                "raw ms", "ratio");
+    for (const QString& text : {QStringLiteral("benz"), QStringLiteral("H2O"), QStringLiteral("cloreto"),
+                                QStringLiteral("Ácido"), QStringLiteral("xyzzy"), QStringLiteral("a")}) {
+        w->Text2()->setText(text);
+        const double search = bestOf(5, [&] { w->Timer1_Timer(); });
+        int hits = 0;
+        const QString twin = search::twin(text);
+        const double raw = bestOf(5, [&] { hits = rawScan(*w, text, twin); });
+        std::printf("%-12s %8d %10.2f %10.2f %8.2f\n", qPrintable(text), w->hitCount, search, raw, search / raw);
+        if (hits != w->hitCount)
+            std::printf("  (the raw scan found %d)\n", hits);
+        std::fflush(stdout);
+    }
+    return 0;
+}
