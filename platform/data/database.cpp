@@ -248,8 +248,20 @@ void Database::beginReadBurst()
     exec("BEGIN", QStringLiteral("reading"));
     inReadBurst_ = true;
     ++burstSerial_;
+    // Reading the schema starts the burst's snapshot, so the stamp taken next is its own.
+    try {
+        Statement start(*this, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+        Statement::Reset done(start);
+        start.step();
+        burstStamp_ = changeStamp();
+    } catch (...) {
+        endReadBurst();
+        throw;
+    }
     scheduleBurstEnd_();
 }
+
+std::int64_t Database::currentStamp() { return inReadBurst_ ? burstStamp_ : changeStamp(); }
 
 void Database::endReadBurst() noexcept
 {

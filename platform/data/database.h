@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -67,16 +68,30 @@ public:
     // Names the read burst under way (0: none), so what was read in it can be kept for it.
     std::uint64_t burstSerial() const { return inReadBurst_ ? burstSerial_ : 0; }
 
-    // The ordered row ids a cursor made of a table, kept while the file is unchanged, so
-    // re-opening an unchanged table does not sort it again.
-    struct Keyset
+    // The change stamp as the current read burst sees the file (taken when the burst
+    // began), or as it is now outside a burst.
+    std::int64_t currentStamp();
+
+    // What a cursor read of a whole table when it was opened: the row ids in its order,
+    // and the values of the columns read for many rows in one go. It stands for the file
+    // while the change stamp is the same, so re-opening an unchanged table neither sorts
+    // nor reads it again, and a loop over the positions reads memory, not the file.
+    struct Snapshot
     {
+        struct Column
+        {
+            bool loaded = false;
+            std::vector<std::size_t> at; // per row, in row-id order: where its value starts
+            std::string bytes;           // per value: a 4-byte size and type, then the value
+        };
         QString table;
         QString order;
         std::int64_t stamp = -1;
-        std::vector<std::int64_t> rowids;
+        std::vector<std::int64_t> rowids;  // in the cursor's order
+        std::vector<std::uint32_t> scanAt; // per position: its row's place in row-id order
+        std::vector<Column> columns;
     };
-    Keyset& keysetCache() { return keysetCache_; }
+    std::shared_ptr<Snapshot>& snapshotCache() { return snapshot_; }
 
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
     template <class F>
@@ -115,7 +130,8 @@ private:
     std::function<void()> scheduleBurstEnd_;
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;
-    Keyset keysetCache_;
+    std::int64_t burstStamp_ = -1;
+    std::shared_ptr<Snapshot> snapshot_;
 };
 
 // A prepared statement that never keeps a read transaction open: it is reset when the

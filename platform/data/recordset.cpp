@@ -14,6 +14,8 @@ namespace {
 
 // A plain, quoted or bracketed identifier; the name is checked against the schema later.
 constexpr int kBatchRows = 32;
+// Reads of one column in one burst after which the whole column is read at once.
+constexpr int kSweepReads = 256;
 
 const QString kIdent = QStringLiteral(R"((?:[A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+"|\[[^\]]+\]))");
 
@@ -84,6 +86,7 @@ Recordset::Recordset(Database& db, const QString& source) : db_(db)
                                                        params.join(QLatin1Char(','))));
     buildKeyset(orderColumn);
     blankRow_.resize(static_cast<std::size_t>(columns_.size()));
+    sweepReads_.assign(static_cast<std::size_t>(columns_.size()), 0);
     pos_ = rowids_.empty() ? -1 : 0;
 }
 
@@ -91,29 +94,60 @@ Recordset::~Recordset() = default;
 
 void Recordset::buildKeyset(const QString& orderColumn)
 {
-    Database::Keyset& cache = db_.keysetCache();
+    std::shared_ptr<Database::Snapshot>& cache = db_.snapshotCache();
     const std::int64_t stamp = db_.changeStamp();
-    if (cache.stamp == stamp && cache.table == table_ && cache.order == orderColumn) {
-        rowids_ = cache.rowids;
-        return;
-    }
-    sortKeyset(orderColumn);
-    cache.table = table_;
-    cache.order = orderColumn;
-    cache.stamp = stamp;
-    cache.rowids = rowids_;
+    if (!cache || cache->stamp != stamp || cache->table != table_ || cache->order != orderColumn ||
+        static_cast<int>(cache->columns.size()) != FieldCount())
+        cache = readSnapshot(orderColumn, stamp);
+    snapshot_ = cache;
+    rowids_ = snapshot_->rowids;
 }
 
-void Recordset::sortKeyset(const QString& orderColumn)
+namespace {
+
+// A value in a snapshot column: a 4-byte header (size << 3 | type), then the value.
+void appendValue(std::string& bytes, const Statement& row, int column)
 {
-    rowids_.clear();
-    if (orderColumn.isEmpty()) {
-        Statement all(db_, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table_)));
-        Statement::Reset done(all);
-        while (all.step())
-            rowids_.push_back(all.int64(0));
-        return;
+    const int type = row.columnType(column);
+    std::uint32_t size = 0;
+    const char* data = nullptr;
+    std::int64_t integer = 0;
+    double real = 0;
+    switch (type) {
+    case SQLITE_INTEGER:
+        integer = row.int64(column);
+        data = reinterpret_cast<const char*>(&integer);
+        size = sizeof integer;
+        break;
+    case SQLITE_FLOAT:
+        real = row.real(column);
+        data = reinterpret_cast<const char*>(&real);
+        size = sizeof real;
+        break;
+    case SQLITE_NULL:
+        break;
+    default: {
+        int n = 0;
+        data = row.utf8(column, &n);
+        size = static_cast<std::uint32_t>(n);
+        break;
     }
+    }
+    const std::uint32_t header = (size << 3) | static_cast<std::uint32_t>(type);
+    bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
+    if (size)
+        bytes.append(data, size);
+}
+
+} // namespace
+
+std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& orderColumn, std::int64_t stamp) const
+{
+    auto snap = std::make_shared<Database::Snapshot>();
+    snap->table = table_;
+    snap->order = orderColumn;
+    snap->stamp = stamp;
+    snap->columns.resize(static_cast<std::size_t>(FieldCount()));
 
     struct Entry
     {
@@ -123,58 +157,113 @@ void Recordset::sortKeyset(const QString& orderColumn)
         std::size_t text;
         std::uint32_t keySize;
         std::uint32_t textSize;
+        std::uint32_t scan;
         bool null;
     };
     std::vector<Entry> entries;
-    std::string arena;
-    SortKeys keys;
+    std::string keys;
+    SortKeys keyMaker;
+    const int order = orderColumn.isEmpty() ? -1 : ordinalOf(orderColumn);
+    Database::Snapshot::Column* orderValues = order >= 0 ? &snap->columns[static_cast<std::size_t>(order)] : nullptr;
     {
-        Statement all(db_, QStringLiteral("SELECT rowid, %1 FROM %2")
-                               .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_)));
+        Statement all(db_, order >= 0 ? QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
+                                            .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_))
+                                      : QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table_)));
         Statement::Reset done(all);
         while (all.step()) {
-            Entry e{0, all.int64(0), 0, 0, 0, 0, all.columnType(1) == SQLITE_NULL};
-            if (!e.null) {
-                int size = 0;
-                const char* text = all.utf8(1, &size);
-                e.text = arena.size();
-                e.textSize = static_cast<std::uint32_t>(size);
-                arena.append(text, static_cast<std::size_t>(size));
-                e.key = arena.size();
-                e.keySize = static_cast<std::uint32_t>(keys.append(arena, text, size));
-                for (std::size_t b = 0; b < 8; ++b)
-                    e.prefix = (e.prefix << 8) |
-                               (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+            Entry e{0, all.int64(0), 0, 0, 0, 0, static_cast<std::uint32_t>(entries.size()), true};
+            if (orderValues) {
+                // The names read for the order are kept: a loop over them reads memory.
+                orderValues->at.push_back(orderValues->bytes.size());
+                appendValue(orderValues->bytes, all, 1);
+                if (all.columnType(1) != SQLITE_NULL) {
+                    int size = 0;
+                    const char* text = all.utf8(1, &size);
+                    e.null = false;
+                    e.text = orderValues->at.back() + sizeof(std::uint32_t);
+                    e.textSize = static_cast<std::uint32_t>(size);
+                    e.key = keys.size();
+                    e.keySize = static_cast<std::uint32_t>(keyMaker.append(keys, text, size));
+                    for (std::size_t b = 0; b < 8; ++b)
+                        e.prefix = (e.prefix << 8) |
+                                   (b < e.keySize ? static_cast<unsigned char>(keys[e.key + b]) : 0u);
+                }
             }
             entries.push_back(e);
         }
     }
+    if (orderValues)
+        orderValues->loaded = true;
 
-    const char* base = arena.data();
-    auto bytesLess = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
-        const int c = std::memcmp(a, b, std::min(an, bn));
-        return c != 0 ? c < 0 : an < bn;
-    };
-    auto bytesEqual = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
-        return an == bn && std::memcmp(a, b, an) == 0;
-    };
-    // Null first, then the person's order, then the exact text, then the row id: stable.
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (a.null != b.null)
-            return a.null;
-        if (!a.null) {
-            if (a.prefix != b.prefix)
-                return a.prefix < b.prefix;
-            if (!bytesEqual(base + a.key, a.keySize, base + b.key, b.keySize))
-                return bytesLess(base + a.key, a.keySize, base + b.key, b.keySize);
-            if (!bytesEqual(base + a.text, a.textSize, base + b.text, b.textSize))
-                return bytesLess(base + a.text, a.textSize, base + b.text, b.textSize);
+    if (order >= 0) {
+        const char* keyBase = keys.data();
+        const char* textBase = orderValues->bytes.data();
+        auto bytesLess = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
+            const int c = std::memcmp(a, b, std::min(an, bn));
+            return c != 0 ? c < 0 : an < bn;
+        };
+        auto bytesEqual = [](const char* a, std::size_t an, const char* b, std::size_t bn) {
+            return an == bn && std::memcmp(a, b, an) == 0;
+        };
+        // Null first, then the person's order, then the exact text, then the row id: stable.
+        auto less = [&](const Entry& a, const Entry& b) {
+            if (a.null != b.null)
+                return a.null;
+            if (!a.null) {
+                if (a.prefix != b.prefix)
+                    return a.prefix < b.prefix;
+                if (!bytesEqual(keyBase + a.key, a.keySize, keyBase + b.key, b.keySize))
+                    return bytesLess(keyBase + a.key, a.keySize, keyBase + b.key, b.keySize);
+                if (!bytesEqual(textBase + a.text, a.textSize, textBase + b.text, b.textSize))
+                    return bytesLess(textBase + a.text, a.textSize, textBase + b.text, b.textSize);
+            }
+            return a.rowid < b.rowid;
+        };
+        std::sort(entries.begin(), entries.end(), less);
+    }
+    snap->rowids.reserve(entries.size());
+    snap->scanAt.reserve(entries.size());
+    for (const Entry& e : entries) {
+        snap->rowids.push_back(e.rowid);
+        snap->scanAt.push_back(e.scan);
+    }
+    return snap;
+}
+
+bool Recordset::snapshotValid() const
+{
+    if (!snapshot_ || keysetDirty_)
+        return false;
+    db_.beginReadBurst();
+    return db_.currentStamp() == snapshot_->stamp;
+}
+
+void Recordset::loadColumns(const std::vector<int>& ordinals) const
+{
+    // One scan reads every column the loop has been reading.
+    QStringList names;
+    for (int ordinal : ordinals)
+        names.append(quoteIdentifier(columns_.at(ordinal)));
+    std::vector<Database::Snapshot::Column> loaded(ordinals.size());
+    for (auto& column : loaded)
+        column.at.reserve(snapshot_->rowids.size());
+    Statement all(db_, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                           .arg(names.join(QLatin1Char(',')), quoteIdentifier(table_)));
+    Statement::Reset done(all);
+    while (all.step()) {
+        for (std::size_t i = 0; i < loaded.size(); ++i) {
+            loaded[i].at.push_back(loaded[i].bytes.size());
+            appendValue(loaded[i].bytes, all, static_cast<int>(i));
         }
-        return a.rowid < b.rowid;
-    });
-    rowids_.reserve(entries.size());
-    for (const Entry& e : entries)
-        rowids_.push_back(e.rowid);
+    }
+    // Within the snapshot's stamp the rows are the snapshot's rows; anything else is
+    // left to the row-by-row reads.
+    if (loaded.empty() || loaded.front().at.size() != snapshot_->rowids.size())
+        return;
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        loaded[i].loaded = true;
+        snapshot_->columns[static_cast<std::size_t>(ordinals[i])] = std::move(loaded[i]);
+    }
 }
 
 int Recordset::AbsolutePosition() const { return hasCurrentRecord() ? pos_ : -1; }
@@ -280,6 +369,7 @@ void Recordset::AddNew()
     loaded_ = true;
     missing_ = false;
     current_ = blankRow_.data();
+    currentBytes_ = "";
 }
 
 void Recordset::Delete()
@@ -362,6 +452,7 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
 
 void Recordset::keysetChanged()
 {
+    keysetDirty_ = true;
     batch_.burst = 0;
     loaded_ = false;
 }
@@ -408,6 +499,7 @@ void Recordset::load() const
     const int row = batch_.rowAt[static_cast<std::size_t>(pos_ - batch_.start)];
     missing_ = row < 0;
     current_ = missing_ ? nullptr : batch_.cells.data() + static_cast<std::size_t>(row) * columns_.size();
+    currentBytes_ = batch_.bytes.data();
     loaded_ = true;
 }
 
@@ -455,7 +547,7 @@ void Recordset::fillBatch(std::uint64_t burst) const
             default: {
                 int bytes = 0;
                 const char* text = fetch_->utf8(column, &bytes);
-                cell.offset = static_cast<std::uint32_t>(batch_.bytes.size());
+                cell.offset = batch_.bytes.size();
                 cell.size = static_cast<std::uint32_t>(bytes);
                 batch_.bytes.append(text, static_cast<std::size_t>(bytes));
                 break;
@@ -476,11 +568,47 @@ QVariant Recordset::value(int ordinal) const
                                                       "another record."));
     if (!newRecord_ && !hasCurrentRecord())
         throw DataError(NoCurrentRecord);
+
+    if (!newRecord_ && snapshotValid()) {
+        const auto column = static_cast<std::size_t>(ordinal);
+        Database::Snapshot::Column& values = snapshot_->columns[column];
+        if (!values.loaded) {
+            if (sweepBurst_ != db_.burstSerial()) {
+                sweepBurst_ = db_.burstSerial();
+                std::fill(sweepReads_.begin(), sweepReads_.end(), 0);
+            }
+            if (sweepBurst_ != 0 && ++sweepReads_[column] == kSweepReads) {
+                std::vector<int> wanted;
+                for (std::size_t c = 0; c < sweepReads_.size(); ++c)
+                    if (sweepReads_[c] > 0 && !snapshot_->columns[c].loaded)
+                        wanted.push_back(static_cast<int>(c));
+                loadColumns(wanted);
+            }
+        }
+        if (values.loaded) {
+            const std::size_t at = values.at[snapshot_->scanAt[static_cast<std::size_t>(pos_)]];
+            std::uint32_t header = 0;
+            std::memcpy(&header, values.bytes.data() + at, sizeof header);
+            Cell c;
+            c.type = static_cast<int>(header & 7);
+            c.size = header >> 3;
+            c.offset = at + sizeof header;
+            if (c.type == SQLITE_INTEGER)
+                std::memcpy(&c.integer, values.bytes.data() + c.offset, sizeof c.integer);
+            else if (c.type == SQLITE_FLOAT)
+                std::memcpy(&c.real, values.bytes.data() + c.offset, sizeof c.real);
+            return cellValue(c, values.bytes.data());
+        }
+    }
+
     load();
     if (missing_)
         throw DataError(RecordDeleted);
-    const Cell& c = current_[ordinal];
-    const std::string& bytes = batch_.bytes; // a new record's cells are all Null
+    return cellValue(current_[ordinal], currentBytes_);
+}
+
+QVariant Recordset::cellValue(const Cell& c, const char* bytes) const
+{
     switch (c.type) {
     case SQLITE_NULL:
         return QVariant();
@@ -489,9 +617,9 @@ QVariant Recordset::value(int ordinal) const
     case SQLITE_FLOAT:
         return QVariant(c.real);
     case SQLITE_BLOB:
-        return QVariant(QByteArray(bytes.data() + c.offset, static_cast<qsizetype>(c.size)));
+        return QVariant(QByteArray(bytes + c.offset, static_cast<qsizetype>(c.size)));
     default:
-        return QVariant(QString::fromUtf8(bytes.data() + c.offset, static_cast<qsizetype>(c.size)));
+        return QVariant(QString::fromUtf8(bytes + c.offset, static_cast<qsizetype>(c.size)));
     }
 }
 

@@ -125,14 +125,17 @@ private:
     struct Cell
     {
         int type = SQLITE_NULL;
-        std::uint32_t offset = 0;
+        std::size_t offset = 0;
         std::uint32_t size = 0;
         std::int64_t integer = 0;
         double real = 0;
     };
 
     void buildKeyset(const QString& orderColumn);
-    void sortKeyset(const QString& orderColumn);
+    std::shared_ptr<Database::Snapshot> readSnapshot(const QString& orderColumn, std::int64_t stamp) const;
+    bool snapshotValid() const;
+    void loadColumns(const std::vector<int>& ordinals) const;
+    QVariant cellValue(const Cell& c, const char* bytes) const;
     void load() const;
     void fillBatch(std::uint64_t burst) const;
     void keysetChanged();
@@ -164,12 +167,19 @@ private:
         std::string bytes;
     };
     mutable Batch batch_;
+    std::shared_ptr<Database::Snapshot> snapshot_;
+    bool keysetDirty_ = false; // rows added or deleted since the snapshot
+    // Reads of each column in the current read burst: a loop that reads one column of
+    // many rows has that column read for the whole table at once.
+    mutable std::vector<int> sweepReads_;
+    mutable std::uint64_t sweepBurst_ = 0;
     std::vector<Cell> blankRow_;
 
     // The current row, found on first read after a move.
     mutable bool loaded_ = false;
     mutable bool missing_ = false;
     mutable const Cell* current_ = nullptr;
+    mutable const char* currentBytes_ = "";
 };
 
 } // namespace records

@@ -24,6 +24,8 @@ SortKeys::SortKeys() : d(std::make_unique<Impl>())
     if (U_FAILURE(status))
         throw DataError(DatabaseError, QStringLiteral("The text order cannot be prepared (%1).")
                                            .arg(QString::fromLatin1(u_errorName(status))));
+    // Case and accents do not separate names; the exact text breaks their ties later.
+    ucol_setStrength(d->collator, UCOL_PRIMARY);
     d->text.resize(256);
     d->key.resize(512);
 }

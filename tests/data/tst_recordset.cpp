@@ -25,8 +25,9 @@ void TestRecordset::namesInThePersonsOrder()
         rs.setAbsolutePosition(i);
         names.append(rs.Fields(store::NOME).Value().toString());
     }
-    QCOMPARE(names, QStringList({QStringLiteral("Acetona"), QStringLiteral("Ácido acético"), QStringLiteral("benzene"),
-                                 QStringLiteral("Benzene"), QStringLiteral("Benzeno"), QStringLiteral("zinco")}));
+    // Case and accents do not separate names; the exact text orders the ties.
+    QCOMPARE(names, QStringList({QStringLiteral("Acetona"), QStringLiteral("Ácido acético"), QStringLiteral("Benzene"),
+                                 QStringLiteral("benzene"), QStringLiteral("Benzeno"), QStringLiteral("zinco")}));
 }
 
 QB_TEST_MAIN(TestRecordset)
