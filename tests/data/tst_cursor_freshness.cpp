@@ -47,17 +47,24 @@ QStringList readAll(records::Recordset& rs, int ordinal)
     return values;
 }
 
+// A window's data control, opened on the inventory.
+records::DataControl* openOn(QWidget& window, const TempInventory& inv)
+{
+    auto* data = new records::DataControl(&window);
+    data->setObjectName(QStringLiteral("Data1"));
+    data->setDatabaseName(inv.path());
+    data->setRecordSource(store::recordSource());
+    data->Refresh();
+    return data;
+}
+
 } // namespace
 
 void TestCursorFreshness::aLoopSeesAnotherWindowsChangesAtTheNextEvent()
 {
     TempInventory inv(manyRows(600));
     QWidget window;
-    auto* data = new records::DataControl(&window);
-    data->setObjectName(QStringLiteral("Data1"));
-    data->setDatabaseName(inv.path());
-    data->setRecordSource(store::recordSource());
-    data->Refresh();
+    records::DataControl* data = openOn(window, inv);
     records::Recordset* rs = data->Recordset();
 
     // A long loop within one event: the columns it reads are kept for the table.
@@ -94,11 +101,7 @@ void TestCursorFreshness::reopeningAfterAChangeSortsAgain()
 {
     TempInventory inv(manyRows(300));
     QWidget window;
-    auto* data = new records::DataControl(&window);
-    data->setObjectName(QStringLiteral("Data1"));
-    data->setDatabaseName(inv.path());
-    data->setRecordSource(store::recordSource());
-    data->Refresh();
+    records::DataControl* data = openOn(window, inv);
     QCOMPARE(readAll(*data->Recordset(), store::NOME).first(), QStringLiteral("Sal 0000"));
     QCoreApplication::processEvents();
 
