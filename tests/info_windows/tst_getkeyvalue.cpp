@@ -4,113 +4,57 @@
 
 using testsupport::FakeSystem;
 
-namespace {
-
-constexpr std::uint32_t kLocalMachine = 0x80000002u;
-const QString kKey = QStringLiteral("SOFTWARE\\Quillarbon Test");
-
-} // namespace
-
 class TestGetKeyValue : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Texts as writers store them: with their NUL or without, in the local code page,
-    // empty, or as long as the buffer; a longer one cannot be read.
-    void readsTexts_data()
+    // Values as writers store them, read by an ordinary user, who may not open the
+    // machine's keys for writing. No key is left open however the read ends.
+    void readsValues_data()
     {
-        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QByteArray>("stored"); // null: no such value
         QTest::addColumn<bool>("found");
         QTest::addColumn<QString>("text");
+        const uint sz = registry::REG_SZ;
+        const uint dword = registry::REG_DWORD;
 
-        QTest::newRow("with its NUL") << QByteArray("C:\\Tools\\info.exe", 17).append('\0') << true
-                                      << QStringLiteral("C:\\Tools\\info.exe");
-        QTest::newRow("without NUL") << QByteArray("C:\\Tools\\info.exe") << true
-                                     << QStringLiteral("C:\\Tools\\info.exe");
-        QTest::newRow("accented") << QStringLiteral("/opt/Système/outil").toLocal8Bit().append('\0') << true
-                                  << QStringLiteral("/opt/Système/outil");
-        QTest::newRow("empty") << QByteArray(1, '\0') << true << QString();
-        QTest::newRow("fills the buffer") << QByteArray(1024, 'a') << true << QString(1024, QLatin1Char('a'));
-        QTest::newRow("fills it with its NUL")
-            << QByteArray(1023, 'b').append('\0') << true << QString(1023, QLatin1Char('b'));
-        QTest::newRow("longer than the buffer") << QByteArray(1025, 'a') << false << QString();
+        QTest::newRow("text with its NUL")
+            << sz << QByteArray("C:\\info.exe", 11).append('\0') << true << QStringLiteral("C:\\info.exe");
+        QTest::newRow("text without NUL")
+            << sz << QByteArray("C:\\info.exe") << true << QStringLiteral("C:\\info.exe");
+        QTest::newRow("accented text") << sz << QStringLiteral("/opt/Système").toLocal8Bit().append('\0')
+                                       << true << QStringLiteral("/opt/Système");
+        QTest::newRow("empty text") << sz << QByteArray(1, '\0') << true << QString();
+        QTest::newRow("fills the buffer")
+            << sz << QByteArray(1024, 'a') << true << QString(1024, QLatin1Char('a'));
+        QTest::newRow("longer than the buffer") << sz << QByteArray(1025, 'a') << false << QString();
+        QTest::newRow("no such value") << sz << QByteArray() << false << QString();
+        QTest::newRow("number") << dword << QByteArray::fromHex("0a010000") << true << QStringLiteral("266");
+        QTest::newRow("largest number")
+            << dword << QByteArray::fromHex("ffffffff") << true << QStringLiteral("4294967295");
+        QTest::newRow("other type") << 3u << QByteArray::fromHex("deadbeef") << true
+                                    << QStringLiteral("as passed");
     }
-    void readsTexts()
+    void readsValues()
     {
+        QFETCH(uint, type);
         QFETCH(QByteArray, stored);
         QFETCH(bool, found);
         QFETCH(QString, text);
         FakeSystem sys;
-        sys.registry().setValue(registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Value"), registry::REG_SZ,
-                                stored);
-        QString value = QStringLiteral("before");
-        QCOMPARE(info::GetKeyValue(kLocalMachine, kKey, QStringLiteral("Value"), value), found);
-        QCOMPARE(value, text);
-        QCOMPARE(sys.registry().openHandles(), 0);
-    }
-
-    // A 32-bit number reads as its decimal text; a value of another type is found but
-    // leaves the caller's text alone.
-    void readsNumbersAndLeavesOtherTypes_data()
-    {
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("small number")
-            << uint(registry::REG_DWORD) << QByteArray::fromHex("0a010000") << QStringLiteral("266");
-        QTest::newRow("zero") << uint(registry::REG_DWORD) << QByteArray::fromHex("00000000")
-                              << QStringLiteral("0");
-        QTest::newRow("high bytes") << uint(registry::REG_DWORD) << QByteArray::fromHex("04030201")
-                                    << QStringLiteral("16909060");
-        QTest::newRow("largest") << uint(registry::REG_DWORD) << QByteArray::fromHex("ffffffff")
-                                 << QStringLiteral("4294967295");
-        QTest::newRow("binary") << 3u << QByteArray::fromHex("deadbeef") << QStringLiteral("as passed");
-        QTest::newRow("expandable text")
-            << 2u << QByteArray("%SystemRoot%\\x.exe").append('\0') << QStringLiteral("as passed");
-    }
-    void readsNumbersAndLeavesOtherTypes()
-    {
-        QFETCH(uint, type);
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, text);
-        FakeSystem sys;
-        sys.registry().setValue(registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Value"), type, stored);
-        QString value = QStringLiteral("as passed");
-        QVERIFY(info::GetKeyValue(kLocalMachine, kKey, QStringLiteral("Value"), value));
-        QCOMPARE(value, text);
-    }
-
-    // A key or value that is not there reads as not found, with an empty text, and no
-    // key is left open however the read ended.
-    void missingKeyOrValue()
-    {
-        FakeSystem sys;
-        sys.registry().setString(registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Other"),
-                                 QStringLiteral("x"));
-        QString value = QStringLiteral("before");
-        QVERIFY(!info::GetKeyValue(kLocalMachine, QStringLiteral("SOFTWARE\\Nowhere"),
-                                   QStringLiteral("Value"), value));
-        QCOMPARE(value, QString());
-        value = QStringLiteral("before");
-        QVERIFY(!info::GetKeyValue(kLocalMachine, kKey, QStringLiteral("Value"), value));
-        QCOMPARE(value, QString());
-        QCOMPARE(sys.registry().opened(), 1);
-        QCOMPARE(sys.registry().openHandles(), 0);
-    }
-
-    // An ordinary user may read the machine's keys but not open them for writing; the
-    // values are only read, so the lookup works for them too.
-    void readsWithoutWriteAccess()
-    {
-        FakeSystem sys;
         sys.registry().denyWriteAccess(true);
-        sys.registry().setString(registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Value"),
-                                 QStringLiteral("x"));
-        QString value;
-        QVERIFY(info::GetKeyValue(kLocalMachine, kKey, QStringLiteral("Value"), value));
-        QCOMPARE(value, QStringLiteral("x"));
+        const QString key = QStringLiteral("SOFTWARE\\Quillarbon Test");
+        sys.registry().setValue(registry::HKEY_LOCAL_MACHINE, key, QStringLiteral("Other"), registry::REG_SZ,
+                                "x");
+        if (!stored.isNull())
+            sys.registry().setValue(registry::HKEY_LOCAL_MACHINE, key, QStringLiteral("Value"), type, stored);
+
+        QString value = QStringLiteral("as passed");
+        QCOMPARE(info::GetKeyValue(0x80000002u, key, QStringLiteral("Value"), value), found);
+        QCOMPARE(value, text);
+        QCOMPARE(sys.registry().openHandles(), 0);
     }
 };
 
