@@ -1,20 +1,50 @@
 #include "hyperlink/pictures.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 
 namespace zorbel {
 
 namespace {
 
-// Pixel-exact drawing: no smoothing, lines through pixel centres.
-QPainterPath roundedBox(double left, double top, double width, double height, double radius)
-{
-    QPainterPath p;
-    p.addRoundedRect(QRectF(left + 0.5, top + 0.5, width, height), radius, radius);
-    return p;
-}
+// The hand as it is drawn, one character a pixel: X outline, . skin, g and l the cuff's
+// two greys, a space transparent.
+// clang-format off
+const char* const kHand[32] = {
+    "                                ",
+    "           XXX                  ",
+    "          X...X                 ",
+    "          X...X                 ",
+    "          X...X                 ",
+    "          X...X                 ",
+    "          X...X                 ",
+    "          X...X                 ",
+    "          X...XXXX              ",
+    "          X...X...XXX           ",
+    "          X...X...X..XXX        ",
+    "          X...X...X..X..X       ",
+    "          X...X...X..X..X       ",
+    "    XX    X...X...X..X..X       ",
+    "   X..X   X...X...X..X..X       ",
+    "   X...X  X...X...X..X..X       ",
+    "    X...XXX.............X       ",
+    "     X..................X       ",
+    "      X.................X       ",
+    "       X................X       ",
+    "        X...............X       ",
+    "         X..............X       ",
+    "          X............X        ",
+    "          X............X        ",
+    "          XXXXXXXXXXXXXX        ",
+    "          XggggggggggggX        ",
+    "          XgllllllllllgX        ",
+    "          XggggggggggggX        ",
+    "          XggggggggggggX        ",
+    "          XXXXXXXXXXXXXX        ",
+    "                                ",
+    "                                ",
+};
+// clang-format on
 
 } // namespace
 
@@ -22,39 +52,26 @@ QImage handCursorImage()
 {
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-
-    // The hand: the raised index finger, three bent fingers, the thumb and the palm.
-    QPainterPath hand = roundedBox(10, 1, 4, 14, 2);
-    hand = hand.united(roundedBox(14, 9, 4, 9, 2));
-    hand = hand.united(roundedBox(18, 10, 4, 9, 2));
-    hand = hand.united(roundedBox(22, 12, 3, 8, 1.5));
-    hand = hand.united(roundedBox(10, 14, 15, 11, 3));
-    QPainterPath thumb;
-    thumb.moveTo(10.5, 16.5);
-    thumb.lineTo(7.5, 13.5);
-    thumb.lineTo(5.5, 13.5);
-    thumb.lineTo(4.5, 15.5);
-    thumb.lineTo(9.5, 23.5);
-    thumb.lineTo(11.5, 24.5);
-    thumb.closeSubpath();
-    hand = hand.united(thumb).simplified();
-
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    // The creases between the bent fingers.
-    p.drawLine(QPointF(14.5, 14.5), QPointF(14.5, 17.5));
-    p.drawLine(QPointF(18.5, 14.5), QPointF(18.5, 18.5));
-    p.drawLine(QPointF(22.5, 15.5), QPointF(22.5, 19.5));
-
-    // The cuff.
-    p.setBrush(QColor(0x80, 0x80, 0x80));
-    p.drawRect(QRectF(9.5, 25.5, 15, 5));
-    p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1));
-    p.drawLine(QPointF(10.5, 26.5), QPointF(23.5, 26.5));
-    p.end();
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            switch (kHand[y][x]) {
+            case 'X':
+                image.setPixel(x, y, qRgb(0x00, 0x00, 0x00));
+                break;
+            case '.':
+                image.setPixel(x, y, qRgb(0xff, 0xff, 0xff));
+                break;
+            case 'g':
+                image.setPixel(x, y, qRgb(0x80, 0x80, 0x80));
+                break;
+            case 'l':
+                image.setPixel(x, y, qRgb(0xc0, 0xc0, 0xc0));
+                break;
+            default:
+                break;
+            }
+        }
+    }
     return image;
 }
 
