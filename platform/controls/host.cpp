@@ -179,6 +179,14 @@ QImage toolboxPicture(const QUuid& clsid)
     return classObject(ControlRegistry::classFor(clsid)).ToolboxPicture();
 }
 
+std::unique_ptr<ControlInstance> placeControl(const QString& progId, QWidget* parent,
+                                              const QString& designFile, const ControlPlacement& at) noexcept
+{
+    std::optional<PropertyBag> saved;
+    forms::guarded([&] { saved = PropertyBag::fromFile(designFile); });
+    return saved ? placeControl(progId, parent, *saved, at) : nullptr;
+}
+
 PropertyPage* createPropertyPage(const QUuid& clsid, QWidget* parent)
 {
     const ClassRegistration c = ControlRegistry::classFor(clsid);

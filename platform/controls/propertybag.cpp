@@ -148,13 +148,6 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value)
         entries_[i] = {name, normalised(value)};
 }
 
-void PropertyBag::remove(const QString& name)
-{
-    const qsizetype i = indexOf(name);
-    if (i >= 0)
-        entries_.removeAt(i);
-}
-
 QStringList PropertyBag::names() const
 {
     QStringList out;

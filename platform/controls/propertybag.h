@@ -33,7 +33,6 @@ public:
     void WriteProperty(const QString& name, const QVariant& value);
 
     bool contains(const QString& name) const { return indexOf(name) >= 0; }
-    void remove(const QString& name);
     bool isEmpty() const { return entries_.isEmpty(); }
     const QList<Entry>& entries() const { return entries_; }
     QStringList names() const;

@@ -3,8 +3,8 @@
 #include "platform/controls/errors.h"
 #include "platform/controls/library.h"
 #include "platform/controls/server.h"
-#include "platform/forms/app.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -105,7 +105,9 @@ QString ControlRegistry::file()
 {
     if (!fileOverride().isEmpty())
         return fileOverride();
-    return forms::Path() + QStringLiteral("/controls.reg");
+    // Beside the executable, where the build registers the libraries: a program or test
+    // that runs its windows over another data folder still finds its controls.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/controls.reg");
 }
 
 void ControlRegistry::setFile(const QString& path)

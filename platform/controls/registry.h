@@ -38,8 +38,8 @@ struct TypeLibraryRegistration
     QList<QPair<QString, QString>> versionInfo;
 };
 
-// Where registrations live: one JSON file, by default "controls.reg" in the program's
-// folder, which the build writes when it registers the libraries beside the program.
+// Where registrations live: one JSON file, by default "controls.reg" beside the running
+// executable, which the build writes when it registers the libraries beside the program.
 class ControlRegistry
 {
 public:
