@@ -108,6 +108,10 @@ struct ControlPlacement
 // be created the user gets one message, and the window goes on without the control.
 std::unique_ptr<ControlInstance> placeControl(const QString& progId, QWidget* parent,
                                               const PropertyBag& saved, const ControlPlacement& at) noexcept;
+// The same with the saved properties read from a design file (a path or a Qt resource);
+// a file that cannot be read is one message as well.
+std::unique_ptr<ControlInstance> placeControl(const QString& progId, QWidget* parent,
+                                              const QString& designFile, const ControlPlacement& at) noexcept;
 
 // The class's toolbox picture, as a design environment shows it; null when it has none.
 QImage toolboxPicture(const QUuid& clsid);

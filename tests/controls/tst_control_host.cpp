@@ -174,11 +174,20 @@ void TestControlHost::aWindowWhoseControlCannotBeMadeShowsOneMessage()
     tryPlace(stranger);
     QVERIFY(boxes->shown().front().prompt.contains(QStringLiteral("405")));
 
-    // And once all is in order the control is there, where the design put it.
+    // A design file that is not there.
     boxes->clear();
     QWidget window;
+    QVERIFY(!controls::placeControl(QStringLiteral("Zorbel.link"), &window,
+                                    dir.filePath(QStringLiteral("link1.json")), {7680, 480, {}, {}}));
+    QCOMPARE(boxes->shown().size(), 1);
+    QVERIFY(boxes->shown().front().prompt.contains(QStringLiteral("420")));
+
+    // And once all is in order the control is there, where the design put it.
+    boxes->clear();
+    hostBag().saveToFile(dir.filePath(QStringLiteral("link1.json")));
     const auto placed =
-        controls::placeControl(QStringLiteral("Zorbel.link"), &window, hostBag(), {7680, 480, {}, {}});
+        controls::placeControl(QStringLiteral("Zorbel.link"), &window,
+                               dir.filePath(QStringLiteral("link1.json")), {7680, 480, {}, {}});
     QVERIFY(placed);
     QVERIFY(boxes->shown().isEmpty());
     QCOMPARE(placed->widget()->geometry(), forms::twipsRect(7680, 480, 4170, 495));
