@@ -1,0 +1,103 @@
+#include "platform/controls/hyperlink.h"
+
+#include "platform/controls/errors.h"
+
+#include <QDesktopServices>
+
+namespace controls {
+
+namespace {
+
+std::unique_ptr<HyperlinkService>& current()
+{
+    static std::unique_ptr<HyperlinkService> service = std::make_unique<BrowserHyperlinkService>();
+    return service;
+}
+
+[[noreturn]] void refuse(const QString& target, const QString& why)
+{
+    throw ControlError(AddressRefused,
+                       QStringLiteral("The address %1 was not opened: %2. Only web addresses that begin with "
+                                      "http:// or https:// can be opened.")
+                           .arg(quoted(target), why));
+}
+
+} // namespace
+
+QUrl webAddress(const QString& target)
+{
+    if (target.isEmpty())
+        refuse(target, QStringLiteral("it is empty"));
+    // Strict parsing: spaces, control characters and stray percent signs are refused
+    // rather than repaired into some other address.
+    const QUrl url(target, QUrl::StrictMode);
+    if (!url.isValid())
+        refuse(target, QStringLiteral("it is not a valid address"));
+    if (url.isRelative())
+        refuse(target, QStringLiteral("it is not an absolute address"));
+    const QString scheme = url.scheme();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        refuse(target, QStringLiteral("it is not a web address"));
+    if (url.host().isEmpty())
+        refuse(target, QStringLiteral("it names no web site"));
+    return url;
+}
+
+void navigate(const QString& target, const QString& location, const QString& frameName)
+{
+    const QUrl url = webAddress(target);
+    current()->NavigateTo(url, location, frameName);
+}
+
+std::unique_ptr<HyperlinkService> setHyperlinkService(std::unique_ptr<HyperlinkService> next)
+{
+    if (!next)
+        next = std::make_unique<BrowserHyperlinkService>();
+    std::swap(current(), next);
+    return next;
+}
+
+void BrowserHyperlinkService::NavigateTo(const QUrl& target, const QString& location, const QString&)
+{
+    // The browser has no frames of ours to target; a location is a place in the page.
+    QUrl url = target;
+    if (!location.isEmpty())
+        url.setFragment(location);
+    if (!QDesktopServices::openUrl(url))
+        throw ControlError(BrowserFailed,
+                           QStringLiteral("No web browser could be started to open %1. Open the "
+                                          "address in your browser yourself.")
+                               .arg(quoted(url.toString())));
+}
+
+void RecordingHyperlinkService::NavigateTo(const QUrl& target, const QString& location,
+                                           const QString& frameName)
+{
+    if (failNumber_ != 0)
+        throw ControlError(failNumber_, failText_);
+    navigations_.append({target.toString(), location, frameName});
+    if (onNavigate_)
+        onNavigate_(navigations_.last());
+}
+
+QStringList RecordingHyperlinkService::targets() const
+{
+    QStringList out;
+    for (const Navigation& n : navigations_)
+        out.append(n.target);
+    return out;
+}
+
+ScopedRecordingHyperlink::ScopedRecordingHyperlink()
+{
+    auto service = std::make_unique<RecordingHyperlinkService>();
+    service_ = service.get();
+    previous_ = setHyperlinkService(std::move(service));
+}
+
+ScopedRecordingHyperlink::~ScopedRecordingHyperlink()
+{
+    setHyperlinkService(std::move(previous_));
+}
+
+} // namespace controls
