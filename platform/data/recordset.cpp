@@ -523,6 +523,14 @@ void Recordset::load() const
 {
     if (loaded_)
         return;
+    // A new record is all Null; its Reposition may read it before AddNew has returned.
+    if (newRecord_) {
+        missing_ = false;
+        current_ = blankRow_.data();
+        currentBytes_ = "";
+        loaded_ = true;
+        return;
+    }
     db_.beginReadBurst();
     const std::uint64_t burst = db_.burstSerial();
     if (burst == 0 || batch_.burst != burst || pos_ < batch_.start || pos_ >= batch_.start + batch_.size)
