@@ -170,6 +170,13 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
              return none;
          },
          records::Damaged},
+        {"cut short in a copy",
+         [&](const QString& path) {
+             makeRollbackInventory(path);
+             writeBytes(path, readBytes(path).left(3 * 4096));
+             return none;
+         },
+         records::Damaged},
         {"damaged after its schema",
          [&](const QString& path) {
              makeRollbackInventory(path);

@@ -495,6 +495,21 @@ void TestDataControl::aFailedWriteKeepsTheRecordAndTheEdits()
     QCOMPARE(w.errors, std::vector<int>({records::RecordDeleted}));
     QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("1 L"));
     QCOMPARE(inv.rows().size(), std::size_t(2));
+
+    // And for a control opened read-only.
+    w.data->setReadOnly(true);
+    w.onValidate = [](int&, bool& save) {
+        save = false;
+    };
+    w.data->Refresh();
+    w.onValidate = nullptr;
+    w.errors.clear();
+    w.type(store::QUANTIDADE, QStringLiteral("2 L"));
+    w.press(records::ActionMoveNext);
+    QCOMPARE(w.errors, std::vector<int>({records::ReadOnlyRecordset}));
+    QCOMPARE(w.position(), 0);
+    QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("250 g2 L"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::QUANTIDADE].toString(), QStringLiteral("250 g"));
 }
 
 void TestDataControl::closingWithAFailedWriteKeepsTheWindow()
@@ -588,6 +603,10 @@ void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
     // Another file that is missing, a source that is refused, a box on a column the
     // table lacks: each fails the Refresh and the window goes on as before.
     const std::vector<std::pair<int, std::function<void()>>> failures = {
+        {records::UnsupportedConnect,
+         [&] {
+             w.data->setConnect(QStringLiteral("ODBC;DSN=Inventory"));
+         }},
         {records::FileNotFound,
          [&] {
              w.data->setDatabaseName(inv.folder() + QStringLiteral("/QBData2.mdb"));
@@ -605,6 +624,7 @@ void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
          }},
     };
     for (const auto& [error, breakIt] : failures) {
+        w.data->setConnect(QStringLiteral("Access"));
         w.data->setDatabaseName(inv.path());
         w.data->setRecordSource(store::recordSource());
         breakIt();
