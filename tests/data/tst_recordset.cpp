@@ -158,6 +158,17 @@ void TestRecordset::namesInThePersonsOrder()
                           QStringLiteral("Amônia"), QStringLiteral("Benzene"), QStringLiteral("benzene"),
                           QStringLiteral("Benzeno"), QStringLiteral("etanol"), QStringLiteral("Éter etílico"),
                           QStringLiteral("zinco")}));
+
+    // Long names are ordered by the whole name, accents included, not by a prefix.
+    const QString prefix = QStringLiteral("Solução tampão de fosfato pH 7,4 ").repeated(12);
+    TempInventory longNames({chemical(prefix + QStringLiteral("benzeno")),
+                             chemical(prefix + QStringLiteral("Ácido")),
+                             chemical(prefix + QStringLiteral("água"))});
+    auto longDb = Database::open(longNames.path());
+    Recordset longRs(*longDb, store::recordSource());
+    QCOMPARE(column(longRs, store::NOME),
+             QStringList({prefix + QStringLiteral("Ácido"), prefix + QStringLiteral("água"),
+                          prefix + QStringLiteral("benzeno")}));
 }
 
 void TestRecordset::tiesKeepOneOrderAcrossOpenings()
