@@ -10,7 +10,7 @@
 //            twelve bound boxes attached;
 //   window - the main window's own load (Tamsel::Load) on the same file;
 // and prints the ratios and the memory the engine keeps per record.
-#include "bench/generate_inventory.h"
+#include "bench/inventory_generator.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"

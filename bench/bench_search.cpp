@@ -2,7 +2,7 @@
 // against a raw substring scan of the same arrays.
 //
 //   qb_bench_search [N] [--folder=DIR]     (default N: 100000)
-#include "bench/generate_inventory.h"
+#include "bench/inventory_generator.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/main_window/search_text.h"
 #include "platform/forms/app.h"

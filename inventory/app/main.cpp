@@ -1,3 +1,4 @@
+#include "inventory/info_windows/frmsplash.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
@@ -34,9 +35,11 @@ int main(int argc, char** argv)
     if (!inventoryReady())
         return 0;
 
-    Tamsel* main = nullptr;
-    if (!forms::guarded([&] { main = Tamsel::Load(); }))
-        return 1;
-    main->show();
+    // The splash is the start-up window; two seconds on it hands over to the main window.
+    // The program ends when its last window is closed.
+    auto showMainWindow = [] {
+        Tamsel::Load()->show();
+    };
+    info::frmSplash::Load(showMainWindow)->show();
     return app.exec();
 }

@@ -1,9 +1,12 @@
 // Renders the program's windows offscreen to PNG files, over the inventory beside the
 // program (or the folder given), so anyone can look at what the program shows.
+#include "inventory/info_windows/frmabout.h"
+#include "inventory/info_windows/frmsplash.h"
 #include "inventory/main_window/tamsel.h"
 #include "platform/forms/app.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 #include "quillarbon_version.h"
 
@@ -35,6 +38,19 @@ int main(int argc, char** argv)
     QDir().mkpath(outDir);
 
     bool ok = true;
+    {
+        info::frmSplash splash([] {});
+        splash.Form_Load();
+        splash.Timer1()->stop();
+        splash.show();
+        ok &= save(&splash, QStringLiteral("%1/splash.png").arg(outDir));
+    }
+    {
+        info::frmAbout about;
+        about.Form_Load();
+        about.show();
+        ok &= save(&about, QStringLiteral("%1/about.png").arg(outDir));
+    }
     Tamsel* main = nullptr;
     if (!forms::guarded([&] { main = Tamsel::Load(); }))
         return 1;

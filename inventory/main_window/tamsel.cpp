@@ -1,5 +1,6 @@
 #include "inventory/main_window/tamsel.h"
 
+#include "inventory/info_windows/frmabout.h"
 #include "inventory/main_window/search_text.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
@@ -78,6 +79,7 @@ Tamsel::Tamsel(QWidget* parent)
         if (row >= 0)
             forms::guarded([this] { List1_Click(); });
     });
+    connect(ui->mnuabout, &QAction::triggered, this, [] { forms::guarded([] { info::showAbout(); }); });
     connect(ui->Data1, &records::DataControl::Validate, this,
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,

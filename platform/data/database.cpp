@@ -113,8 +113,8 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
         throw db->error(rc, QStringLiteral("opening it"));
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, options.busyTimeoutMs);
-    // A cursor visits rows in name order, all over the file: keep many pages at hand.
-    db->exec("PRAGMA cache_size=-65536", QStringLiteral("opening it"));
+    // A cursor visits rows in name order, all over the file: keep pages at hand.
+    db->exec("PRAGMA cache_size=-16384", QStringLiteral("opening it"));
     if (options.exclusive)
         db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
 

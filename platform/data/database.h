@@ -81,7 +81,7 @@ public:
         struct Column
         {
             bool loaded = false;
-            std::vector<std::size_t> at; // per row, in row-id order: where its value starts
+            std::vector<std::size_t> at; // per position: where its value starts
             std::string bytes;           // per value: a 4-byte size and type, then the value
         };
         QString table;

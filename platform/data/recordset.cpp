@@ -169,6 +169,23 @@ void appendValue(std::string& bytes, const Statement& row, int column)
         bytes.append(data, size);
 }
 
+// Lays a column read in row-id order out in the cursor's order, so a loop over the
+// positions reads memory front to back instead of all over it.
+void toPositionOrder(Database::Snapshot::Column& column, const std::vector<std::uint32_t>& scanAt)
+{
+    Database::Snapshot::Column ordered;
+    ordered.loaded = column.loaded;
+    ordered.at.reserve(scanAt.size());
+    ordered.bytes.reserve(column.bytes.size());
+    for (const std::uint32_t scan : scanAt) {
+        const std::size_t from = column.at[scan];
+        const std::size_t to = scan + 1 < column.at.size() ? column.at[scan + 1] : column.bytes.size();
+        ordered.at.push_back(ordered.bytes.size());
+        ordered.bytes.append(column.bytes, from, to - from);
+    }
+    column = std::move(ordered);
+}
+
 } // namespace
 
 std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& orderColumn, std::int64_t stamp) const
@@ -257,6 +274,8 @@ std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& order
         snap->rowids.push_back(e.rowid);
         snap->scanAt.push_back(e.scan);
     }
+    if (orderValues)
+        toPositionOrder(*orderValues, snap->scanAt);
     return snap;
 }
 
@@ -292,6 +311,7 @@ void Recordset::loadColumns(const std::vector<int>& ordinals) const
         return;
     for (std::size_t i = 0; i < loaded.size(); ++i) {
         loaded[i].loaded = true;
+        toPositionOrder(loaded[i], snapshot_->scanAt);
         snapshot_->columns[static_cast<std::size_t>(ordinals[i])] = std::move(loaded[i]);
     }
 }
@@ -625,7 +645,7 @@ QVariant Recordset::value(int ordinal) const
             }
         }
         if (values.loaded) {
-            const std::size_t at = values.at[snapshot_->scanAt[static_cast<std::size_t>(pos_)]];
+            const std::size_t at = values.at[static_cast<std::size_t>(pos_)];
             std::uint32_t header = 0;
             std::memcpy(&header, values.bytes.data() + at, sizeof header);
             Cell c;

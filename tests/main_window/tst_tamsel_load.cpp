@@ -1,9 +1,11 @@
 #include "tamsel_fixture.h"
+#include "inventory/info_windows/frmabout.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
 #include "tests/support/test_main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +26,7 @@ private slots:
     void emptyTableLoadsWithNoCurrentRecord();
     void pickingAnEntryBringsUpItsRecord();
     void missingFileFailsTheLoadAndMakesNothing();
+    void aboutOpensOnceBesideTheWindow();
 };
 
 void TestTamselLoad::opensOnTheFirstNameWithTheSearchAreaClear()
@@ -171,6 +174,29 @@ void TestTamselLoad::missingFileFailsTheLoadAndMakesNothing()
     QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
             std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                          [](QWidget* t) { return qobject_cast<Tamsel*>(t) != nullptr; }));
+}
+
+void TestTamselLoad::aboutOpensOnceBesideTheWindow()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    w->show();
+    auto* about = w->findChild<QAction*>(QStringLiteral("mnuabout"));
+    auto aboutBoxes = [] {
+        int n = 0;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            n += qobject_cast<info::frmAbout*>(t) && t->isVisible() ? 1 : 0;
+        return n;
+    };
+    about->trigger();
+    about->trigger();
+    QCOMPARE(aboutBoxes(), 1);
+    // The main window stays usable beside it.
+    QVERIFY(!QApplication::activeModalWidget());
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (qobject_cast<info::frmAbout*>(t))
+            t->close();
+    QTRY_COMPARE(aboutBoxes(), 0);
 }
 
 QB_TEST_MAIN(TestTamselLoad)
