@@ -4,6 +4,7 @@
 #include "platform/forms/app.h"
 #include "store_schema.h"
 
+#include <QDir>
 
 namespace store {
 
@@ -33,18 +34,20 @@ QString databasePath(const QString& filePart) { return forms::Path() + filePart;
 
 void checkColumns(const records::Recordset& rs)
 {
+    const QString file = QDir::toNativeSeparators(rs.database().path());
     for (const Column& c : kColumns) {
         const QString name = QString::fromLatin1(c.name);
         if (rs.ordinalOf(name) != c.ordinal)
             throw records::DataError(records::ColumnNotFound,
                                      rs.ordinalOf(name) < 0
-                                         ? QStringLiteral("The table '%1' has no column '%2': the file is not an "
-                                                          "inventory of this program.")
+                                         ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
+                                                          "not an inventory of this program.")
+                                               .arg(rs.table(), name, file)
+                                         : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
+                                                          "number %3: the file is not an inventory of this program.")
                                                .arg(rs.table(), name)
-                                         : QStringLiteral("The column '%2' of the table '%1' is not column number "
-                                                          "%3: the file is not an inventory of this program.")
-                                               .arg(rs.table(), name)
-                                               .arg(c.ordinal + 1));
+                                               .arg(c.ordinal + 1)
+                                               .arg(file));
     }
 }
 

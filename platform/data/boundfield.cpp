@@ -2,6 +2,8 @@
 
 #include "platform/data/datacontrol.h"
 
+#include <QTextDocument>
+
 namespace records {
 
 QString BoundField::Text()
@@ -66,6 +68,16 @@ void BoundTextEdit::setScrollBars(int bars)
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+}
+
+QString BoundTextEdit::editorText() const
+{
+    // toPlainText() turns no-break spaces into spaces and line separators into line
+    // breaks, which would rewrite text the user never touched when the box is saved.
+    // The raw text keeps them; only the paragraph breaks are the text's "\n".
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 bool BoundTextEdit::event(QEvent* e)

@@ -94,7 +94,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
-    QString editorText() const override { return toPlainText(); }
+    QString editorText() const override;
     void setEditorText(const QString& text) override { setPlainText(text); }
 
 private:

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace records {
 
@@ -29,6 +30,35 @@ QString unquote(const QString& ident)
 }
 
 QString nativePath(const Database& db) { return QDir::toNativeSeparators(db.path()); }
+
+// SQLite gives the next row added the id of a deleted row when that one had the largest
+// id, and a cursor elsewhere still holding the id would then show the new row in the
+// deleted one's place and write over it. The file's user version keeps the largest id
+// ever deleted, and rows are added above it. Both run inside the write's transaction.
+std::int64_t retiredRowid(const Database& db)
+{
+    Statement mark(db, QStringLiteral("PRAGMA user_version"));
+    Statement::Reset done(mark);
+    return mark.step() ? mark.int64(0) : 0;
+}
+
+void retireRowid(const Database& db, std::int64_t rowid)
+{
+    // The mark is a 32-bit number; a pragma takes no parameters, and this is our own integer.
+    if (rowid <= retiredRowid(db) || rowid > std::numeric_limits<std::int32_t>::max())
+        return;
+    Statement mark(db, QStringLiteral("PRAGMA user_version = %1").arg(rowid));
+    Statement::Reset done(mark);
+    mark.step();
+}
+
+std::int64_t nextRowid(const Database& db, const QString& table)
+{
+    Statement last(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
+    Statement::Reset done(last);
+    const std::int64_t largest = last.step() ? last.int64(0) : 0;
+    return std::max(largest, retiredRowid(db)) + 1;
+}
 
 } // namespace
 
@@ -408,6 +438,7 @@ void Recordset::Delete()
         del.step();
         if (sqlite3_changes(db_.handle()) == 0)
             throw DataError(RecordDeleted);
+        retireRowid(db_, rowid);
     });
     rowids_.erase(rowids_.begin() + pos_);
     keysetChanged();
@@ -425,23 +456,23 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
         return;
 
     if (newRecord_) {
-        QStringList names, params;
+        QStringList names{QStringLiteral("rowid")}, params{QStringLiteral("?1")};
         for (std::size_t i = 0; i < values.size(); ++i) {
             names.append(quoteIdentifier(columns_.at(values[i].ordinal)));
-            params.append(QStringLiteral("?%1").arg(i + 1));
+            params.append(QStringLiteral("?%1").arg(i + 2));
         }
-        const QString sql = values.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_))
-                                           : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                 .arg(quoteIdentifier(table_), names.join(QLatin1Char(',')),
-                                                      params.join(QLatin1Char(',')));
+        const QString sql =
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(quoteIdentifier(table_), names.join(QLatin1Char(',')), params.join(QLatin1Char(',')));
         std::int64_t rowid = 0;
         db_.write([&] {
+            rowid = nextRowid(db_, table_);
             Statement insert(db_, sql);
             Statement::Reset done(insert);
+            insert.bind(1, rowid);
             for (std::size_t i = 0; i < values.size(); ++i)
-                insert.bind(static_cast<int>(i + 1), values[i].value);
+                insert.bind(static_cast<int>(i + 2), values[i].value);
             insert.step();
-            rowid = sqlite3_last_insert_rowid(db_.handle());
         });
         rowids_.push_back(rowid);
         keysetChanged();
@@ -512,6 +543,14 @@ void Recordset::load() const
 {
     if (loaded_)
         return;
+    // A new record is all Null; its Reposition may read it before AddNew has returned.
+    if (newRecord_) {
+        missing_ = false;
+        current_ = blankRow_.data();
+        currentBytes_ = "";
+        loaded_ = true;
+        return;
+    }
     db_.beginReadBurst();
     const std::uint64_t burst = db_.burstSerial();
     if (burst == 0 || batch_.burst != burst || pos_ < batch_.start || pos_ >= batch_.start + batch_.size)

@@ -94,6 +94,7 @@ public:
     int ordinalOf(const QString& name) const;
     const QStringList& fieldNames() const { return columns_; }
     const QString& table() const { return table_; }
+    const Database& database() const { return db_; }
 
     // Starts a new, empty record that becomes current. It joins the table when it is
     // written, and then stands at the end of this cursor until the next open.
