@@ -3,6 +3,7 @@
 #include "inventory/info_windows/frmabout.h"
 #include "inventory/main_window/search_text.h"
 #include "inventory/store/chemical_table.h"
+#include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
 #include "platform/forms/app.h"
@@ -44,6 +45,7 @@ Tamsel::Tamsel(QWidget* parent)
 {
     // The pictures live in this static library; register them before the design uses them.
     Q_INIT_RESOURCE(images);
+    Q_INIT_RESOURCE(design);
     ui->setupUi(this);
     txtfields_ = {ui->txtfields_0, ui->txtfields_1, ui->txtfields_2,  ui->txtfields_3,
                   ui->txtfields_4, ui->txtfields_5, ui->txtfields_6,  ui->txtfields_7,
@@ -59,14 +61,28 @@ Tamsel::Tamsel(QWidget* parent)
 
     applyLook();
 
+    // The web-site link comes from its control library, with the properties the design
+    // saved for it; without the library the window goes on without the link.
+    link1_ = controls::placeControl(QStringLiteral("Zorbel.link"), ui->centralwidget,
+                                    QStringLiteral(":/main_window/link1.json"), {7680, 480, {}, {}});
+
     // The keyboard order of the design's tab indices, for the controls that take the
     // focus; the tab control takes it on its tab bar.
     QWidget* bar = ui->SSTab1->findChild<QTabBar*>();
-    const QList<QWidget*> order{ui->BtnBusca,     ui->BtnProximo,   ui->List1,        ui->Text2,
+    QList<QWidget*> order{ui->BtnBusca,     ui->BtnProximo,   ui->List1,        ui->Text2,
                                 ui->Command2,     bar ? bar : ui->SSTab1, ui->txtfields_1, ui->txtfields_0,
                                 ui->txtfields_2,  ui->txtfields_3,  ui->txtfields_5,  ui->txtfields_4,
                                 ui->txtfields_6,  ui->txtfields_7,  ui->txtfields_8,  ui->txtfields_9,
                                 ui->txtfields_11, ui->txtfields_10};
+    // The link takes the focus on its own children (its button look); Qt leaves widgets
+    // that take no focus out of the order.
+    if (link1_ && link1_->widget()) {
+        qsizetype at = 2;
+        const auto parts = link1_->widget()->findChildren<QWidget*>();
+        for (QWidget* part : parts)
+            if (part->focusPolicy() != Qt::NoFocus)
+                order.insert(at++, part);
+    }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 

@@ -17,6 +17,9 @@ class DataControl;
 namespace forms {
 class Timer;
 }
+namespace controls {
+class ControlInstance;
+}
 class QAction;
 class QListWidget;
 class QLineEdit;
@@ -39,6 +42,8 @@ public:
     QLineEdit* Text2() const;
     QListWidget* List1() const;
     forms::Timer* Timer1() const { return Timer1_; }
+    // The web-site link; null when its control could not be created.
+    controls::ControlInstance* link1() const { return link1_.get(); }
 
     // Form-level state. The text arrays are indexed by record position and hold one
     // element more than there are records; hitPositions(k) is the position of entry k-1
@@ -72,5 +77,6 @@ private:
     std::unique_ptr<Ui::Tamsel> ui;
     std::array<records::BoundField*, 12> txtfields_{};
     forms::Timer* Timer1_;
+    std::unique_ptr<controls::ControlInstance> link1_;
     bool timerSearchRunning_ = false;
 };

@@ -1,0 +1,82 @@
+#include "tamsel_fixture.h"
+#include "platform/controls/host.h"
+#include "platform/controls/hyperlink.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/twips.h"
+#include "tests/support/test_main.h"
+
+#include <QLabel>
+
+using namespace testsupport;
+
+class TestTamselLink : public QObject
+{
+    Q_OBJECT
+private slots:
+    void linkShowsTheSiteAsAnUnderlinedLabel();
+    void clickOpensTheSiteAndLeavesTheRecordAlone();
+    void windowGoesOnWithoutTheLibrary();
+};
+
+void TestTamselLink::linkShowsTheSiteAsAnUnderlinedLabel()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    w->show();
+    controls::ControlInstance* link = w->link1();
+    QVERIFY(link);
+    QCOMPARE(link->widget()->geometry(), forms::twipsRect(7680, 480, 4170, 495));
+    auto* label = link->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* button = link->widget()->findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(label->isVisible());
+    QVERIFY(!button->isVisible());
+    QVERIFY(label->text().startsWith(QStringLiteral("WebSite: https://")));
+    QVERIFY(label->font().underline());
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().pointSize(), 10);
+    QCOMPARE(link->get(QStringLiteral("Color")).toLongLong(), 0x00C0FFFF);
+    // The link takes its place in the keyboard order, between the hidden buttons and the list.
+    QCOMPARE(w->findChild<QWidget*>(QStringLiteral("BtnProximo"))->nextInFocusChain(), static_cast<QWidget*>(button));
+    QCOMPARE(button->nextInFocusChain(), static_cast<QWidget*>(w->List1()));
+}
+
+void TestTamselLink::clickOpensTheSiteAndLeavesTheRecordAlone()
+{
+    TempInventory inv({chemical(QStringLiteral("Benzeno")), chemical(QStringLiteral("Tolueno"))});
+    auto w = openTamsel(inv);
+    w->show();
+    seek(*w, QStringLiteral("eno"));
+    QVERIFY(waitForSearch(*w));
+    w->List1()->setCurrentRow(1);
+    const QString searchText = w->Text2()->text();
+
+    controls::ScopedRecordingHyperlink opened;
+    auto* label = w->link1()->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+    // Nothing opens before the flash is over.
+    QCOMPARE(opened->targets().size(), 0);
+    QTRY_COMPARE(opened->targets(), QStringList({w->link1()->get(QStringLiteral("url")).toString()}));
+    QVERIFY(opened->targets().first().startsWith(QStringLiteral("https://")));
+
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Tolueno"));
+    QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Tolueno")}));
+    QCOMPARE(w->List1()->currentRow(), 1);
+    QCOMPARE(w->Text2()->text(), searchText);
+}
+
+void TestTamselLink::windowGoesOnWithoutTheLibrary()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    QTemporaryDir empty;
+    controls::ScopedRegistrationFile none(empty.filePath(QStringLiteral("controls.reg")));
+    forms::ScopedScriptedMessageBoxes boxes;
+    auto w = openTamsel(inv);
+    QVERIFY(!w->link1());
+    QCOMPARE(boxes->shown().size(), 1);
+    QVERIFY2(boxes->shown()[0].prompt.contains(QStringLiteral("Zorbel.link")), qPrintable(boxes->shown()[0].prompt));
+    // The rest of the window works.
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
+}
+
+QB_TEST_MAIN(TestTamselLink)
+#include "tst_tamsel_link.moc"
