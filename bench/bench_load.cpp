@@ -10,6 +10,7 @@
 //            twelve bound boxes attached;
 //   window - the main window's own load (Tamsel::Load) on the same file;
 // and prints the ratios and the memory the engine keeps per record.
+#include "bench/bench_common.h"
 #include "bench/inventory_generator.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
@@ -34,20 +35,13 @@
 
 namespace {
 
-// CPU time of this thread, so other work on the machine does not blur the figures.
 class CpuTimer
 {
 public:
-    void start() { start_ = now(); }
-    qint64 nsecsElapsed() const { return now() - start_; }
+    void start() { start_ = bench::cpuNanos(); }
+    qint64 nsecsElapsed() const { return bench::cpuNanos() - start_; }
 
 private:
-    static qint64 now()
-    {
-        timespec ts{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-        return static_cast<qint64>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-    }
     qint64 start_ = 0;
 };
 
@@ -146,15 +140,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral("1.0.0"));
-    QList<int> sizes;
     QString folder;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.startsWith(QStringLiteral("--folder=")))
-            folder = arg.mid(9);
-        else
-            sizes.append(arg.toInt());
-    }
+    QList<int> sizes = bench::parseArguments(argc, argv, &folder);
     if (sizes.isEmpty())
         sizes = {10000, 100000, 1000000};
 

@@ -43,26 +43,42 @@ bool Matcher::matches(const QString& hay) const
     auto restFollows = [&](qsizetype i) {
         return std::equal(rest, rest + (n - 1), h + i + 1);
     };
-    qsizetype i = 0;
-    // Eight code units a step look for either first character at once.
+    auto candidate = [&](qsizetype k) { return (h[k] == a || h[k] == b) && restFollows(k); };
+    // Few places to look at: one by one.
+    if (last < 8) {
+        for (qsizetype k = 0; k <= last; ++k)
+            if (candidate(k))
+                return true;
+        return false;
+    }
+    // Otherwise eight places a step look for either first character followed by the
+    // second at once (a pair is much rarer than a letter); the last step ends at the last
+    // place, overlapping the one before it.
     using Lanes = std::uint16_t __attribute__((vector_size(16)));
     const Lanes va = {a, a, a, a, a, a, a, a};
     const Lanes vb = {b, b, b, b, b, b, b, b};
-    for (; i + 8 <= last + 1; i += 8) {
+    const char16_t second = n > 1 ? rest[0] : 0;
+    const Lanes vs = {second, second, second, second, second, second, second, second};
+    for (qsizetype i = 0;; i += 8) {
+        if (i > last - 7)
+            i = last - 7;
         Lanes v;
         std::memcpy(&v, h + i, sizeof v);
-        const Lanes hit = (v == va) | (v == vb);
+        Lanes hit = (v == va) | (v == vb);
+        if (n > 1) {
+            Lanes next;
+            std::memcpy(&next, h + i + 1, sizeof next);
+            hit &= (next == vs);
+        }
         std::uint64_t any[2];
         std::memcpy(any, &hit, sizeof any);
-        if ((any[0] | any[1]) == 0)
-            continue;
-        for (qsizetype k = i; k < i + 8; ++k)
-            if ((h[k] == a || h[k] == b) && restFollows(k))
-                return true;
+        if ((any[0] | any[1]) != 0)
+            for (qsizetype k = i; k < i + 8; ++k)
+                if (candidate(k))
+                    return true;
+        if (i == last - 7)
+            break;
     }
-    for (; i <= last; ++i)
-        if ((h[i] == a || h[i] == b) && restFollows(i))
-            return true;
     return false;
 }
 
