@@ -265,14 +265,7 @@ void Tamsel::Command2_Click()
     // Arrays read before records were added elsewhere end early: the scan stops there.
     const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size());
     QStringList hits;
-    // The texts lie all over the heap: ask for those a few records ahead early.
-    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < end; ++i) {
-        if (i + kAhead < end) {
-            __builtin_prefetch(chemNames[i + kAhead].constData());
-            __builtin_prefetch(aldrichNames[i + kAhead].constData());
-            __builtin_prefetch(formulas[i + kAhead].constData());
-        }
         const QString* hit = nullptr;
         if (matcher.matches(chemNames[i]))
             hit = &chemNames[i];
