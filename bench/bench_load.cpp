@@ -145,8 +145,8 @@ int main(int argc, char** argv)
     if (sizes.isEmpty())
         sizes = {10000, 100000, 1000000};
 
-    std::printf("%10s %10s %10s %10s %10s %8s %8s %12s\n", "records", "raw ms", "open ms", "engine ms", "window ms",
-                "engine/x", "window/x", "bytes/record");
+    std::printf("%10s %10s %10s %10s %10s %8s %8s %12s\n", "records", "raw ms", "open ms", "engine ms",
+                "window ms", "engine/x", "window/x", "bytes/record");
     if (!folder.isEmpty())
         sizes = {0};
     for (int n : sizes) {
@@ -170,8 +170,8 @@ int main(int argc, char** argv)
         }
         g_openMs = open;
         std::printf("%10d %10.1f %10.1f %10.1f %10.1f %8.2f %8.2f %12.0f\n", n, raw, g_openMs, engine, window,
-                    engine / raw,
-                    window / raw, 1024.0 * static_cast<double>(std::max(engineKb, windowKb)) / n);
+                    engine / raw, window / raw,
+                    1024.0 * static_cast<double>(std::max(engineKb, windowKb)) / n);
         std::fflush(stdout);
     }
     return 0;

@@ -4,8 +4,8 @@
 //   qb_bench_search [N] [--folder=DIR]     (default N: 100000)
 #include "bench/bench_common.h"
 #include "bench/inventory_generator.h"
-#include "inventory/main_window/tamsel.h"
 #include "inventory/main_window/search_text.h"
+#include "inventory/main_window/tamsel.h"
 #include "platform/forms/app.h"
 #include "platform/forms/application.h"
 #include "platform/forms/msgbox.h"
@@ -22,8 +22,7 @@
 namespace {
 
 // The best of several runs, in milliseconds.
-template <class F>
-double bestOf(int runs, F&& f)
+template <class F> double bestOf(int runs, F&& f)
 {
     double best = 1e18;
     for (int i = 0; i < runs; ++i) {
@@ -64,8 +63,8 @@ int main(int argc, char** argv)
     forms::setPath(folder);
     std::unique_ptr<Tamsel> w(Tamsel::Load());
     w->show();
-    std::printf("%zu records\n%-12s %8s %10s %10s %8s\n", w->chemNames.size() - 1, "text", "hits", "search ms",
-                "raw ms", "ratio");
+    std::printf("%zu records\n%-12s %8s %10s %10s %8s\n", w->chemNames.size() - 1, "text", "hits",
+                "search ms", "raw ms", "ratio");
     for (const QString& text : {QStringLiteral("benz"), QStringLiteral("H2O"), QStringLiteral("cloreto"),
                                 QStringLiteral("Ácido"), QStringLiteral("xyzzy"), QStringLiteral("a")}) {
         w->Text2()->setText(text);
@@ -81,8 +80,8 @@ int main(int argc, char** argv)
                 scanHits += matcher.matches(w->chemNames[i]) || matcher.matches(w->aldrichNames[i]) ||
                             matcher.matches(w->formulas[i]);
         });
-        std::printf("%-12s %8d %10.2f %10.2f %8.2f   (its scan alone %.2f ms)\n", qPrintable(text), w->hitCount, search,
-                    raw, search / raw, scan);
+        std::printf("%-12s %8d %10.2f %10.2f %8.2f   (its scan alone %.2f ms)\n", qPrintable(text),
+                    w->hitCount, search, raw, search / raw, scan);
         if (hits != w->hitCount)
             std::printf("  (the raw scan found %d)\n", hits);
         std::fflush(stdout);

@@ -21,11 +21,9 @@ QString twin(const QString& text)
 }
 
 Matcher::Matcher(const QString& s, const QString& t)
-    : s_(s), t_(t),
-      oneScan_(!s.isEmpty() && s.size() == t.size() && !s.at(0).isSurrogate() && !t.at(0).isSurrogate() &&
-               QStringView(s).mid(1) == QStringView(t).mid(1))
-{
-}
+    : s_(s), t_(t), oneScan_(!s.isEmpty() && s.size() == t.size() && !s.at(0).isSurrogate() &&
+                             !t.at(0).isSurrogate() && QStringView(s).mid(1) == QStringView(t).mid(1))
+{}
 
 bool Matcher::matches(const QString& hay) const
 {
@@ -43,7 +41,9 @@ bool Matcher::matches(const QString& hay) const
     auto restFollows = [&](qsizetype i) {
         return std::equal(rest, rest + (n - 1), h + i + 1);
     };
-    auto candidate = [&](qsizetype k) { return (h[k] == a || h[k] == b) && restFollows(k); };
+    auto candidate = [&](qsizetype k) {
+        return (h[k] == a || h[k] == b) && restFollows(k);
+    };
     // Few places to look at: one by one.
     if (last < 8) {
         for (qsizetype k = 0; k <= last; ++k)

@@ -69,11 +69,11 @@ Tamsel::Tamsel(QWidget* parent)
     // The keyboard order of the design's tab indices, for the controls that take the
     // focus; the tab control takes it on its tab bar.
     QWidget* bar = ui->SSTab1->findChild<QTabBar*>();
-    QList<QWidget*> order{ui->BtnBusca,     ui->BtnProximo,   ui->List1,        ui->Text2,
-                                ui->Command2,     bar ? bar : ui->SSTab1, ui->txtfields_1, ui->txtfields_0,
-                                ui->txtfields_2,  ui->txtfields_3,  ui->txtfields_5,  ui->txtfields_4,
-                                ui->txtfields_6,  ui->txtfields_7,  ui->txtfields_8,  ui->txtfields_9,
-                                ui->txtfields_11, ui->txtfields_10};
+    QList<QWidget*> order{ui->BtnBusca,     ui->BtnProximo,         ui->List1,       ui->Text2,
+                          ui->Command2,     bar ? bar : ui->SSTab1, ui->txtfields_1, ui->txtfields_0,
+                          ui->txtfields_2,  ui->txtfields_3,        ui->txtfields_5, ui->txtfields_4,
+                          ui->txtfields_6,  ui->txtfields_7,        ui->txtfields_8, ui->txtfields_9,
+                          ui->txtfields_11, ui->txtfields_10};
     // The link takes the focus on its own children (its button look); Qt leaves widgets
     // that take no focus out of the order.
     if (link1_ && link1_->widget()) {
@@ -89,7 +89,8 @@ Tamsel::Tamsel(QWidget* parent)
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(100);
     connect(Timer1_, &QTimer::timeout, this, [this] { forms::guarded([this] { Timer1_Timer(); }); });
-    connect(ui->Command2, &QPushButton::clicked, this, [this] { forms::guarded([this] { Command2_Click(); }); });
+    connect(ui->Command2, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { Command2_Click(); }); });
     ui->Text2->installEventFilter(this);
     connect(ui->List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -106,9 +107,18 @@ Tamsel::Tamsel(QWidget* parent)
 
 Tamsel::~Tamsel() = default;
 
-records::DataControl* Tamsel::Data1() const { return ui->Data1; }
-QLineEdit* Tamsel::Text2() const { return ui->Text2; }
-QListWidget* Tamsel::List1() const { return ui->List1; }
+records::DataControl* Tamsel::Data1() const
+{
+    return ui->Data1;
+}
+QLineEdit* Tamsel::Text2() const
+{
+    return ui->Text2;
+}
+QListWidget* Tamsel::List1() const
+{
+    return ui->List1;
+}
 
 // uic takes whole points only, and the colours are the design's 0x00BBGGRR values.
 void Tamsel::applyLook()
@@ -150,7 +160,8 @@ void Tamsel::applyLook()
     forms::setForeColor(ui->Label8, 0x00FF0000);
 
     for (int i = 0; i < store::kColumnCount; ++i)
-        txtfields(i)->widget()->setFont(designFont("MS Sans Serif", 9.75, i == store::NOME || i == store::HAZARDS));
+        txtfields(i)->widget()->setFont(
+            designFont("MS Sans Serif", 9.75, i == store::NOME || i == store::HAZARDS));
     txtfields(store::NOME)->widget()->setFont(designFont("MS Sans Serif", 12, true));
     for (QLabel* l : {ui->Label1, ui->Label2, ui->Label4, ui->Label5, ui->Label6, ui->Label7})
         l->setFont(designFont("MS Sans Serif", 9.75));
@@ -290,7 +301,8 @@ void Tamsel::Command2_Click()
         ui->Label3->adjustSize();
         ui->Label3->show();
     } else {
-        forms::MsgBox(QStringLiteral("No Chemical Found!\r\nTry Another Name"), forms::Critical, forms::Title());
+        forms::MsgBox(QStringLiteral("No Chemical Found!\r\nTry Another Name"), forms::Critical,
+                      forms::Title());
     }
     forms::setMousePointer(forms::Pointer::Default);
 }
@@ -341,8 +353,9 @@ void Tamsel::Data1_Validate(int& Action, bool& Save)
             records::BoundField* box = txtfields(i);
             if (!box->DataChanged())
                 continue;
-            const int answer = forms::MsgBox(QStringLiteral("The Record was Changed. Do you want Update this Record?"),
-                                             forms::YesNo, QStringLiteral("Save"));
+            const int answer =
+                forms::MsgBox(QStringLiteral("The Record was Changed. Do you want Update this Record?"),
+                              forms::YesNo, QStringLiteral("Save"));
             if (answer == forms::No) {
                 box->setDataChanged(false);
                 continue;
@@ -373,7 +386,8 @@ void Tamsel::Data1_Reposition()
 void Tamsel::Data1_Error(int& DataErr, int& Response)
 {
     const auto& current = ui->Data1->currentError();
-    const QString text = current && current->number() == DataErr ? current->text() : records::dataErrorText(DataErr);
+    const QString text =
+        current && current->number() == DataErr ? current->text() : records::dataErrorText(DataErr);
     forms::MsgBox(QStringLiteral("Data error event hit err:") + text);
     Response = 0;
 }

@@ -23,14 +23,35 @@ const std::array<Column, kColumnCount> kColumns = {{
     {CARACTERISTIC, "CARACTERISTIC", "caracteristic/solubility", "", true},
 }};
 
-QString fileName() { return QStringLiteral("QBData.mdb"); }
-QString mainFilePart() { return QStringLiteral("\\QBData.mdb"); }
-QString listFilePart() { return QStringLiteral("/QBData.mdb"); }
-QString tableName() { return QStringLiteral("TOLMIREKS"); }
-QString designRecordSource() { return QStringLiteral("Tolmireks"); }
-QString recordSource() { return QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY NOME"); }
+QString fileName()
+{
+    return QStringLiteral("QBData.mdb");
+}
+QString mainFilePart()
+{
+    return QStringLiteral("\\QBData.mdb");
+}
+QString listFilePart()
+{
+    return QStringLiteral("/QBData.mdb");
+}
+QString tableName()
+{
+    return QStringLiteral("TOLMIREKS");
+}
+QString designRecordSource()
+{
+    return QStringLiteral("Tolmireks");
+}
+QString recordSource()
+{
+    return QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY NOME");
+}
 
-QString databasePath(const QString& filePart) { return forms::Path() + filePart; }
+QString databasePath(const QString& filePart)
+{
+    return forms::Path() + filePart;
+}
 
 void checkColumns(const records::Recordset& rs)
 {
@@ -38,16 +59,17 @@ void checkColumns(const records::Recordset& rs)
     for (const Column& c : kColumns) {
         const QString name = QString::fromLatin1(c.name);
         if (rs.ordinalOf(name) != c.ordinal)
-            throw records::DataError(records::ColumnNotFound,
-                                     rs.ordinalOf(name) < 0
-                                         ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
-                                                          "not an inventory of this program.")
-                                               .arg(rs.table(), name, file)
-                                         : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
-                                                          "number %3: the file is not an inventory of this program.")
-                                               .arg(rs.table(), name)
-                                               .arg(c.ordinal + 1)
-                                               .arg(file));
+            throw records::DataError(
+                records::ColumnNotFound,
+                rs.ordinalOf(name) < 0
+                    ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
+                                     "not an inventory of this program.")
+                          .arg(rs.table(), name, file)
+                    : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
+                                     "number %3: the file is not an inventory of this program.")
+                          .arg(rs.table(), name)
+                          .arg(c.ordinal + 1)
+                          .arg(file));
     }
 }
 
@@ -65,8 +87,14 @@ void reopenCursor(records::DataControl& data)
     data.Refresh();
 }
 
-QString schemaScript() { return QString::fromUtf8(kSchemaSql); }
+QString schemaScript()
+{
+    return QString::fromUtf8(kSchemaSql);
+}
 
-void createEmptyInventory(const QString& path) { records::Database::create(path, schemaScript()); }
+void createEmptyInventory(const QString& path)
+{
+    records::Database::create(path, schemaScript());
+}
 
 } // namespace store

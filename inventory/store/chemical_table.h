@@ -14,7 +14,8 @@ class Recordset;
 namespace store {
 
 // Ordinals of the columns, the order in which SELECT * returns them.
-enum Ordinal : int {
+enum Ordinal : int
+{
     ALDRICH = 0,
     NOME = 1,
     FORNECEDOR = 2,
@@ -41,12 +42,12 @@ struct Column
 inline constexpr int kColumnCount = 12;
 extern const std::array<Column, kColumnCount> kColumns;
 
-QString fileName();       // "QBData.mdb"
-QString mainFilePart();   // "\QBData.mdb", as the main window joins it
-QString listFilePart();   // "/QBData.mdb", as the list window joins it
-QString tableName();      // "TOLMIREKS"
+QString fileName();           // "QBData.mdb"
+QString mainFilePart();       // "\QBData.mdb", as the main window joins it
+QString listFilePart();       // "/QBData.mdb", as the list window joins it
+QString tableName();          // "TOLMIREKS"
 QString designRecordSource(); // "Tolmireks", the bare table the designs name
-QString recordSource();   // "SELECT * FROM TOLMIREKS ORDER BY NOME"
+QString recordSource();       // "SELECT * FROM TOLMIREKS ORDER BY NOME"
 
 // The program folder joined with a file part; both parts reach the one file.
 QString databasePath(const QString& filePart);

@@ -40,8 +40,7 @@ QString quoteIdentifier(const QString& name)
 
 Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
     : db_(db), path_(std::move(path)), options_(options)
-{
-}
+{}
 
 Database::~Database()
 {
@@ -62,13 +61,15 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
             throw DataError(FolderNotFound,
                             QStringLiteral("The folder '%1' of the database file '%2' does not exist.")
                                 .arg(QDir::toNativeSeparators(folder), info.fileName()));
-        throw DataError(FileNotFound, QStringLiteral("The database file '%1' cannot be found. Put the file in "
-                                                     "that folder, or start the program where the file is.")
-                                          .arg(QDir::toNativeSeparators(path)));
+        throw DataError(FileNotFound,
+                        QStringLiteral("The database file '%1' cannot be found. Put the file in "
+                                       "that folder, or start the program where the file is.")
+                            .arg(QDir::toNativeSeparators(path)));
     }
     if (info.isDir())
-        throw DataError(NotADatabase,
-                        QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+        throw DataError(
+            NotADatabase,
+            QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -82,11 +83,12 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                           .arg(QDir::toNativeSeparators(path)));
     const QByteArray jetMark = header.mid(4, 15);
     if (jetMark == "Standard Jet DB" || jetMark == "Standard ACE DB")
-        throw DataError(OldAccessFormat,
-                        QStringLiteral("The file '%1' is an Access (Jet) database of an earlier version of the "
-                                       "program. This version reads only its own database format; the file "
-                                       "was left unchanged.")
-                            .arg(QDir::toNativeSeparators(path)));
+        throw DataError(
+            OldAccessFormat,
+            QStringLiteral("The file '%1' is an Access (Jet) database of an earlier version of the "
+                           "program. This version reads only its own database format; the file "
+                           "was left unchanged.")
+                .arg(QDir::toNativeSeparators(path)));
     if (!header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         throw DataError(NotADatabase, QStringLiteral("The file '%1' is not a database of this program. Check "
                                                      "that the right file lies in the program's folder.")
@@ -131,7 +133,8 @@ void Database::create(const QString& rawPath, const QString& script)
     const QFileInfo info(path);
     const QString native = QDir::toNativeSeparators(path);
     if (info.exists())
-        throw DataError(DatabaseError, QStringLiteral("The file '%1' already exists; it was left as it is.").arg(native));
+        throw DataError(DatabaseError,
+                        QStringLiteral("The file '%1' already exists; it was left as it is.").arg(native));
     if (!QFileInfo(info.absolutePath()).isDir())
         throw DataError(FolderNotFound, QStringLiteral("The folder '%1' does not exist.")
                                             .arg(QDir::toNativeSeparators(info.absolutePath())));
@@ -151,8 +154,9 @@ void Database::create(const QString& rawPath, const QString& script)
             const QString detail = QString::fromUtf8(message ? message : "");
             sqlite3_free(message);
             if (scriptRc != SQLITE_OK)
-                throw DataError(DatabaseError,
-                                QStringLiteral("The new database '%1' could not be filled: %2.").arg(native, detail));
+                throw DataError(
+                    DatabaseError,
+                    QStringLiteral("The new database '%1' could not be filled: %2.").arg(native, detail));
         });
     } catch (...) {
         db.reset();
@@ -176,9 +180,10 @@ DataError Database::error(int rc, const QString& doing) const
                                      .arg(file, when));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return DataError(Damaged, QStringLiteral("The database file '%1' is damaged (%2)%3. Restore it from a "
-                                                 "backup copy.")
-                                      .arg(file, detail, when));
+        return DataError(Damaged,
+                         QStringLiteral("The database file '%1' is damaged (%2)%3. Restore it from a "
+                                        "backup copy.")
+                             .arg(file, detail, when));
     case SQLITE_READONLY:
         return DataError(ReadOnlyFile,
                          QStringLiteral("The database file '%1' cannot be written%2: it or its folder is "
@@ -189,20 +194,24 @@ DataError Database::error(int rc, const QString& doing) const
                                                    "again.")
                                         .arg(file, when));
     case SQLITE_IOERR:
-        return DataError(DiskError,
-                         QStringLiteral("The disk could not read or write '%1' (%2)%3.").arg(file, detail, when));
+        return DataError(
+            DiskError,
+            QStringLiteral("The disk could not read or write '%1' (%2)%3.").arg(file, detail, when));
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return DataError(CannotRead, QStringLiteral("The database file '%1' cannot be opened (%2)%3.")
-                                         .arg(file, detail, when));
+        return DataError(
+            CannotRead,
+            QStringLiteral("The database file '%1' cannot be opened (%2)%3.").arg(file, detail, when));
     case SQLITE_CONSTRAINT:
-        return DataError(RuleViolated, QStringLiteral("The change was not saved: it breaks a rule of the table "
-                                                      "in '%1' (%2).")
-                                           .arg(file, detail));
+        return DataError(RuleViolated,
+                         QStringLiteral("The change was not saved: it breaks a rule of the table "
+                                        "in '%1' (%2).")
+                             .arg(file, detail));
     default:
-        return DataError(DatabaseError,
-                         QStringLiteral("The database '%1' reported an error%3: %2.").arg(file, detail, when));
+        return DataError(
+            DatabaseError,
+            QStringLiteral("The database '%1' reported an error%3: %2.").arg(file, detail, when));
     }
 }
 
@@ -261,7 +270,10 @@ void Database::beginReadBurst()
     scheduleBurstEnd_();
 }
 
-std::int64_t Database::currentStamp() { return inReadBurst_ ? burstStamp_ : changeStamp(); }
+std::int64_t Database::currentStamp()
+{
+    return inReadBurst_ ? burstStamp_ : changeStamp();
+}
 
 void Database::endReadBurst() noexcept
 {
@@ -275,9 +287,10 @@ void Database::beginWrite()
 {
     endReadBurst();
     if (options_.readOnly)
-        throw DataError(ReadOnlyRecordset, QStringLiteral("The database '%1' was opened read-only; nothing was "
-                                                          "written.")
-                                               .arg(QDir::toNativeSeparators(path_)));
+        throw DataError(ReadOnlyRecordset,
+                        QStringLiteral("The database '%1' was opened read-only; nothing was "
+                                       "written.")
+                            .arg(QDir::toNativeSeparators(path_)));
     if (!walChecked_) {
         // Readers in other windows and programs go on while this one writes.
         Statement mode(*this, QStringLiteral("PRAGMA journal_mode"));
@@ -309,7 +322,8 @@ void Database::rollback() noexcept
 Statement::Statement(const Database& db, const QString& sql) : db_(db)
 {
     const QByteArray text = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(db.handle(), text.constData(), static_cast<int>(text.size()), &stmt_, nullptr);
+    const int rc =
+        sqlite3_prepare_v2(db.handle(), text.constData(), static_cast<int>(text.size()), &stmt_, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
@@ -317,9 +331,15 @@ Statement::Statement(const Database& db, const QString& sql) : db_(db)
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
 
-void Statement::bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
+void Statement::bind(int index, std::int64_t value)
+{
+    sqlite3_bind_int64(stmt_, index, value);
+}
 
 void Statement::bind(int index, const QVariant& value)
 {

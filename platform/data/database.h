@@ -10,8 +10,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace records {
@@ -94,8 +94,7 @@ public:
     std::shared_ptr<Snapshot>& snapshotCache() { return snapshot_; }
 
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
-    template <class F>
-    void write(F&& body)
+    template <class F> void write(F&& body)
     {
         beginWrite();
         try {

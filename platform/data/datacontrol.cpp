@@ -98,9 +98,10 @@ void DataControl::setCaption(const QString& caption)
 records::Recordset* DataControl::Recordset() const
 {
     if (!rs_)
-        throw DataError(NotOpen, QStringLiteral("The record set of '%1' is not open: it has not been refreshed "
-                                                "yet, or its last opening failed.")
-                                     .arg(objectName()));
+        throw DataError(NotOpen,
+                        QStringLiteral("The record set of '%1' is not open: it has not been refreshed "
+                                       "yet, or its last opening failed.")
+                            .arg(objectName()));
     return rs_.get();
 }
 
@@ -154,9 +155,10 @@ std::vector<DataControl::Binding> DataControl::collectBindings(const records::Re
             continue;
         const int ordinal = rs.ordinalOf(field->DataField());
         if (ordinal < 0)
-            throw DataError(ColumnNotFound, QStringLiteral("Item not found in this collection: the box '%1' shows "
-                                                           "the column '%2', which the table '%3' does not have.")
-                                                .arg(w->objectName(), field->DataField(), rs.table()));
+            throw DataError(ColumnNotFound,
+                            QStringLiteral("Item not found in this collection: the box '%1' shows "
+                                           "the column '%2', which the table '%3' does not have.")
+                                .arg(w->objectName(), field->DataField(), rs.table()));
         bindings.push_back({w, field, ordinal});
     }
     return bindings;

@@ -39,7 +39,8 @@ QString dataErrorText(int number)
     case ColumnNotFound:
         return QStringLiteral("Item not found in this collection.");
     case UnsupportedSource:
-        return QStringLiteral("The record source is not a table name or SELECT * FROM table [ORDER BY column].");
+        return QStringLiteral(
+            "The record source is not a table name or SELECT * FROM table [ORDER BY column].");
     case UnsupportedConnect:
         return QStringLiteral("The connect string names a database format this program cannot open.");
     case ReadOnlyRecordset:

@@ -8,7 +8,8 @@ namespace records {
 
 // The engine's error numbers. Each has a general text (dataErrorText) and each raised
 // error a specific one that names the file, table or column concerned.
-enum DataErrc : int {
+enum DataErrc : int
+{
     NoCurrentRecord = 301,
     RecordDeleted = 302,
     PositionOutOfRange = 303,

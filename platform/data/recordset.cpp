@@ -29,7 +29,10 @@ QString unquote(const QString& ident)
     return ident;
 }
 
-QString nativePath(const Database& db) { return QDir::toNativeSeparators(db.path()); }
+QString nativePath(const Database& db)
+{
+    return QDir::toNativeSeparators(db.path());
+}
 
 // SQLite gives the next row added the id of a deleted row when that one had the largest
 // id, and a cursor elsewhere still holding the id would then show the new row in the
@@ -66,7 +69,8 @@ RecordSource parseRecordSource(const QString& text)
 {
     static const QRegularExpression bare(QStringLiteral(R"(^\s*(%1)\s*$)").arg(kIdent));
     static const QRegularExpression select(
-        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+(%1)(?:\s+ORDER\s+BY\s+(%1)(?:\s+ASC)?)?\s*;?\s*$)").arg(kIdent),
+        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+(%1)(?:\s+ORDER\s+BY\s+(%1)(?:\s+ASC)?)?\s*;?\s*$)")
+            .arg(kIdent),
         QRegularExpression::CaseInsensitiveOption);
 
     if (const auto m = bare.match(text); m.hasMatch())
@@ -79,9 +83,15 @@ RecordSource parseRecordSource(const QString& text)
                         .arg(text));
 }
 
-QVariant Field::Value() const { return rs_->value(ordinal_); }
+QVariant Field::Value() const
+{
+    return rs_->value(ordinal_);
+}
 
-QString Field::Name() const { return rs_->fieldNames().at(ordinal_); }
+QString Field::Name() const
+{
+    return rs_->fieldNames().at(ordinal_);
+}
 
 Recordset::Recordset(Database& db, const QString& source) : db_(db)
 {
@@ -90,18 +100,20 @@ Recordset::Recordset(Database& db, const QString& source) : db_(db)
     const RecordSource parsed = parseRecordSource(source);
     table_ = db.tableName(parsed.table);
     if (table_.isEmpty())
-        throw DataError(TableNotFound, QStringLiteral("The database '%1' has no table '%2'. Check that the file "
-                                                      "is this program's inventory.")
-                                           .arg(nativePath(db), parsed.table));
+        throw DataError(TableNotFound,
+                        QStringLiteral("The database '%1' has no table '%2'. Check that the file "
+                                       "is this program's inventory.")
+                            .arg(nativePath(db), parsed.table));
     columns_ = db.columns(table_);
 
     QString orderColumn;
     if (!parsed.orderBy.isEmpty()) {
         const int ordinal = ordinalOf(parsed.orderBy);
         if (ordinal < 0)
-            throw DataError(ColumnNotFound, QStringLiteral("The table '%1' in '%2' has no column '%3' to order "
-                                                           "the records by.")
-                                                .arg(table_, nativePath(db), parsed.orderBy));
+            throw DataError(ColumnNotFound,
+                            QStringLiteral("The table '%1' in '%2' has no column '%3' to order "
+                                           "the records by.")
+                                .arg(table_, nativePath(db), parsed.orderBy));
         orderColumn = columns_.at(ordinal);
     }
 
@@ -111,9 +123,9 @@ Recordset::Recordset(Database& db, const QString& source) : db_(db)
     QStringList params;
     for (int i = 1; i <= kBatchRows; ++i)
         params.append(QStringLiteral("?%1").arg(i));
-    fetch_ = std::make_unique<Statement>(db_, QStringLiteral("SELECT rowid,%1 FROM %2 WHERE rowid IN (%3)")
-                                                  .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table_),
-                                                       params.join(QLatin1Char(','))));
+    fetch_ = std::make_unique<Statement>(
+        db_, QStringLiteral("SELECT rowid,%1 FROM %2 WHERE rowid IN (%3)")
+                 .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table_), params.join(QLatin1Char(','))));
     buildKeyset(orderColumn);
     blankRow_.resize(static_cast<std::size_t>(columns_.size()));
     sweepReads_.assign(static_cast<std::size_t>(columns_.size()), 0);
@@ -188,7 +200,8 @@ void toPositionOrder(Database::Snapshot::Column& column, const std::vector<std::
 
 } // namespace
 
-std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& orderColumn, std::int64_t stamp) const
+std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& orderColumn,
+                                                            std::int64_t stamp) const
 {
     auto snap = std::make_shared<Database::Snapshot>();
     snap->table = table_;
@@ -211,11 +224,14 @@ std::shared_ptr<Database::Snapshot> Recordset::readSnapshot(const QString& order
     std::string keys;
     SortKeys keyMaker;
     const int order = orderColumn.isEmpty() ? -1 : ordinalOf(orderColumn);
-    Database::Snapshot::Column* orderValues = order >= 0 ? &snap->columns[static_cast<std::size_t>(order)] : nullptr;
+    Database::Snapshot::Column* orderValues =
+        order >= 0 ? &snap->columns[static_cast<std::size_t>(order)] : nullptr;
     {
-        Statement all(db_, order >= 0 ? QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
-                                            .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_))
-                                      : QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table_)));
+        Statement all(
+            db_, order >= 0
+                     ? QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
+                           .arg(quoteIdentifier(orderColumn), quoteIdentifier(table_))
+                     : QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table_)));
         Statement::Reset done(all);
         while (all.step()) {
             Entry e{0, all.int64(0), 0, 0, 0, 0, static_cast<std::uint32_t>(entries.size()), true};
@@ -316,7 +332,10 @@ void Recordset::loadColumns(const std::vector<int>& ordinals) const
     }
 }
 
-int Recordset::AbsolutePosition() const { return hasCurrentRecord() ? pos_ : -1; }
+int Recordset::AbsolutePosition() const
+{
+    return hasCurrentRecord() ? pos_ : -1;
+}
 
 bool Recordset::hasCurrentRecord() const
 {
@@ -332,13 +351,14 @@ bool Recordset::Eof() const
 void Recordset::setAbsolutePosition(int position)
 {
     if (position < 0 || position >= RecordCount())
-        throw DataError(PositionOutOfRange,
-                        RecordCount() == 0
-                            ? QStringLiteral("There is no record at position %1: the record set is empty.").arg(position)
-                            : QStringLiteral("There is no record at position %1: the record set holds positions 0 to "
-                                             "%2.")
-                                  .arg(position)
-                                  .arg(RecordCount() - 1));
+        throw DataError(
+            PositionOutOfRange,
+            RecordCount() == 0
+                ? QStringLiteral("There is no record at position %1: the record set is empty.").arg(position)
+                : QStringLiteral("There is no record at position %1: the record set holds positions 0 to "
+                                 "%2.")
+                      .arg(position)
+                      .arg(RecordCount() - 1));
     moveTo(position, ActionBookmark);
 }
 
@@ -395,8 +415,9 @@ void Recordset::moveBy(int action)
 void Recordset::MoveNext()
 {
     if (!newRecord_ && !currentDeleted_ && Eof())
-        throw DataError(NoCurrentRecord, QStringLiteral("No current record: the record set is already past its "
-                                                        "last record."));
+        throw DataError(NoCurrentRecord,
+                        QStringLiteral("No current record: the record set is already past its "
+                                       "last record."));
     leave(ActionMoveNext);
     // The new record, if it was written, is now the last one; if not, it is dropped.
     const int from = newRecord_ ? posBeforeNew_ : pos_;
@@ -426,9 +447,10 @@ void Recordset::Delete()
 {
     if (!hasCurrentRecord())
         throw DataError(NoCurrentRecord,
-                        newRecord_ ? QStringLiteral("No current record: the new record has not been saved, so there "
-                                                    "is nothing to delete. Move to another record to drop it.")
-                                   : QStringLiteral("No current record: there is no record to delete here."));
+                        newRecord_
+                            ? QStringLiteral("No current record: the new record has not been saved, so there "
+                                             "is nothing to delete. Move to another record to drop it.")
+                            : QStringLiteral("No current record: there is no record to delete here."));
     leave(ActionDelete);
     const std::int64_t rowid = rowids_.at(static_cast<std::size_t>(pos_));
     db_.write([&] {
@@ -483,7 +505,8 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
 
     QStringList sets;
     for (std::size_t i = 0; i < values.size(); ++i)
-        sets.append(QStringLiteral("%1 = ?%2").arg(quoteIdentifier(columns_.at(values[i].ordinal))).arg(i + 1));
+        sets.append(
+            QStringLiteral("%1 = ?%2").arg(quoteIdentifier(columns_.at(values[i].ordinal))).arg(i + 1));
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
                             .arg(quoteIdentifier(table_), sets.join(QLatin1Char(',')))
                             .arg(values.size() + 1);
@@ -519,23 +542,28 @@ int Recordset::ordinalOf(const QString& name) const
 int Recordset::checkedOrdinal(int ordinal) const
 {
     if (ordinal < 0 || ordinal >= FieldCount())
-        throw DataError(ColumnNotFound, QStringLiteral("Item not found in this collection: the table '%1' has no "
-                                                       "column number %2 (it has %3 columns).")
-                                            .arg(table_)
-                                            .arg(ordinal)
-                                            .arg(FieldCount()));
+        throw DataError(ColumnNotFound,
+                        QStringLiteral("Item not found in this collection: the table '%1' has no "
+                                       "column number %2 (it has %3 columns).")
+                            .arg(table_)
+                            .arg(ordinal)
+                            .arg(FieldCount()));
     return ordinal;
 }
 
-Field Recordset::Fields(int ordinal) const { return Field(this, checkedOrdinal(ordinal)); }
+Field Recordset::Fields(int ordinal) const
+{
+    return Field(this, checkedOrdinal(ordinal));
+}
 
 Field Recordset::Fields(const QString& name) const
 {
     const int ordinal = ordinalOf(name);
     if (ordinal < 0)
-        throw DataError(ColumnNotFound,
-                        QStringLiteral("Item not found in this collection: the table '%1' has no column '%2'.")
-                            .arg(table_, name));
+        throw DataError(
+            ColumnNotFound,
+            QStringLiteral("Item not found in this collection: the table '%1' has no column '%2'.")
+                .arg(table_, name));
     return Field(this, ordinal);
 }
 

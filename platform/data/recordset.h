@@ -14,7 +14,8 @@
 namespace records {
 
 // Why the current record is about to be left, as the data control's Validate reports it.
-enum Action : int {
+enum Action : int
+{
     ActionCancel = 0,
     ActionMoveFirst = 1,
     ActionMovePrevious = 2,

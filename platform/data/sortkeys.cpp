@@ -30,7 +30,10 @@ SortKeys::SortKeys() : d(std::make_unique<Impl>())
     d->key.resize(512);
 }
 
-SortKeys::~SortKeys() { ucol_close(d->collator); }
+SortKeys::~SortKeys()
+{
+    ucol_close(d->collator);
+}
 
 std::size_t SortKeys::append(std::string& arena, const char* utf8, int size)
 {
@@ -40,7 +43,8 @@ std::size_t SortKeys::append(std::string& arena, const char* utf8, int size)
     if (status == U_BUFFER_OVERFLOW_ERROR || length > static_cast<int32_t>(d->text.size())) {
         d->text.resize(static_cast<std::size_t>(length) + 1);
         status = U_ZERO_ERROR;
-        u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8, size, &status);
+        u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8, size,
+                             &status);
     }
     if (U_FAILURE(status))
         length = 0;

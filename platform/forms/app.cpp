@@ -28,14 +28,32 @@ QString Path()
     return QCoreApplication::applicationDirPath();
 }
 
-void setPath(const QString& folder) { pathOverride() = folder; }
+void setPath(const QString& folder)
+{
+    pathOverride() = folder;
+}
 
-QString Title() { return QCoreApplication::applicationName(); }
+QString Title()
+{
+    return QCoreApplication::applicationName();
+}
 
-int Major() { return versionPart(0); }
-int Minor() { return versionPart(1); }
-int Revision() { return versionPart(2); }
+int Major()
+{
+    return versionPart(0);
+}
+int Minor()
+{
+    return versionPart(1);
+}
+int Revision()
+{
+    return versionPart(2);
+}
 
-QString VersionText() { return QStringLiteral("Version %1.%2").arg(Major()).arg(Revision()); }
+QString VersionText()
+{
+    return QStringLiteral("Version %1.%2").arg(Major()).arg(Revision());
+}
 
 } // namespace forms

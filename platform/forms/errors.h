@@ -13,8 +13,7 @@ class RuntimeError : public std::exception
 public:
     RuntimeError(int number, QString text)
         : number_(number), text_(std::move(text)), what_(text_.toStdString())
-    {
-    }
+    {}
 
     int number() const noexcept { return number_; }
     const QString& text() const noexcept { return text_; }
@@ -33,7 +32,8 @@ private:
 };
 
 // Errors of the form run-time itself.
-enum FormsError : int {
+enum FormsError : int
+{
     ErrUnexpected = 1, // anything thrown that is not a RuntimeError
 };
 
@@ -43,8 +43,7 @@ void reportError(const std::exception& error);
 
 // Runs a handler so that no exception leaves it: errors become one message box and the
 // window returns to the event loop, still usable. Returns false when the handler failed.
-template <class F>
-bool guarded(F&& handler) noexcept
+template <class F> bool guarded(F&& handler) noexcept
 {
     try {
         handler();
@@ -54,7 +53,8 @@ bool guarded(F&& handler) noexcept
     } catch (const std::exception& e) {
         reportError(e);
     } catch (...) {
-        reportError(RuntimeError(ErrUnexpected, QStringLiteral("An unexpected error stopped the last action.")));
+        reportError(
+            RuntimeError(ErrUnexpected, QStringLiteral("An unexpected error stopped the last action.")));
     }
     return false;
 }

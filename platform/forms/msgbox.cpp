@@ -123,6 +123,9 @@ ScopedScriptedMessageBoxes::ScopedScriptedMessageBoxes()
     previous_ = setMessageBoxBackend(std::move(boxes));
 }
 
-ScopedScriptedMessageBoxes::~ScopedScriptedMessageBoxes() { setMessageBoxBackend(std::move(previous_)); }
+ScopedScriptedMessageBoxes::~ScopedScriptedMessageBoxes()
+{
+    setMessageBoxBackend(std::move(previous_));
+}
 
 } // namespace forms

@@ -8,7 +8,8 @@
 namespace forms {
 
 // Style bits: the buttons in the low bits, the icon in the next, the default button above.
-enum MsgBoxStyle : int {
+enum MsgBoxStyle : int
+{
     OkOnly = 0,
     OkCancel = 1,
     YesNo = 4,
@@ -19,7 +20,8 @@ enum MsgBoxStyle : int {
     DefaultButton2 = 256,
 };
 
-enum MsgBoxResult : int {
+enum MsgBoxResult : int
+{
     Ok = 1,
     Cancel = 2,
     Yes = 6,

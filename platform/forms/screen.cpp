@@ -43,7 +43,10 @@ void syncCursor()
 
 } // namespace
 
-int MousePointer() { return g_pointer; }
+int MousePointer()
+{
+    return g_pointer;
+}
 
 void setMousePointer(int pointer)
 {

@@ -5,7 +5,8 @@ namespace forms {
 // The screen's mouse pointer, as numbered by the designs.
 struct Pointer
 {
-    enum : int {
+    enum : int
+    {
         Default = 0,
         Arrow = 1,
         Hourglass = 11,

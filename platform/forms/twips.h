@@ -18,14 +18,20 @@ inline constexpr int px(double twips)
     return static_cast<int>(p < 0 ? p - 0.5 : p + 0.5);
 }
 
-inline constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+inline constexpr int twips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect twipsRect(double left, double top, double width, double height)
 {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-inline QSize twipsSize(double width, double height) { return QSize(px(width), px(height)); }
+inline QSize twipsSize(double width, double height)
+{
+    return QSize(px(width), px(height));
+}
 
 // Places a widget inside its container at a design position given in twips.
 inline void placeTwips(QWidget* w, double left, double top, double width, double height)

@@ -7,8 +7,7 @@ namespace forms {
 
 // Shows a modeless window, loading it on first use and bringing it to the front when it
 // is already loaded. The window deletes itself when closed, which clears the holder.
-template <class W, class Make>
-W* showModeless(QPointer<W>& holder, Make&& make)
+template <class W, class Make> W* showModeless(QPointer<W>& holder, Make&& make)
 {
     if (!holder) {
         holder = make();

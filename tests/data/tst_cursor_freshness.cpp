@@ -71,7 +71,8 @@ void TestCursorFreshness::aLoopSeesAnotherWindowsChangesAtTheNextEvent()
     QCOMPARE(readAll(*rs, store::ALDRICH).at(599), QStringLiteral("Salt 599"));
 
     // Another program changes one row and deletes another between two events.
-    execOn(inv.path(), QStringLiteral("UPDATE TOLMIREKS SET ALDRICH = 'Sodium chloride' WHERE NOME = 'Sal 0599'"));
+    execOn(inv.path(),
+           QStringLiteral("UPDATE TOLMIREKS SET ALDRICH = 'Sodium chloride' WHERE NOME = 'Sal 0599'"));
     execOn(inv.path(), QStringLiteral("DELETE FROM TOLMIREKS WHERE NOME = 'Sal 0300'"));
     QCoreApplication::processEvents();
 
@@ -105,7 +106,8 @@ void TestCursorFreshness::reopeningAfterAChangeSortsAgain()
     QCOMPARE(readAll(*data->Recordset(), store::NOME).first(), QStringLiteral("Sal 0000"));
     QCoreApplication::processEvents();
 
-    execOn(inv.path(), QStringLiteral("UPDATE TOLMIREKS SET NOME = 'Água destilada' WHERE NOME = 'Sal 0150'"));
+    execOn(inv.path(),
+           QStringLiteral("UPDATE TOLMIREKS SET NOME = 'Água destilada' WHERE NOME = 'Sal 0150'"));
     data->Refresh();
     const QStringList names = readAll(*data->Recordset(), store::NOME);
     QCOMPARE(names.first(), QStringLiteral("Água destilada"));

@@ -23,7 +23,10 @@ inline std::unique_ptr<Tamsel> openTamsel(const testsupport::TempInventory& inve
 }
 
 // What the user sees in a bound box.
-inline QString shown(Tamsel& w, int box) { return w.txtfields(box)->Text(); }
+inline QString shown(Tamsel& w, int box)
+{
+    return w.txtfields(box)->Text();
+}
 
 inline QStringList listEntries(Tamsel& w)
 {

@@ -1,8 +1,8 @@
-#include "tamsel_fixture.h"
 #include "platform/data/database.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
+#include "tamsel_fixture.h"
 #include "tests/support/test_main.h"
 #include "tests/support/typing.h"
 
@@ -29,7 +29,10 @@ void clearBox(Tamsel& w, int box)
     QTest::keyClick(editor, Qt::Key_Delete);
 }
 
-void pressNext(Tamsel& w) { QTest::mouseClick(w.Data1()->button(records::ActionMoveNext), Qt::LeftButton); }
+void pressNext(Tamsel& w)
+{
+    QTest::mouseClick(w.Data1()->button(records::ActionMoveNext), Qt::LeftButton);
+}
 
 // Three records in name order: Acetona, Benzeno, Cicloexano.
 std::vector<Row> threeRows()
@@ -170,7 +173,8 @@ void TestTamselEvents::reopeningWithEditsAsksLikeAMove()
     w->LoadSearchArrays();
     QCOMPARE((*boxes)->shown().size(), 1);
     QCOMPARE((*boxes)->shown()[0].prompt, kAsk);
-    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::LOCAL].toString(), QStringLiteral("Cabinet 1, gaveta 2"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::LOCAL].toString(),
+             QStringLiteral("Cabinet 1, gaveta 2"));
     QCOMPARE(w->Data1()->Caption(), QStringLiteral("Chemical #: 1"));
 }
 

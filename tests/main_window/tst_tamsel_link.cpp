@@ -1,8 +1,8 @@
-#include "tamsel_fixture.h"
 #include "platform/controls/host.h"
 #include "platform/controls/hyperlink.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
+#include "tamsel_fixture.h"
 #include "tests/support/test_main.h"
 
 #include <QLabel>
@@ -36,7 +36,8 @@ void TestTamselLink::linkShowsTheSiteAsAnUnderlinedLabel()
     QCOMPARE(label->font().pointSize(), 10);
     QCOMPARE(link->get(QStringLiteral("Color")).toLongLong(), 0x00C0FFFF);
     // The link takes its place in the keyboard order, between the hidden buttons and the list.
-    QCOMPARE(w->findChild<QWidget*>(QStringLiteral("BtnProximo"))->nextInFocusChain(), static_cast<QWidget*>(button));
+    QCOMPARE(w->findChild<QWidget*>(QStringLiteral("BtnProximo"))->nextInFocusChain(),
+             static_cast<QWidget*>(button));
     QCOMPARE(button->nextInFocusChain(), static_cast<QWidget*>(w->List1()));
 }
 
@@ -73,7 +74,8 @@ void TestTamselLink::windowGoesOnWithoutTheLibrary()
     auto w = openTamsel(inv);
     QVERIFY(!w->link1());
     QCOMPARE(boxes->shown().size(), 1);
-    QVERIFY2(boxes->shown()[0].prompt.contains(QStringLiteral("Zorbel.link")), qPrintable(boxes->shown()[0].prompt));
+    QVERIFY2(boxes->shown()[0].prompt.contains(QStringLiteral("Zorbel.link")),
+             qPrintable(boxes->shown()[0].prompt));
     // The rest of the window works.
     QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
 }

@@ -1,8 +1,8 @@
-#include "tamsel_fixture.h"
 #include "inventory/info_windows/frmabout.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
+#include "tamsel_fixture.h"
 #include "tests/support/test_main.h"
 
 #include <QAction>
@@ -31,9 +31,10 @@ private slots:
 
 void TestTamselLoad::opensOnTheFirstNameWithTheSearchAreaClear()
 {
-    TempInventory inv({chemical(QStringLiteral("Tolueno"), QStringLiteral("Toluene"), QStringLiteral("C7H8")),
-                       chemical(QStringLiteral("acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
-                       chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
+    TempInventory inv(
+        {chemical(QStringLiteral("Tolueno"), QStringLiteral("Toluene"), QStringLiteral("C7H8")),
+         chemical(QStringLiteral("acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+         chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
     auto w = openTamsel(inv);
     w->show();
     QCOMPARE(shown(*w, store::NOME), QStringLiteral("acetona"));
@@ -66,11 +67,13 @@ void TestTamselLoad::designKeepsItsPlacesAndCaptions()
     QCOMPARE(tabs->tabText(0), QStringLiteral("Identily"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("&Physical Properties"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Hazards"));
-    QCOMPARE(w->findChild<QGroupBox*>(QStringLiteral("Frame6"))->title(), QStringLiteral("caracteristic/solubility"));
+    QCOMPARE(w->findChild<QGroupBox*>(QStringLiteral("Frame6"))->title(),
+             QStringLiteral("caracteristic/solubility"));
     QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("BtnProximo"))->text(), QStringLiteral("Próximo"));
     // Each box shows the column whose ordinal is its index.
     for (int i = 0; i < store::kColumnCount; ++i)
-        QCOMPARE(w->txtfields(i)->DataField(), QString::fromLatin1(store::kColumns[static_cast<std::size_t>(i)].name));
+        QCOMPARE(w->txtfields(i)->DataField(),
+                 QString::fromLatin1(store::kColumns[static_cast<std::size_t>(i)].name));
 }
 
 void TestTamselLoad::tabFromTheSearchBoxWalksTheIdentityTab()
@@ -92,10 +95,10 @@ void TestTamselLoad::tabFromTheSearchBoxWalksTheIdentityTab()
                           ? QStringLiteral("SSTab1")
                           : f->objectName());
     }
-    QCOMPARE(walked, QStringList({QStringLiteral("Command2"), QStringLiteral("SSTab1"), QStringLiteral("txtfields_1"),
-                                  QStringLiteral("txtfields_0"), QStringLiteral("txtfields_2"),
-                                  QStringLiteral("txtfields_3"), QStringLiteral("txtfields_5"),
-                                  QStringLiteral("txtfields_4")}));
+    QCOMPARE(walked, QStringList({QStringLiteral("Command2"), QStringLiteral("SSTab1"),
+                                  QStringLiteral("txtfields_1"), QStringLiteral("txtfields_0"),
+                                  QStringLiteral("txtfields_2"), QStringLiteral("txtfields_3"),
+                                  QStringLiteral("txtfields_5"), QStringLiteral("txtfields_4")}));
 }
 
 void TestTamselLoad::searchArraysFollowTheNameOrder()
@@ -139,10 +142,11 @@ void TestTamselLoad::emptyTableLoadsWithNoCurrentRecord()
 
 void TestTamselLoad::pickingAnEntryBringsUpItsRecord()
 {
-    TempInventory inv({chemical(QStringLiteral("Clorobenzeno"), QStringLiteral("Chlorobenzene"), QStringLiteral("C6H5Cl")),
-                       chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
-                       chemical(QStringLiteral("Nitrobenzeno"), QStringLiteral("Nitrobenzene"), QStringLiteral("C6H5NO2")),
-                       chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
+    TempInventory inv(
+        {chemical(QStringLiteral("Clorobenzeno"), QStringLiteral("Chlorobenzene"), QStringLiteral("C6H5Cl")),
+         chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+         chemical(QStringLiteral("Nitrobenzeno"), QStringLiteral("Nitrobenzene"), QStringLiteral("C6H5NO2")),
+         chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6"))});
     auto w = openTamsel(inv);
     w->show();
     seek(*w, QStringLiteral("enzeno"));

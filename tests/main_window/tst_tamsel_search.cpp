@@ -1,11 +1,11 @@
-#include "tamsel_fixture.h"
 #include "inventory/main_window/search_text.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/twips.h"
+#include "tamsel_fixture.h"
 
-#include <QLabel>
 #include "tests/support/test_main.h"
+#include <QLabel>
 
 using namespace testsupport;
 
@@ -57,8 +57,9 @@ void TestTamselSearch::twinSwapsTheFirstCharactersCase()
 void TestTamselSearch::searchMatchesTextAndTwinOnly()
 {
     TempInventory inv({chemical(QStringLiteral("Benzene")), chemical(QStringLiteral("Chlorobenzene")),
-                       chemical(QStringLiteral("BENZENE SULFONIC ACID")), chemical(QStringLiteral("2-Propanol")),
-                       chemical(QStringLiteral("2-propanol técnico")), chemical(QStringLiteral("Ácido acético"))});
+                       chemical(QStringLiteral("BENZENE SULFONIC ACID")),
+                       chemical(QStringLiteral("2-Propanol")), chemical(QStringLiteral("2-propanol técnico")),
+                       chemical(QStringLiteral("Ácido acético"))});
     auto w = openTamsel(inv);
     w->show();
     const QStringList benzenes{QStringLiteral("Benzene"), QStringLiteral("Chlorobenzene")};
@@ -80,10 +81,11 @@ void TestTamselSearch::searchMatchesTextAndTwinOnly()
 
 void TestTamselSearch::hitsListTheFirstColumnThatMatched()
 {
-    TempInventory inv({chemical(QStringLiteral("Sulfato de cobre(II) pentaidratado"),
-                                QStringLiteral("Copper(II) sulfate pentahydrate"), QStringLiteral("CuSO4.5H2O")),
-                       chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
-                       chemical(QStringLiteral("Etanol"), QStringLiteral("Ethanol"), QStringLiteral("C2H5OH"))});
+    TempInventory inv(
+        {chemical(QStringLiteral("Sulfato de cobre(II) pentaidratado"),
+                  QStringLiteral("Copper(II) sulfate pentahydrate"), QStringLiteral("CuSO4.5H2O")),
+         chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+         chemical(QStringLiteral("Etanol"), QStringLiteral("Ethanol"), QStringLiteral("C2H5OH"))});
     auto w = openTamsel(inv);
     w->show();
     seek(*w, QStringLiteral("H2O"));
@@ -246,8 +248,8 @@ void TestTamselSearch::scanStopsAtTheEndOfTheArrays()
     QVERIFY(waitForSearch(*w));
     QCOMPARE(w->hitCount, 0);
     QCOMPARE((*boxes)->shown().size(), 1);
-    QCOMPARE(inv.column(store::NOME), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Xileno"),
-                                                   QStringLiteral("Xilol")}));
+    QCOMPARE(inv.column(store::NOME),
+             QStringList({QStringLiteral("Benzeno"), QStringLiteral("Xileno"), QStringLiteral("Xilol")}));
 }
 
 QB_TEST_MAIN(TestTamselSearch)

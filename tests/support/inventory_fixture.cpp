@@ -22,7 +22,10 @@ TempInventory::TempInventory(const std::vector<Row>& rows)
     insert(rows);
 }
 
-QString TempInventory::path() const { return dir_.path() + QStringLiteral("/QBData.mdb"); }
+QString TempInventory::path() const
+{
+    return dir_.path() + QStringLiteral("/QBData.mdb");
+}
 
 void TempInventory::insert(const std::vector<Row>& rows) const
 {
@@ -30,12 +33,14 @@ void TempInventory::insert(const std::vector<Row>& rows) const
         return;
     auto db = records::Database::open(path());
     db->write([&] {
-        records::Statement insert(*db, QStringLiteral("INSERT INTO TOLMIREKS VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,"
-                                                      "?10,?11,?12)"));
+        records::Statement insert(*db,
+                                  QStringLiteral("INSERT INTO TOLMIREKS VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,"
+                                                 "?10,?11,?12)"));
         for (const Row& row : rows) {
             records::Statement::Reset done(insert);
             for (int i = 0; i < store::kColumnCount; ++i)
-                insert.bind(i + 1, i < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(i)] : QVariant());
+                insert.bind(i + 1,
+                            i < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(i)] : QVariant());
             insert.step();
         }
     });
