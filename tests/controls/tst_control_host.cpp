@@ -97,7 +97,7 @@ void TestControlHost::registeringWritesTheTableAndUnregisteringRemovesExactlyIt(
     QCOMPARE(readAll(file), once);
 
     controls::unregisterLibrary(kFile);
-    QCOMPARE(errorOf([] { controls::classIdFromProgId(QStringLiteral("Zorbel.link")); }),
+    QCOMPARE(testsupport::errorNumber([] { controls::classIdFromProgId(QStringLiteral("Zorbel.link")); }),
              controls::ProgIdNotRegistered);
     QVERIFY(!controls::ControlRegistry::findClass(kLink));
     QVERIFY(!controls::ControlRegistry::findClass(kLinkStyle));
@@ -115,17 +115,21 @@ void TestControlHost::whatIsNoControlLibraryIsRefusedWithTheFileUntouched()
     const QString garbage = dir.filePath(QStringLiteral("Broken.ocx"));
     writeAll(garbage, "this is no library");
 
-    QCOMPARE(errorOf([&] { controls::registerLibrary(dir.filePath(QStringLiteral("Absent.ocx"))); }),
+    QCOMPARE(testsupport::errorNumber(
+                 [&] { controls::registerLibrary(dir.filePath(QStringLiteral("Absent.ocx"))); }),
              controls::LibraryMissing);
-    QCOMPARE(errorOf([&] { controls::registerLibrary(garbage); }), controls::LibraryNotLoadable);
-    QCOMPARE(errorOf([] { controls::registerLibrary(QStringLiteral(NOT_A_CONTROL_LIBRARY)); }),
-             controls::NotAControlLibrary);
+    QCOMPARE(testsupport::errorNumber([&] { controls::registerLibrary(garbage); }),
+             controls::LibraryNotLoadable);
+    QCOMPARE(
+        testsupport::errorNumber([] { controls::registerLibrary(QStringLiteral(NOT_A_CONTROL_LIBRARY)); }),
+        controls::NotAControlLibrary);
     QVERIFY(!QFile::exists(file));
 
     // A damaged registration file is reported, and left for the user to look at.
     writeAll(file, "{ half a file");
-    QCOMPARE(errorOf([] { controls::registerLibrary(kFile); }), controls::RegistrationRefused);
-    QCOMPARE(errorOf([] { controls::classIdFromProgId(QStringLiteral("Zorbel.link")); }),
+    QCOMPARE(testsupport::errorNumber([] { controls::registerLibrary(kFile); }),
+             controls::RegistrationRefused);
+    QCOMPARE(testsupport::errorNumber([] { controls::classIdFromProgId(QStringLiteral("Zorbel.link")); }),
              controls::RegistrationUnreadable);
     QCOMPARE(readAll(file), QByteArray("{ half a file"));
 }
@@ -212,7 +216,7 @@ void TestControlHost::theLibraryCannotUnloadWhileAControlLives()
     window2.reset();
     QCOMPARE(canUnload(), controls::kOk);
     QVERIFY(!link->widget());
-    QCOMPARE(errorOf([&] { link->get(QStringLiteral("url")); }), controls::ControlGone);
+    QCOMPARE(testsupport::errorNumber([&] { link->get(QStringLiteral("url")); }), controls::ControlGone);
 }
 
 void TestControlHost::callsAreCheckedBeforeTheMemberRuns()
@@ -220,14 +224,16 @@ void TestControlHost::callsAreCheckedBeforeTheMemberRuns()
     RegisteredZorbel zorbel;
     QWidget window;
     auto link = controls::createControl(kLink, &window);
-    QCOMPARE(errorOf([&] { link->get(QStringLiteral("href")); }), controls::MemberNotFound);
-    QCOMPARE(errorOf([&] { link->get(controls::kDispIdAboutBox); }), controls::AccessNotSupported);
-    QCOMPARE(errorOf([&] { link->invoke(QStringLiteral("ShowAboutBox"), {1}); }),
+    QCOMPARE(testsupport::errorNumber([&] { link->get(QStringLiteral("href")); }), controls::MemberNotFound);
+    QCOMPARE(testsupport::errorNumber([&] { link->get(controls::kDispIdAboutBox); }),
+             controls::AccessNotSupported);
+    QCOMPARE(testsupport::errorNumber([&] { link->invoke(QStringLiteral("ShowAboutBox"), {1}); }),
              controls::WrongArgumentCount);
-    QCOMPARE(errorOf([&] { link->connectEvent(QStringLiteral("DblClick"), [](const QVariantList&) {}); }),
+    QCOMPARE(testsupport::errorNumber(
+                 [&] { link->connectEvent(QStringLiteral("DblClick"), [](const QVariantList&) {}); }),
              controls::MemberNotFound);
     // A typed property converts its value first: a wrong one changes and notifies nothing.
-    QCOMPARE(errorOf([&] { link->put(QStringLiteral("enable"), QStringLiteral("maybe")); }),
+    QCOMPARE(testsupport::errorNumber([&] { link->put(QStringLiteral("enable"), QStringLiteral("maybe")); }),
              controls::TypeMismatch);
     QCOMPARE(link->get(QStringLiteral("enable")), QVariant(false));
     QVERIFY(link->changedProperties().isEmpty());
@@ -256,7 +262,7 @@ void TestControlHost::onlyWebAddressesAreOpened()
     QFETCH(QString, address);
     QFETCH(bool, opens);
     controls::ScopedRecordingHyperlink opened;
-    const int error = errorOf([&] { controls::navigate(address); });
+    const int error = testsupport::errorNumber([&] { controls::navigate(address); });
     QCOMPARE(error, opens ? 0 : int(controls::AddressRefused));
     QCOMPARE(opened->navigations().size(), opens ? 1 : 0);
 }
@@ -268,9 +274,9 @@ void TestControlHost::theDefaultServiceHandsTheAddressToTheBrowser()
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &browser, "open");
     controls::setHyperlinkService(nullptr);
     controls::navigate(QStringLiteral("https://example.org/lab"));
-    QCOMPARE(errorOf([] { controls::navigate(QStringLiteral("file:///etc/passwd")); }),
+    QCOMPARE(testsupport::errorNumber([] { controls::navigate(QStringLiteral("file:///etc/passwd")); }),
              controls::AddressRefused);
-    QCOMPARE(errorOf([] { controls::navigate(QStringLiteral("javascript:alert(1)")); }),
+    QCOMPARE(testsupport::errorNumber([] { controls::navigate(QStringLiteral("javascript:alert(1)")); }),
              controls::AddressRefused);
     QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/lab"))});
     for (const char* scheme : {"http", "https", "file", "javascript", "data"})

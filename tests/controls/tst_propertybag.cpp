@@ -1,6 +1,7 @@
 #include "platform/controls/convert.h"
 #include "platform/controls/errors.h"
 #include "platform/controls/propertybag.h"
+#include "tests/support/error_number.h"
 #include "tests/support/test_main.h"
 
 #include <QFile>
@@ -9,16 +10,6 @@
 using controls::PropertyBag;
 
 namespace {
-
-template <class F> int errorOf(F&& f)
-{
-    try {
-        f();
-    } catch (const forms::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QString errorText(const QByteArray& json, const QString& source)
 {
@@ -122,7 +113,7 @@ void TestPropertyBag::aDamagedDesignFileNamesTheFileAndTheFault()
 {
     QFETCH(QByteArray, json);
     QFETCH(QString, fault);
-    QCOMPARE(errorOf([&] { PropertyBag::fromJson(json, QStringLiteral("link1.json")); }),
+    QCOMPARE(testsupport::errorNumber([&] { PropertyBag::fromJson(json, QStringLiteral("link1.json")); }),
              controls::DesignFileInvalid);
     const QString text = errorText(json, QStringLiteral("link1.json"));
     QVERIFY2(text.contains(QStringLiteral("\"link1.json\"")) && text.contains(fault), qPrintable(text));
@@ -184,7 +175,9 @@ void TestPropertyBag::valuesConvertAsACallerWritesThem()
     QFETCH(QVariant, expected);
     QFETCH(int, error);
     QVariant got;
-    QCOMPARE(errorOf([&] { got = controls::coerce(value, static_cast<controls::VarType>(type)); }), error);
+    QCOMPARE(testsupport::errorNumber(
+                 [&] { got = controls::coerce(value, static_cast<controls::VarType>(type)); }),
+             error);
     if (error == 0) {
         QCOMPARE(got.typeId(), expected.typeId());
         QCOMPARE(got, expected);

@@ -4,6 +4,7 @@
 #include "platform/controls/errors.h"
 #include "platform/controls/host.h"
 #include "platform/controls/registry.h"
+#include "tests/support/error_number.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,15 +52,4 @@ inline QLabel* Label1(const controls::ControlInstance& c)
 inline QColor labelColor(const controls::ControlInstance& c)
 {
     return Label1(c)->palette().color(QPalette::Active, QPalette::WindowText);
-}
-
-// The number of a failing call's error, or 0 when it did not fail.
-template <class F> int errorOf(F&& f)
-{
-    try {
-        f();
-    } catch (const forms::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }

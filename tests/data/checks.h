@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/errors.h"
+#include "tests/support/error_number.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -10,19 +10,6 @@
 #include <QString>
 
 namespace testsupport {
-
-// The number of the error that f throws, 0 when it throws none.
-template <class F> int errorNumber(F&& f, QString* text = nullptr)
-{
-    try {
-        f();
-    } catch (const forms::RuntimeError& e) {
-        if (text)
-            *text = e.text();
-        return e.number();
-    }
-    return 0;
-}
 
 // Every file of a folder with a digest of its bytes, to show that nothing on disk changed.
 inline QMap<QString, QByteArray> folderState(const QString& folder)

@@ -234,9 +234,10 @@ void TestLink::styleSelectsTheLookAndRefusesWhatIsNoNumber()
     QVERIFY(!Command1(*h.link)->isVisible());
 
     h.link->clearChanged();
-    QCOMPARE(errorOf([&] { h.link->put(QStringLiteral("style"), QStringLiteral("label")); }),
+    QCOMPARE(testsupport::errorNumber([&] { h.link->put(QStringLiteral("style"), QStringLiteral("label")); }),
              controls::TypeMismatch);
-    QCOMPARE(errorOf([&] { h.link->put(QStringLiteral("style"), 40000); }), controls::Overflow);
+    QCOMPARE(testsupport::errorNumber([&] { h.link->put(QStringLiteral("style"), 40000); }),
+             controls::Overflow);
     QCOMPARE(h.link->get(QStringLiteral("style")), controls::integerValue(1));
     QVERIFY(Label1(*h.link)->isVisible());
     QVERIFY(h.link->changedProperties().isEmpty());
