@@ -11,6 +11,7 @@
 #include "quillarbon_version.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -64,6 +65,11 @@ int main(int argc, char** argv)
     tabs->setCurrentIndex(0);
     main->resize(forms::px(11595), forms::px(7770) + 22);
     ok &= save(main, QStringLiteral("%1/main_window_enlarged.png").arg(outDir));
+    // A search with its list of hits, the first one chosen.
+    main->Text2()->setText(QStringLiteral("cloreto"));
+    main->Timer1_Timer();
+    QCoreApplication::processEvents();
+    ok &= save(main, QStringLiteral("%1/main_window_search.png").arg(outDir));
     main->close();
     return ok ? 0 : 1;
 }

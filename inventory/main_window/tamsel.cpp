@@ -92,7 +92,7 @@ Tamsel::Tamsel(QWidget* parent)
     connect(ui->Command2, &QPushButton::clicked, this,
             [this] { forms::guarded([this] { Command2_Click(); }); });
     ui->Text2->installEventFilter(this);
-    connect(ui->List1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(ui->List1, &forms::ListBox::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             forms::guarded([this] { List1_Click(); });
     });
@@ -115,7 +115,7 @@ QLineEdit* Tamsel::Text2() const
 {
     return ui->Text2;
 }
-QListWidget* Tamsel::List1() const
+forms::ListBox* Tamsel::List1() const
 {
     return ui->List1;
 }
@@ -290,7 +290,7 @@ void Tamsel::Command2_Click()
             hitPositions[static_cast<std::size_t>(hitCount)] = static_cast<std::int32_t>(i);
         }
     }
-    ui->List1->addItems(hits);
+    ui->List1->setItems(hits);
 
     setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
     if (hitCount >= 1) {

@@ -15,13 +15,13 @@ class BoundField;
 class DataControl;
 } // namespace records
 namespace forms {
+class ListBox;
 class Timer;
-}
+} // namespace forms
 namespace controls {
 class ControlInstance;
 }
 class QAction;
-class QListWidget;
 class QLineEdit;
 
 // The main record window: one chemical at a time on three tabs, the search box with
@@ -40,7 +40,7 @@ public:
     records::BoundField* txtfields(int index) const { return txtfields_.at(static_cast<std::size_t>(index)); }
     records::DataControl* Data1() const;
     QLineEdit* Text2() const;
-    QListWidget* List1() const;
+    forms::ListBox* List1() const;
     forms::Timer* Timer1() const { return Timer1_; }
     // The web-site link; null when its control could not be created.
     controls::ControlInstance* link1() const { return link1_.get(); }

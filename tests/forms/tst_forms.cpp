@@ -1,13 +1,16 @@
 #include "platform/forms/app.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/listbox.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/windows.h"
 
+#include <QAbstractItemModelTester>
 #include <QCursor>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -62,6 +65,7 @@ private slots:
     void theHourglassShowsAtOnceAndGoesWithoutStacking();
     void versionTextIsMajorAndRevision();
     void aModelessWindowIsLoadedOnceUntilClosed();
+    void aLongListIsShownAndChosenFrom();
 };
 
 void TestForms::scriptedBoxesRecordAndAnswer()
@@ -251,6 +255,52 @@ void TestForms::aModelessWindowIsLoadedOnceUntilClosed()
     QVERIFY(second->isVisible());
     second->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestForms::aLongListIsShownAndChosenFrom()
+{
+    forms::ListBox box;
+    QAbstractItemModelTester tester(box.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    box.resize(240, 300);
+    box.show();
+    QSignalSpy chosen(&box, &forms::ListBox::currentRowChanged);
+
+    QStringList entries;
+    for (int i = 0; i < 50000; ++i)
+        entries.append(QStringLiteral("entry %1").arg(i));
+    box.setItems(entries);
+    QCOMPARE(box.count(), 50000);
+    QCOMPARE(box.text(49999), QStringLiteral("entry 49999"));
+    QCOMPARE(box.currentRow(), -1);
+
+    box.setCurrentRow(0);
+    QTest::keyClick(&box, Qt::Key_Down);
+    QCOMPARE(box.currentRow(), 1);
+    QCOMPARE(chosen.count(), 2);
+    QCOMPARE(chosen.last().first().toInt(), 1);
+
+    // Entries are placed a batch at a time: the last one must still be reachable and shown.
+    box.setCurrentRow(49999);
+    box.scrollTo(box.currentIndex());
+    QTRY_VERIFY(box.viewport()->rect().contains(box.visualItemRect(49999).center()));
+    QTest::keyClick(&box, Qt::Key_Up);
+    QCOMPARE(box.currentRow(), 49998);
+
+    // New entries start with none chosen, so a stale row never picks from the new list.
+    chosen.clear();
+    box.setItems({QStringLiteral("only")});
+    QCOMPARE(box.currentRow(), -1);
+    box.clear();
+    QCOMPARE(box.count(), 0);
+    for (const QList<QVariant>& signal : std::as_const(chosen))
+        QVERIFY(signal.first().toInt() < 0);
+
+    // Entries are not edited in place.
+    box.setItems({QStringLiteral("fixed")});
+    box.setCurrentRow(0);
+    QTest::keyClick(&box, Qt::Key_F2);
+    QTest::keyClicks(box.focusWidget() ? box.focusWidget() : &box, QStringLiteral("x"));
+    QCOMPARE(box.text(0), QStringLiteral("fixed"));
 }
 
 // The program's own application object, so that its guard under every event is tested.

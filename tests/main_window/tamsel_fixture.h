@@ -8,8 +8,8 @@
 #include "platform/forms/timer.h"
 #include "tests/support/inventory_fixture.h"
 
+#include "platform/forms/listbox.h"
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -32,7 +32,7 @@ inline QStringList listEntries(Tamsel& w)
 {
     QStringList entries;
     for (int i = 0; i < w.List1()->count(); ++i)
-        entries.append(w.List1()->item(i)->text());
+        entries.append(w.List1()->text(i));
     return entries;
 }
 
