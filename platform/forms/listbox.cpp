@@ -30,11 +30,6 @@ QString ListBox::text(int row) const
     return model_->index(row).data().toString();
 }
 
-QStringList ListBox::items() const
-{
-    return model_->stringList();
-}
-
 void ListBox::setItems(const QStringList& items)
 {
     model_->setStringList(items);

@@ -17,7 +17,6 @@ public:
 
     int count() const;
     QString text(int row) const;
-    QStringList items() const;
     void setItems(const QStringList& items);
     void clear();
 
