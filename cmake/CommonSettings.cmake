@@ -1,7 +1,9 @@
 # One INTERFACE target carries the compile settings every target of ours uses.
 add_library(qb_common INTERFACE)
 target_compile_features(qb_common INTERFACE cxx_std_20)
-target_compile_options(qb_common INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_options(qb_common INTERFACE
+  -Wall -Wextra -Wpedantic -Werror
+  -Wshadow -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual)
 target_compile_definitions(qb_common INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII

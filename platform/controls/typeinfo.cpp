@@ -4,10 +4,10 @@
 
 namespace controls {
 
-const FuncInfo* InterfaceInfo::find(const QString& name, InvokeKind kind) const
+const FuncInfo* InterfaceInfo::find(const QString& member, InvokeKind kind) const
 {
     for (const FuncInfo& f : functions)
-        if (f.kind == kind && f.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (f.kind == kind && f.name.compare(member, Qt::CaseInsensitive) == 0)
             return &f;
     return nullptr;
 }
@@ -20,10 +20,10 @@ const FuncInfo* InterfaceInfo::find(DispId id, InvokeKind kind) const
     return nullptr;
 }
 
-const FuncInfo* InterfaceInfo::findAny(const QString& name) const
+const FuncInfo* InterfaceInfo::findAny(const QString& member) const
 {
     for (const FuncInfo& f : functions)
-        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (f.name.compare(member, Qt::CaseInsensitive) == 0)
             return &f;
     return nullptr;
 }

@@ -61,10 +61,10 @@ struct InterfaceInfo
     QList<FuncInfo> functions; // in slot order; get and put of one property are adjacent, the get first
 
     // Case-insensitive, as hosts and scripts spell member names as they like.
-    const FuncInfo* find(const QString& name, InvokeKind kind) const;
+    const FuncInfo* find(const QString& member, InvokeKind kind) const;
     const FuncInfo* find(DispId id, InvokeKind kind) const;
     // Any function with that name or number, whatever its kind.
-    const FuncInfo* findAny(const QString& name) const;
+    const FuncInfo* findAny(const QString& member) const;
     const FuncInfo* findAny(DispId id) const;
 
     // The members in slot order, each named once (a property's get and put are one member).
