@@ -4,8 +4,8 @@
 //   qb_bench_search [N] [--folder=DIR]     (default N: 100000)
 #include "bench/bench_common.h"
 #include "bench/inventory_generator.h"
-#include "inventory/main_window/search_text.h"
 #include "inventory/main_window/tamsel.h"
+#include "inventory/search/search_text.h"
 #include "platform/forms/app.h"
 #include "platform/forms/application.h"
 #include "platform/forms/msgbox.h"

@@ -1,7 +1,7 @@
 #include "inventory/main_window/tamsel.h"
 
 #include "inventory/info_windows/frmabout.h"
-#include "inventory/main_window/search_text.h"
+#include "inventory/search/search_text.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"

@@ -16,13 +16,22 @@ QString twin(const QString& text);
 class Matcher final
 {
 public:
-    Matcher(const QString& s, const QString& t);
+    // How a long text is scanned: eight places a step with the compiler's vector types
+    // where it has them, or the plain loop that every compiler builds.
+    enum class Scan
+    {
+        Best,
+        Portable,
+    };
+
+    Matcher(const QString& s, const QString& t, Scan scan = Scan::Best);
     bool matches(const QString& hay) const;
 
 private:
     QString s_;
     QString t_;
     bool oneScan_; // s and t differ only in their first code unit
+    bool vector_;
 };
 
 } // namespace search

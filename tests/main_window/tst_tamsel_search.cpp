@@ -1,4 +1,3 @@
-#include "inventory/main_window/search_text.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/twips.h"
@@ -16,7 +15,6 @@ private slots:
     void init() { boxes = std::make_unique<forms::ScopedScriptedMessageBoxes>(); }
     void cleanup() { boxes.reset(); }
 
-    void twinSwapsTheFirstCharactersCase();
     void searchMatchesTextAndTwinOnly();
     void hitsListTheFirstColumnThatMatched();
     void listHeightAndCountFollowTheHits();
@@ -29,30 +27,6 @@ private slots:
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
 };
-
-void TestTamselSearch::twinSwapsTheFirstCharactersCase()
-{
-    QCOMPARE(search::twin(QStringLiteral("benzene")), QStringLiteral("Benzene"));
-    QCOMPARE(search::twin(QStringLiteral("Benzene")), QStringLiteral("benzene"));
-    QCOMPARE(search::twin(QStringLiteral("BENZENE")), QStringLiteral("bENZENE"));
-    QCOMPARE(search::twin(QStringLiteral("ácido")), QStringLiteral("Ácido"));
-    QCOMPARE(search::twin(QStringLiteral("Ácido")), QStringLiteral("ácido"));
-    QCOMPARE(search::twin(QStringLiteral("2-propanol")), QStringLiteral("2-propanol"));
-    // A letter outside the basic plane keeps its pair whole.
-    QCOMPARE(search::twin(QStringLiteral("𐐨x")), QStringLiteral("𐐀x"));
-
-    const search::Matcher m(QStringLiteral("benz"), search::twin(QStringLiteral("benz")));
-    QVERIFY(m.matches(QStringLiteral("Benzeno")));
-    QVERIFY(m.matches(QStringLiteral("Clorobenzeno")));
-    QVERIFY(!m.matches(QStringLiteral("BENZENO")));
-    // Hits at every place of a long name: the start, the middle, the very end.
-    QVERIFY(m.matches(QStringLiteral("benzil acetato de etila")));
-    QVERIFY(m.matches(QStringLiteral("Cloreto de metila e Benzeno técnico")));
-    QVERIFY(m.matches(QStringLiteral("0123456789abcdefBenz")));
-    QVERIFY(!m.matches(QStringLiteral("0123456789abcdefBen")));
-    QVERIFY(!m.matches(QStringLiteral("ben")));
-    QVERIFY(!m.matches(QString()));
-}
 
 void TestTamselSearch::searchMatchesTextAndTwinOnly()
 {
