@@ -16,8 +16,8 @@
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
-#include "platform/forms/app.h"
 #include "platform/forms/application.h"
+#include "platform/forms/identity.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 #include "bench/inventory_generator.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/search/search_text.h"
-#include "platform/forms/app.h"
 #include "platform/forms/application.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
 
 #include "platform/forms/listbox.h"

@@ -2,8 +2,8 @@
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
-#include "platform/forms/app.h"
 #include "platform/forms/application.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
 #include "quillarbon_version.h"
 

@@ -1,7 +1,7 @@
 #include "inventory/store/chemical_table.h"
 
 #include "platform/data/datacontrol.h"
-#include "platform/forms/app.h"
+#include "platform/forms/identity.h"
 #include "store_schema.h"
 
 #include <QDir>

@@ -13,11 +13,11 @@ namespace records {
 
 namespace {
 
-// A plain, quoted or bracketed identifier; the name is checked against the schema later.
 constexpr int kBatchRows = 32;
 // Reads of one column in one burst after which the whole column is read at once.
 constexpr int kSweepReads = 256;
 
+// A plain, quoted or bracketed identifier; the name is checked against the schema later.
 const QString kIdent = QStringLiteral(R"((?:[A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+"|\[[^\]]+\]))");
 
 QString unquote(const QString& ident)

@@ -1,6 +1,6 @@
 #include "platform/forms/msgbox.h"
 
-#include "platform/forms/app.h"
+#include "platform/forms/identity.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

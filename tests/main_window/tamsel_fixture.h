@@ -4,7 +4,7 @@
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
-#include "platform/forms/app.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/timer.h"
 #include "tests/support/inventory_fixture.h"
 

@@ -3,7 +3,7 @@
 #include "platform/data/database.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/errors.h"
-#include "platform/forms/app.h"
+#include "platform/forms/identity.h"
 #include "tests/data/checks.h"
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"

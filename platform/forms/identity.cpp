@@ -1,4 +1,4 @@
-#include "platform/forms/app.h"
+#include "platform/forms/identity.h"
 
 #include <QCoreApplication>
 #include <QStringList>
