@@ -1,6 +1,7 @@
 #include "hyperlink/about.h"
 
 #include "platform/forms/colors.h"
+#include "platform/forms/look.h"
 #include "platform/forms/twips.h"
 
 #include <QGroupBox>
@@ -11,20 +12,12 @@ namespace zorbel {
 
 namespace {
 
-QFont designFont(bool underline)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
-    f.setUnderline(underline);
-    return f;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, double left, double top, bool underline)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setTextFormat(Qt::PlainText);
-    l->setFont(designFont(underline));
+    l->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, underline));
     l->move(forms::px(left), forms::px(top));
     l->adjustSize();
     return l;
@@ -38,7 +31,7 @@ about::about(QWidget* parent)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Zorbel"));
-    setFont(designFont(false));
+    setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(forms::twipsSize(4815, 2145));
 
     Frame1 = new QGroupBox(this);

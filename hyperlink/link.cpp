@@ -7,6 +7,7 @@
 #include "platform/controls/errors.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/look.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 
@@ -20,15 +21,6 @@ namespace {
 constexpr quint32 kFlashColor = 0x008080FF; // light red
 constexpr quint32 kActiveBorder = 0x8000000A;
 const QString kDefaultCaption = QStringLiteral("Dorwen's ActiveX");
-
-QFont designFont(bool underline)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
-    f.setWeight(QFont::Normal);
-    f.setUnderline(underline);
-    return f;
-}
 
 // Reads one saved key; an absent key keeps the value held, so an older or hand-written
 // design still loads. A value that does not convert names its key.
@@ -73,7 +65,7 @@ link::link(QWidget* parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     forms::placeTwips(Command1, 0, 0, 1095, 615);
     Command1->setText(kDefaultCaption);
-    Command1->setFont(designFont(false));
+    Command1->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25));
     forms::setBackColor(Command1, kActiveBorder);
 
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -81,7 +73,7 @@ link::link(QWidget* parent)
     // A caption is shown as written, never read as markup.
     Label1->setTextFormat(Qt::PlainText);
     Label1->setText(kDefaultCaption);
-    Label1->setFont(designFont(true));
+    Label1->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, true));
     Label1->setCursor(handCursor());
     Label1->adjustSize();
 

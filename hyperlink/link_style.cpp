@@ -2,6 +2,7 @@
 
 #include "platform/controls/convert.h"
 #include "platform/forms/colors.h"
+#include "platform/forms/look.h"
 #include "platform/forms/twips.h"
 
 #include <QGroupBox>
@@ -15,21 +16,13 @@ namespace {
 
 const QString kSample = QStringLiteral("https://example.org/");
 
-QFont designFont(bool underline)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
-    f.setUnderline(underline);
-    return f;
-}
-
 } // namespace
 
 Link_style::Link_style(QWidget* parent) : controls::PropertyPage(parent)
 {
     setObjectName(QStringLiteral("Link_style"));
     setCaption(QStringLiteral("Style"));
-    setFont(designFont(false));
+    setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25));
     resize(forms::twipsSize(5220, 3600));
 
     Frame1 = new QGroupBox(QStringLiteral("Link style"), this);
@@ -60,7 +53,7 @@ Link_style::Link_style(QWidget* parent) : controls::PropertyPage(parent)
     forms::placeTwips(Command1, 3000, 1320, 1575, 375);
     Label3 = new QLabel(kSample, this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(designFont(true));
+    Label3->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, true));
     forms::setForeColor(Label3, 0x00FF0000);
     Label3->move(forms::px(3120), forms::px(1440));
     Label3->adjustSize();

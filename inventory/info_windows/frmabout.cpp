@@ -2,9 +2,9 @@
 
 #include "inventory/info_windows/look.h"
 #include "inventory/info_windows/sysinfo.h"
-#include "platform/forms/app.h"
-#include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
+#include "platform/forms/look.h"
 #include "platform/forms/windows.h"
 #include "ui_frmabout.h"
 
@@ -14,11 +14,20 @@ namespace info {
 
 namespace {
 
-constexpr quint32 kBlue = 0x00C06515;
-constexpr quint32 kLightGrey = 0x00C0C0C0;
-constexpr quint32 kDarkBlue = 0x00800000;
-constexpr quint32 kWhite = 0x00FFFFFF;
-constexpr quint32 kGrey = 0x00808080;
+constexpr forms::FontSpec kSmall{"MS Sans Serif", 8.25};
+
+// The design's fonts and colours. The etched separator is a grey line with a white one
+// just below it.
+constexpr forms::ControlLook kLooks[] = {
+    {.name = "lblTitle", .font = {"Arial", 20.25}, .back = 0x00C0C0C0, .fore = 0x00C06515},
+    {.name = "lblVersion", .font = {"MS Sans Serif", 9.75, true}},
+    {.name = "lblDescription", .font = kSmall},
+    {.name = "lblDisclaimer", .font = kSmall, .back = 0x00800000, .fore = 0x00FFFFFF},
+    {.name = "Line1_1", .back = 0x00808080},
+    {.name = "Line1_0", .back = 0x00FFFFFF},
+    {.name = "cmdOK", .font = kSmall},
+    {.name = "cmdSysInfo", .font = kSmall},
+};
 
 // The picture's own proportions, fitted into its box.
 constexpr int kPictureWidth = 200;
@@ -43,19 +52,7 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(size());
     setModal(false);
 
-    ui->lblTitle->setFont(designFont("Arial", 20.25));
-    forms::setForeColor(ui->lblTitle, kBlue);
-    forms::setBackColor(ui->lblTitle, kLightGrey);
-    ui->lblVersion->setFont(designFont("MS Sans Serif", 9.75, true));
-    ui->lblDescription->setFont(designFont("MS Sans Serif", 8.25));
-    ui->lblDisclaimer->setFont(designFont("MS Sans Serif", 8.25));
-    forms::setBackColor(ui->lblDisclaimer, kDarkBlue);
-    forms::setForeColor(ui->lblDisclaimer, kWhite);
-    // The etched separator: a grey line with a white one just below it.
-    forms::setBackColor(ui->Line1_1, kGrey);
-    forms::setBackColor(ui->Line1_0, kWhite);
-    for (QPushButton* b : {ui->cmdOK, ui->cmdSysInfo})
-        b->setFont(designFont("MS Sans Serif", 8.25));
+    forms::applyLooks(this, kLooks);
 
     ui->cmdOK->setDefault(true);
     ui->cmdOK->setFocus();

@@ -1,9 +1,9 @@
 #include "inventory/info_windows/frmsplash.h"
 
 #include "inventory/info_windows/look.h"
-#include "platform/forms/app.h"
-#include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
+#include "platform/forms/look.h"
 #include "platform/forms/timer.h"
 #include "ui_frmsplash.h"
 
@@ -18,7 +18,15 @@ namespace info {
 namespace {
 
 constexpr quint32 kBlue = 0x00C06515;
-constexpr quint32 kWhite = 0x00FFFFFF;
+
+constexpr forms::ControlLook kLooks[] = {
+    {.name = "Frame1", .back = 0x00FFFFFF},
+    {.name = "lblProductName", .font = {"Arial", 32.25, true}, .fore = kBlue},
+    {.name = "lblVersion", .font = {"Arial", 12, true}},
+    {.name = "Label1", .font = {"Arial", 15.75, true}, .fore = kBlue},
+    {.name = "lblPlatform", .font = {"Arial", 15.75, true}, .fore = kBlue},
+    {.name = "Label2", .font = {"Arial", 12, true}},
+};
 
 } // namespace
 
@@ -39,16 +47,8 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     // No control takes the focus, so every key reaches the window.
     setFocusPolicy(Qt::StrongFocus);
 
-    forms::setBackColor(ui->Frame1, kWhite);
-    ui->lblProductName->setFont(designFont("Arial", 32.25, true));
-    forms::setForeColor(ui->lblProductName, kBlue);
-    ui->lblVersion->setFont(designFont("Arial", 12, true));
-    ui->Label1->setFont(designFont("Arial", 15.75, true));
-    forms::setForeColor(ui->Label1, kBlue);
-    ui->lblPlatform->setFont(designFont("Arial", 15.75, true));
-    forms::setForeColor(ui->lblPlatform, kBlue);
+    forms::applyLooks(this, kLooks);
     ui->lblPlatform->adjustSize();
-    ui->Label2->setFont(designFont("Arial", 12, true));
     // The stored name is wider than its place at this size: it breaks after a hyphen
     // rather than being cut off at both ends.
     ui->Label2->setWordWrap(true);

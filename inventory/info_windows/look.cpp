@@ -12,14 +12,6 @@ static void registerPictures()
 
 namespace info {
 
-QFont designFont(const char* family, double points, bool bold)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     static const bool registered = (registerPictures(), true);

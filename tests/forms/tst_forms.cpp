@@ -1,13 +1,16 @@
-#include "platform/forms/app.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/listbox.h"
+#include "platform/forms/look.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/windows.h"
 
 #include <QAbstractItemModelTester>
 #include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -66,6 +69,7 @@ private slots:
     void versionTextIsMajorAndRevision();
     void aModelessWindowIsLoadedOnceUntilClosed();
     void aLongListIsShownAndChosenFrom();
+    void looksDressControlsByName();
 };
 
 void TestForms::scriptedBoxesRecordAndAnswer()
@@ -301,6 +305,31 @@ void TestForms::aLongListIsShownAndChosenFrom()
     QTest::keyClick(&box, Qt::Key_F2);
     QTest::keyClicks(box.focusWidget() ? box.focusWidget() : &box, QStringLiteral("x"));
     QCOMPARE(box.text(0), QStringLiteral("fixed"));
+}
+
+void TestForms::looksDressControlsByName()
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("Form"));
+    auto* label = new QLabel(&window);
+    label->setObjectName(QStringLiteral("Label1"));
+    auto* edit = new QLineEdit(&window);
+    edit->setObjectName(QStringLiteral("Text1"));
+    const forms::ControlLook looks[] = {
+        {.name = "Form", .back = 0x00C0C0C0},
+        {.name = "Label1", .font = {"Arial", 9.75, true}, .fore = 0x00FF0000},
+        {.name = "Text1", .back = 0x0000FFFF, .editor = true},
+        {.name = "Command9", .font = {"Arial", 12}},
+    };
+    // A name the window does not have is reported, and the others are still dressed.
+    QCOMPARE(forms::applyLooks(&window, looks), QStringList({QStringLiteral("Command9")}));
+    QCOMPARE(label->font().pointSizeF(), 9.75);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    // An editor's colour is its own base, not the window around it.
+    QCOMPARE(edit->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(edit->palette().color(QPalette::Window), window.palette().color(QPalette::Window));
 }
 
 // The program's own application object, so that its guard under every event is tested.

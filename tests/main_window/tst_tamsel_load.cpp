@@ -74,6 +74,17 @@ void TestTamselLoad::designKeepsItsPlacesAndCaptions()
     for (int i = 0; i < store::kColumnCount; ++i)
         QCOMPARE(w->txtfields(i)->DataField(),
                  QString::fromLatin1(store::kColumns[static_cast<std::size_t>(i)].name));
+
+    // The design's fonts keep their fractions of a point, and its colours their values.
+    QCOMPARE(data->font().pointSizeF(), 13.5);
+    QVERIFY(data->font().bold());
+    QCOMPARE(w->txtfields(store::NOME)->widget()->font().pointSizeF(), 12.0);
+    QVERIFY(w->txtfields(store::HAZARDS)->widget()->font().bold());
+    QVERIFY(!w->txtfields(store::ALDRICH)->widget()->font().bold());
+    auto* title = w->findChild<QLabel*>(QStringLiteral("Label8"));
+    QCOMPARE(title->font().pointSizeF(), 29.25);
+    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w->List1()->palette().color(QPalette::Text), QColor(0, 0, 0x80));
 }
 
 void TestTamselLoad::tabFromTheSearchBoxWalksTheIdentityTab()

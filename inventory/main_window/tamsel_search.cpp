@@ -1,0 +1,170 @@
+#include "inventory/main_window/tamsel.h"
+
+#include "inventory/search/search_text.h"
+#include "inventory/store/chemical_table.h"
+#include "platform/data/datacontrol.h"
+#include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
+#include "platform/forms/listbox.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/forms/twips.h"
+#include "ui_tamsel.h"
+
+#include <QKeyEvent>
+
+// The window's load, its search arrays and the search over them.
+
+// Sizes the window, opens the cursor, clears the search box, fills the search arrays.
+void Tamsel::Form_Load()
+{
+    forms::setOuterHeightTwips(this, 6849);
+    forms::setOuterWidthTwips(this, 12500);
+    ui->Data1->setDatabaseName(forms::Path() + store::mainFilePart());
+    ui->Data1->setRecordSource(store::recordSource());
+    ui->Data1->Refresh();
+    store::checkColumns(*ui->Data1->Recordset());
+    ui->Text2->setText(QString());
+    readSearchArrays();
+    ui->Data1->Refresh();
+}
+
+void Tamsel::LoadSearchArrays()
+{
+    ui->Data1->setRecordSource(store::recordSource());
+    ui->Data1->Refresh();
+    readSearchArrays();
+    ui->Data1->Refresh();
+}
+
+// Every record by position, three columns each; an empty or Null value leaves its
+// element empty.
+void Tamsel::readSearchArrays()
+{
+    records::Recordset* rs = ui->Data1->Recordset();
+    chemNames.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
+    aldrichNames.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
+    formulas.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
+    auto take = [](const QVariant& v, QString& element) {
+        if (!v.isNull()) {
+            QString text = v.toString();
+            if (!text.isEmpty())
+                element = std::move(text);
+        }
+    };
+    const int count = rs->RecordCount();
+    for (int i = 0; i < count; ++i) {
+        rs->setAbsolutePosition(i);
+        const auto p = static_cast<std::size_t>(i);
+        take(rs->Fields(store::NOME).Value(), chemNames[p]);
+        take(rs->Fields(store::ALDRICH).Value(), aldrichNames[p]);
+        take(rs->Fields(store::FORMULA).Value(), formulas[p]);
+    }
+}
+
+void Tamsel::List1_Click()
+{
+    const int k = ui->List1->currentRow() + 1;
+    if (k < 1 || k > hitCount || k >= static_cast<int>(hitPositions.size()))
+        return;
+    ui->Data1->Recordset()->setAbsolutePosition(hitPositions[static_cast<std::size_t>(k)]);
+}
+
+void Tamsel::setList1HeightTwips(double twips)
+{
+    ui->List1->resize(ui->List1->width(), forms::px(twips));
+}
+
+void Tamsel::Command2_Click()
+{
+    const int count = ui->Data1->Recordset()->RecordCount();
+    hitPositions.assign(static_cast<std::size_t>(count) + 1, 0);
+    setList1HeightTwips(286.747);
+    ui->List1->hide();
+    ui->Label3->hide();
+
+    const QString s = ui->Text2->text();
+    if (s.isEmpty())
+        return;
+    if (!searchReady) {
+        Timer1_->setEnabled(true);
+        return;
+    }
+
+    searchReady = false;
+    const search::Matcher matcher(s, search::twin(s));
+    ui->List1->clear();
+    hitCount = 0;
+    forms::setMousePointer(forms::Pointer::Hourglass);
+
+    // Arrays read before records were added elsewhere end early: the scan stops there.
+    const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size());
+    QStringList hits;
+    for (std::size_t i = 0; i < end; ++i) {
+        const QString* hit = nullptr;
+        if (matcher.matches(chemNames[i]))
+            hit = &chemNames[i];
+        else if (i < aldrichNames.size() && matcher.matches(aldrichNames[i]))
+            hit = &aldrichNames[i];
+        else if (i < formulas.size() && matcher.matches(formulas[i]))
+            hit = &formulas[i];
+        if (hit) {
+            ++hitCount;
+            hits.append(*hit);
+            hitPositions[static_cast<std::size_t>(hitCount)] = static_cast<std::int32_t>(i);
+        }
+    }
+    ui->List1->setItems(hits);
+
+    setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
+    if (hitCount >= 1) {
+        ui->List1->show();
+        ui->List1->setCurrentRow(0);
+        ui->List1->setFocus();
+        ui->Label3->setText(QStringLiteral("Found: %1 Record(s)").arg(hitCount));
+        ui->Label3->adjustSize();
+        ui->Label3->show();
+    } else {
+        forms::MsgBox(QStringLiteral("No Chemical Found!\r\nTry Another Name"), forms::Critical,
+                      forms::Title());
+    }
+    forms::setMousePointer(forms::Pointer::Default);
+}
+
+void Tamsel::Text2_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii == 13)
+        Command2_Click();
+}
+
+void Tamsel::Timer1_Timer()
+{
+    // A tick that comes while this timer's search (or its message box) still runs
+    // would start a second search: one arming gives one search.
+    if (timerSearchRunning_)
+        return;
+    timerSearchRunning_ = true;
+    searchReady = true;
+    const bool ok = forms::guarded([this] { Command2_Click(); });
+    timerSearchRunning_ = false;
+    Timer1_->setEnabled(false);
+    if (!ok)
+        searchReady = false;
+}
+
+bool Tamsel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->Text2 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int code = 0;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            code = 13;
+        else if (!key->text().isEmpty())
+            code = key->text().at(0).unicode();
+        if (code != 0)
+            forms::guarded([&] { Text2_KeyPress(code); });
+        // The key still reaches the box.
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
