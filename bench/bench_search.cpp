@@ -9,6 +9,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
+#include "platform/testing/messageboxes.h"
 
 #include "platform/forms/listbox.h"
 #include <QLineEdit>

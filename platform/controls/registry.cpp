@@ -248,16 +248,6 @@ void ControlRegistry::remove(const ProjectHeader& header)
     writeFile(root);
 }
 
-ScopedRegistrationFile::ScopedRegistrationFile(const QString& path) : previous_(fileOverride())
-{
-    ControlRegistry::setFile(path);
-}
-
-ScopedRegistrationFile::~ScopedRegistrationFile()
-{
-    ControlRegistry::setFile(previous_);
-}
-
 namespace {
 
 void callServer(const QString& path, bool doRegister)

@@ -62,19 +62,6 @@ public:
     static void remove(const ProjectHeader& header);
 };
 
-// Uses another registration file for the lifetime of this object.
-class ScopedRegistrationFile
-{
-public:
-    explicit ScopedRegistrationFile(const QString& path);
-    ~ScopedRegistrationFile();
-    ScopedRegistrationFile(const ScopedRegistrationFile&) = delete;
-    ScopedRegistrationFile& operator=(const ScopedRegistrationFile&) = delete;
-
-private:
-    QString previous_;
-};
-
 inline QUuid classIdFromProgId(const QString& progId)
 {
     return ControlRegistry::classIdFromProgId(progId);

@@ -3,11 +3,8 @@
 #include "platform/forms/identity.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 namespace forms {
 
@@ -17,19 +14,6 @@ std::unique_ptr<MessageBoxBackend>& backend()
 {
     static std::unique_ptr<MessageBoxBackend> instance = std::make_unique<QtMessageBoxBackend>();
     return instance;
-}
-
-int defaultAnswer(int style)
-{
-    const bool second = (style & DefaultButton2) != 0;
-    switch (style & 7) {
-    case OkCancel:
-        return second ? Cancel : Ok;
-    case YesNo:
-        return second ? No : Yes;
-    default:
-        return Ok;
-    }
 }
 
 } // namespace
@@ -99,33 +83,6 @@ int QtMessageBoxBackend::show(const MessageBoxRequest& request)
     box.exec();
     const int index = static_cast<int>(buttons.indexOf(box.clickedButton()));
     return index >= 0 ? choices.at(index).result : choices.last().result;
-}
-
-int ScriptedMessageBoxes::show(const MessageBoxRequest& request)
-{
-    shown_.append(request);
-    if (nestedLoopMs_ > 0) {
-        QEventLoop loop;
-        QTimer::singleShot(nestedLoopMs_, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    if (answers_.isEmpty()) {
-        ++unscripted_;
-        return defaultAnswer(request.style);
-    }
-    return answers_.takeFirst();
-}
-
-ScopedScriptedMessageBoxes::ScopedScriptedMessageBoxes()
-{
-    auto boxes = std::make_unique<ScriptedMessageBoxes>();
-    boxes_ = boxes.get();
-    previous_ = setMessageBoxBackend(std::move(boxes));
-}
-
-ScopedScriptedMessageBoxes::~ScopedScriptedMessageBoxes()
-{
-    setMessageBoxBackend(std::move(previous_));
 }
 
 } // namespace forms

@@ -2,6 +2,9 @@
 #include "platform/controls/server.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
+#include "platform/testing/hyperlink.h"
+#include "platform/testing/messageboxes.h"
+#include "platform/testing/registrationfile.h"
 #include "tests/controls/zorbel_fixture.h"
 #include "tests/support/test_main.h"
 

@@ -4,6 +4,7 @@
 #include "platform/controls/errors.h"
 #include "platform/controls/host.h"
 #include "platform/controls/registry.h"
+#include "platform/testing/registrationfile.h"
 #include "tests/support/error_number.h"
 
 #include <QLabel>

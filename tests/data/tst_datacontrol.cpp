@@ -3,6 +3,7 @@
 #include "platform/data/datacontrol.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
+#include "platform/testing/messageboxes.h"
 #include "tests/data/checks.h"
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"

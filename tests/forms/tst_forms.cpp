@@ -6,6 +6,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/windows.h"
+#include "platform/testing/messageboxes.h"
 
 #include <QAbstractItemModelTester>
 #include <QCursor>

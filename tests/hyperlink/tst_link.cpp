@@ -1,6 +1,8 @@
 #include "platform/controls/hyperlink.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
+#include "platform/testing/hyperlink.h"
+#include "platform/testing/messageboxes.h"
 #include "tests/controls/zorbel_fixture.h"
 #include "tests/support/test_main.h"
 

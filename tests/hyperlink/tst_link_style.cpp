@@ -1,6 +1,7 @@
 #include "platform/controls/propertydialog.h"
 #include "platform/controls/propertypage.h"
 #include "platform/forms/msgbox.h"
+#include "platform/testing/messageboxes.h"
 #include "tests/controls/zorbel_fixture.h"
 #include "tests/support/test_main.h"
 

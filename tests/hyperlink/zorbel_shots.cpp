@@ -7,6 +7,7 @@
 #include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/twips.h"
+#include "platform/testing/registrationfile.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "inventory/info_windows/frmabout.h"
 #include "inventory/info_windows/sysinfo.h"
 #include "platform/forms/msgbox.h"
+#include "platform/testing/messageboxes.h"
 #include "tests/info_windows/fake_system.h"
 #include "tests/support/test_main.h"
 

@@ -2,6 +2,7 @@
 #include "platform/forms/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/timer.h"
+#include "platform/testing/messageboxes.h"
 #include "tests/support/test_main.h"
 
 #include <QElapsedTimer>

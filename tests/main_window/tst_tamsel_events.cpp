@@ -2,6 +2,7 @@
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
+#include "platform/testing/messageboxes.h"
 #include "tamsel_fixture.h"
 #include "tests/support/test_main.h"
 #include "tests/support/typing.h"

@@ -1,6 +1,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/twips.h"
+#include "platform/testing/messageboxes.h"
 #include "tamsel_fixture.h"
 
 #include "tests/support/test_main.h"
