@@ -28,6 +28,8 @@ struct OpenOptions
 };
 
 class Statement;
+class RowCache;
+struct RowSnapshot;
 
 // One SQLite connection to one database file. Opening never creates a file, and a file
 // that cannot serve as a database is refused before anything on disk changes.
@@ -72,27 +74,6 @@ public:
     // began), or as it is now outside a burst.
     std::int64_t currentStamp();
 
-    // What a cursor read of a whole table when it was opened: the row ids in its order,
-    // and the values of the columns read for many rows in one go. It stands for the file
-    // while the change stamp is the same, so re-opening an unchanged table neither sorts
-    // nor reads it again, and a loop over the positions reads memory, not the file.
-    struct Snapshot
-    {
-        struct Column
-        {
-            bool loaded = false;
-            std::vector<std::size_t> at; // per position: where its value starts
-            std::string bytes;           // per value: a 4-byte size and type, then the value
-        };
-        QString table;
-        QString order;
-        std::int64_t stamp = -1;
-        std::vector<std::int64_t> rowids;  // in the cursor's order
-        std::vector<std::uint32_t> scanAt; // per position: its row's place in row-id order
-        std::vector<Column> columns;
-    };
-    std::shared_ptr<Snapshot>& snapshotCache() { return snapshot_; }
-
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
     template <class F> void write(F&& body)
     {
@@ -130,7 +111,9 @@ private:
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;
     std::int64_t burstStamp_ = -1;
-    std::shared_ptr<Snapshot> snapshot_;
+    // What the last cursor read of a whole table, for the next one at the same stamp.
+    friend class RowCache;
+    std::shared_ptr<RowSnapshot> rowSnapshot_;
 };
 
 // A prepared statement that never keeps a read transaction open: it is reset when the

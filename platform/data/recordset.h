@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/data/database.h"
+#include "platform/data/rowcache.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace records {
@@ -83,7 +83,7 @@ public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
-    int RecordCount() const { return static_cast<int>(rowids_.size()); }
+    int RecordCount() const { return rows_->count(); }
     // -1 when no stored record is current (empty, past the end, a new or a deleted one).
     int AbsolutePosition() const;
     void setAbsolutePosition(int position);
@@ -124,23 +124,6 @@ public:
     QVariant value(int ordinal) const;
 
 private:
-    struct Cell
-    {
-        int type = SQLITE_NULL;
-        std::size_t offset = 0;
-        std::uint32_t size = 0;
-        std::int64_t integer = 0;
-        double real = 0;
-    };
-
-    void buildKeyset(const QString& orderColumn);
-    std::shared_ptr<Database::Snapshot> readSnapshot(const QString& orderColumn, std::int64_t stamp) const;
-    bool snapshotValid() const;
-    void loadColumns(const std::vector<int>& ordinals) const;
-    QVariant cellValue(const Cell& c, const char* bytes) const;
-    void load() const;
-    void fillBatch(std::uint64_t burst) const;
-    void keysetChanged();
     void leave(int action);
     void arrive();
     int checkedOrdinal(int ordinal) const;
@@ -148,40 +131,13 @@ private:
     Database& db_;
     QString table_;
     QStringList columns_;
-    std::vector<std::int64_t> rowids_;
-    std::unique_ptr<Statement> fetch_; // a batch of rows by row id
+    std::unique_ptr<RowCache> rows_;
     CursorListener* listener_ = nullptr;
 
     int pos_ = -1;
     int posBeforeNew_ = -1;
     bool newRecord_ = false;
     bool currentDeleted_ = false;
-
-    // Rows are fetched in batches of the positions ahead, kept for the read burst they
-    // were read in; a loop over the positions costs one statement per batch.
-    struct Batch
-    {
-        int start = 0;
-        int size = 0;
-        std::uint64_t burst = 0;
-        std::vector<int> rowAt; // per position in the batch: its row, or -1 when deleted
-        std::vector<Cell> cells;
-        std::string bytes;
-    };
-    mutable Batch batch_;
-    std::shared_ptr<Database::Snapshot> snapshot_;
-    bool keysetDirty_ = false; // rows added or deleted since the snapshot
-    // Reads of each column in the current read burst: a loop that reads one column of
-    // many rows has that column read for the whole table at once.
-    mutable std::vector<int> sweepReads_;
-    mutable std::uint64_t sweepBurst_ = 0;
-    std::vector<Cell> blankRow_;
-
-    // The current row, found on first read after a move.
-    mutable bool loaded_ = false;
-    mutable bool missing_ = false;
-    mutable const Cell* current_ = nullptr;
-    mutable const char* currentBytes_ = "";
 };
 
 } // namespace records
