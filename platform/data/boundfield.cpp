@@ -1,55 +1,27 @@
 #include "platform/data/boundfield.h"
 
-#include "platform/data/datacontrol.h"
-
 #include <QTextDocument>
 
 namespace records {
 
-QString BoundField::Text()
-{
-    flushIfStale();
-    return editorText();
-}
-
 void BoundField::setText(const QString& text)
 {
-    staleSource_ = nullptr;
     programmatic_ = true;
     setEditorText(text);
     programmatic_ = false;
 }
 
-void BoundField::markStale(DataControl* source)
+void BoundField::showValue(const QString& value)
 {
-    staleSource_ = source;
-    dataChanged_ = false;
-}
-
-void BoundField::flush()
-{
-    DataControl* source = staleSource_;
-    staleSource_ = nullptr;
-    if (!source)
-        return;
-    const QString value = source->boundValue(this);
-    if (value != editorText()) {
-        programmatic_ = true;
-        setEditorText(value);
-        programmatic_ = false;
-    }
+    // Setting a text lays it out: skip that when the box already shows it.
+    if (value != editorText())
+        setText(value);
     dataChanged_ = false;
 }
 
 BoundLineEdit::BoundLineEdit(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
-}
-
-bool BoundLineEdit::event(QEvent* e)
-{
-    flushIfStale();
-    return QLineEdit::event(e);
 }
 
 BoundTextEdit::BoundTextEdit(QWidget* parent) : QPlainTextEdit(parent)
@@ -78,18 +50,6 @@ QString BoundTextEdit::editorText() const
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;
-}
-
-bool BoundTextEdit::event(QEvent* e)
-{
-    flushIfStale();
-    return QPlainTextEdit::event(e);
-}
-
-bool BoundTextEdit::viewportEvent(QEvent* e)
-{
-    flushIfStale();
-    return QPlainTextEdit::viewportEvent(e);
 }
 
 } // namespace records

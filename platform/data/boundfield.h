@@ -6,14 +6,9 @@
 
 namespace records {
 
-class DataControl;
-
-// A text box bound to a column of a data control's current record. Only the user's
-// typing sets DataChanged; showing a record clears it.
-//
-// Filling is lazy: when the record changes the box only learns that it is out of date
-// and takes the new value before it next handles an event, or when Text() is read.
-// A loop of moves costs no text layout per move. Read a bound box through Text().
+// A text box bound to a column of a data control's current record. The data control
+// pushes each record's value into it (showValue); only the user's typing sets
+// DataChanged. The box knows nothing of the control.
 class BoundField
 {
 public:
@@ -27,25 +22,17 @@ public:
     bool DataChanged() const { return dataChanged_; }
     void setDataChanged(bool changed) { dataChanged_ = changed; }
 
-    // The box's text, up to date with the current record.
-    QString Text();
+    QString Text() const { return editorText(); }
     // Sets the text as a program does: DataChanged is left as it is.
     void setText(const QString& text);
+    // Shows a record's value: the box then holds no edit.
+    void showValue(const QString& value);
 
     virtual QWidget* widget() = 0;
-
-    // For the data control.
-    void markStale(DataControl* source);
-    void flush();
 
 protected:
     virtual QString editorText() const = 0;
     virtual void setEditorText(const QString& text) = 0;
-    void flushIfStale()
-    {
-        if (staleSource_)
-            flush();
-    }
     // Called by the editors on a change the user made.
     void userEdited()
     {
@@ -58,7 +45,6 @@ private:
     QString dataSource_;
     bool dataChanged_ = false;
     bool programmatic_ = false;
-    DataControl* staleSource_ = nullptr;
 };
 
 // A single-line bound box.
@@ -72,7 +58,6 @@ public:
     QWidget* widget() override { return this; }
 
 protected:
-    bool event(QEvent* e) override;
     QString editorText() const override { return QLineEdit::text(); }
     void setEditorText(const QString& text) override { QLineEdit::setText(text); }
 };
@@ -92,8 +77,6 @@ public:
     void setScrollBars(int bars);
 
 protected:
-    bool event(QEvent* e) override;
-    bool viewportEvent(QEvent* e) override;
     QString editorText() const override;
     void setEditorText(const QString& text) override { setPlainText(text); }
 

@@ -3,6 +3,7 @@
 #include "platform/data/boundfield.h"
 #include "platform/forms/msgbox.h"
 
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -73,10 +74,6 @@ DataControl::DataControl(QWidget* parent) : QFrame(parent)
 
 DataControl::~DataControl()
 {
-    // The boxes may outlive this control by a moment; they must not ask it for values.
-    for (const Binding& b : bindings_)
-        if (b.widget)
-            b.field->markStale(nullptr);
     rs_.reset();
 }
 
@@ -139,7 +136,16 @@ void DataControl::Refresh()
     }
     rs_ = std::move(rs);
     rs_->setListener(this);
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.widget->removeEventFilter(this);
     bindings_ = std::move(bindings);
+    // A box is filled before it is shown or takes the user's input.
+    for (const Binding& b : bindings_) {
+        b.widget->installEventFilter(this);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(b.widget.data()))
+            area->viewport()->installEventFilter(this);
+    }
     watchWindow();
     arrived();
 }
@@ -219,31 +225,38 @@ void DataControl::writeFlagged()
 
 void DataControl::arrived()
 {
+    // What was typed belongs to the record left, written or dropped by now.
     for (const Binding& b : bindings_)
         if (b.widget)
-            b.field->markStale(this);
+            b.field->setDataChanged(false);
+    boxesBehind_ = true;
     scheduleFlush();
     emit Reposition();
 }
 
-QString DataControl::boundValue(const BoundField* field)
+void DataControl::syncBoxes()
+{
+    if (!boxesBehind_)
+        return;
+    boxesBehind_ = false;
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->showValue(currentText(b.ordinal));
+}
+
+QString DataControl::currentText(int ordinal)
 {
     if (!rs_ || (!rs_->isNewRecord() && !rs_->hasCurrentRecord()))
         return {};
-    for (const Binding& b : bindings_) {
-        if (b.field != field)
-            continue;
-        try {
-            return rs_->value(b.ordinal).toString();
-        } catch (const forms::RuntimeError& e) {
-            // Reported once, from the event loop, not from inside a paint.
-            if (!fillError_)
-                fillError_ = e;
-            scheduleFlush();
-            return {};
-        }
+    try {
+        return rs_->value(ordinal).toString();
+    } catch (const forms::RuntimeError& e) {
+        // Reported once, from the event loop; the box shows nothing.
+        if (!fillError_)
+            fillError_ = e;
+        scheduleFlush();
+        return {};
     }
-    return {};
 }
 
 void DataControl::scheduleFlush()
@@ -256,12 +269,11 @@ void DataControl::scheduleFlush()
 
 void DataControl::flushNow()
 {
-    flushPending_ = false;
+    // Filling the boxes reads within the burst that ends here; nothing new is scheduled.
+    syncBoxes();
     if (db_)
         db_->endReadBurst();
-    for (const Binding& b : bindings_)
-        if (b.widget)
-            b.field->flush();
+    flushPending_ = false;
     if (fillError_) {
         forms::RuntimeError error = *fillError_;
         fillError_.reset();
@@ -313,6 +325,24 @@ void DataControl::watchWindow()
 
 bool DataControl::eventFilter(QObject* watched, QEvent* event)
 {
+    if (boxesBehind_ && watched != watchedWindow_) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Paint:
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::InputMethod:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::FocusIn:
+        case QEvent::ContextMenu:
+        case QEvent::Drop:
+            syncBoxes();
+            break;
+        default:
+            break;
+        }
+    }
     // Unloading the window leaves the current record: its edits are written, and a
     // failed write keeps the window open so nothing is lost.
     if (watched == watchedWindow_ && event->type() == QEvent::Close && rs_ && rs_->hasRecordToLeave()) {

@@ -17,8 +17,12 @@ class BoundField;
 
 // The data-source control: four navigation buttons around a caption, one connection
 // and one cursor, and the bound boxes of its window. When a record is left it raises
-// Validate, writes the boxes still flagged when the save flag is set, moves, fills the
-// boxes and raises Reposition. Errors it meets by itself go to its Error event.
+// Validate, writes the boxes still flagged when the save flag is set, moves, and raises
+// Reposition. Errors it meets by itself go to its Error event.
+//
+// The boxes are filled when control returns to the event loop (or at syncBoxes), not
+// at every move: a loop of a million moves lays out no text. A box is filled before it
+// is painted or takes the user's input, and a move clears every box's changed flag at once.
 class DataControl final : public QFrame, private CursorListener
 {
     Q_OBJECT
@@ -65,8 +69,9 @@ public:
     // The navigation buttons, by action code (ActionMoveFirst .. ActionMoveLast).
     QToolButton* button(int action) const;
 
-    // For the bound boxes: the text a box shows for the current record.
-    QString boundValue(const BoundField* field);
+    // Shows the current record in the bound boxes now rather than at the next return to
+    // the event loop.
+    void syncBoxes();
 
 signals:
     void Reposition();
@@ -94,6 +99,7 @@ private:
     std::vector<Binding> collectBindings(const records::Recordset& rs) const;
     void scheduleFlush();
     void flushNow();
+    QString currentText(int ordinal);
     void reportOwnError(forms::RuntimeError& error);
     void watchWindow();
 
@@ -111,6 +117,7 @@ private:
     std::optional<forms::RuntimeError> currentError_;
     std::optional<forms::RuntimeError> fillError_;
     bool flushPending_ = false;
+    bool boxesBehind_ = false;
     QPointer<QWidget> watchedWindow_;
     QToolButton* buttons_[4] = {};
 };

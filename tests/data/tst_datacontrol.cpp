@@ -70,7 +70,12 @@ public:
 
     records::Recordset& rs() { return *data->Recordset(); }
     records::BoundField& box(int ordinal) { return *boxes[static_cast<std::size_t>(ordinal)]; }
-    QString text(int ordinal) { return box(ordinal).Text(); }
+    // What the box shows once the window has caught up with the record.
+    QString text(int ordinal)
+    {
+        data->syncBoxes();
+        return box(ordinal).Text();
+    }
     int position() { return rs().AbsolutePosition(); }
 
     void type(int ordinal, const QString& text)

@@ -25,6 +25,7 @@ inline std::unique_ptr<Tamsel> openTamsel(const testsupport::TempInventory& inve
 // What the user sees in a bound box.
 inline QString shown(Tamsel& w, int box)
 {
+    w.Data1()->syncBoxes();
     return w.txtfields(box)->Text();
 }
 

@@ -60,6 +60,7 @@ void TestChemicalTable::bothFilePartsReachOneFile()
         Window a, b;
         store::openCursor(*a.data, store::mainFilePart());
         store::openCursor(*b.data, store::listFilePart());
+        a.data->syncBoxes();
         QCOMPARE(a.box->Text(), QStringLiteral("Acetona"));
         a.data->Recordset()->writeCurrent({{store::QUANTIDADE, folder}});
         b.data->Recordset()->setAbsolutePosition(0);
@@ -91,6 +92,8 @@ void TestChemicalTable::gridBindingsReachTheirColumns()
     Window byName(QStringLiteral("Nome")), byFormula(QStringLiteral("Formula"));
     store::openCursor(*byName.data, store::listFilePart());
     store::openCursor(*byFormula.data, store::listFilePart());
+    byName.data->syncBoxes();
+    byFormula.data->syncBoxes();
     QCOMPARE(byName.box->Text(), QStringLiteral("Acetona"));
     QCOMPARE(byFormula.box->Text(), QStringLiteral("C3H6O"));
 }
