@@ -104,7 +104,7 @@ double enginePass(const QString& folder, long* checksum, long* keptKb, int* reco
     CpuTimer t;
     t.start();
     forms::setPath(folder);
-    store::openCursor(*data, store::mainFilePart());
+    store::openCursor(*data, folder, store::mainFilePart());
     g_openMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
     records::Recordset* rs = data->Recordset();
     long sum = 0;

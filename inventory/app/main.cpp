@@ -15,7 +15,7 @@ namespace {
 // A missing inventory is offered once, as an empty one; nothing is made without a yes.
 bool inventoryReady()
 {
-    const QString path = records::normalizePath(store::databasePath(store::mainFilePart()));
+    const QString path = records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart()));
     if (QFileInfo::exists(path))
         return true;
     const int answer = forms::MsgBox(QStringLiteral("There is no inventory file '%1'.\r\n\r\nCreate an empty "

@@ -21,10 +21,7 @@ void Tamsel::Form_Load()
 {
     forms::setOuterHeightTwips(this, 6849);
     forms::setOuterWidthTwips(this, 12500);
-    ui->Data1->setDatabaseName(forms::Path() + store::mainFilePart());
-    ui->Data1->setRecordSource(store::recordSource());
-    ui->Data1->Refresh();
-    store::checkColumns(*ui->Data1->Recordset());
+    store::openCursor(*ui->Data1, forms::Path(), store::mainFilePart());
     ui->Text2->setText(QString());
     readSearchArrays();
     ui->Data1->Refresh();
@@ -32,8 +29,7 @@ void Tamsel::Form_Load()
 
 void Tamsel::LoadSearchArrays()
 {
-    ui->Data1->setRecordSource(store::recordSource());
-    ui->Data1->Refresh();
+    store::reopenCursor(*ui->Data1);
     readSearchArrays();
     ui->Data1->Refresh();
 }

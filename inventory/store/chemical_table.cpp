@@ -1,7 +1,7 @@
 #include "inventory/store/chemical_table.h"
 
-#include "platform/data/datacontrol.h"
-#include "platform/forms/identity.h"
+#include "platform/data/datasource.h"
+#include "platform/data/recordset.h"
 #include "store_schema.h"
 
 #include <QDir>
@@ -48,9 +48,9 @@ QString recordSource()
     return QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY NOME");
 }
 
-QString databasePath(const QString& filePart)
+QString databasePath(const QString& folder, const QString& filePart)
 {
-    return forms::Path() + filePart;
+    return folder + filePart;
 }
 
 void checkColumns(const records::Recordset& rs)
@@ -73,15 +73,15 @@ void checkColumns(const records::Recordset& rs)
     }
 }
 
-void openCursor(records::DataControl& data, const QString& filePart)
+void openCursor(records::DataSource& data, const QString& folder, const QString& filePart)
 {
-    data.setDatabaseName(databasePath(filePart));
+    data.setDatabaseName(databasePath(folder, filePart));
     data.setRecordSource(recordSource());
     data.Refresh();
     checkColumns(*data.Recordset());
 }
 
-void reopenCursor(records::DataControl& data)
+void reopenCursor(records::DataSource& data)
 {
     data.setRecordSource(recordSource());
     data.Refresh();

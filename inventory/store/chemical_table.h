@@ -5,7 +5,7 @@
 #include <array>
 
 namespace records {
-class DataControl;
+class DataSource;
 class Recordset;
 } // namespace records
 
@@ -50,13 +50,14 @@ QString designRecordSource(); // "Tolmireks", the bare table the designs name
 QString recordSource();       // "SELECT * FROM TOLMIREKS ORDER BY NOME"
 
 // The program folder joined with a file part; both parts reach the one file.
-QString databasePath(const QString& filePart);
+QString databasePath(const QString& folder, const QString& filePart);
 
-// Opening a window's cursor: DatabaseName, RecordSource, Refresh. Also checks that the
-// table has every column the windows read, naming the first one missing.
-void openCursor(records::DataControl& data, const QString& filePart);
+// Opening a window's cursor: DatabaseName (the folder joined with the file part),
+// RecordSource, Refresh. Also checks that the table has every column the windows read,
+// naming the first one missing.
+void openCursor(records::DataSource& data, const QString& folder, const QString& filePart);
 // Re-opening after a change: the same query again, then Refresh.
-void reopenCursor(records::DataControl& data);
+void reopenCursor(records::DataSource& data);
 void checkColumns(const records::Recordset& rs);
 
 // The statements that make an empty inventory.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/datasource.h"
 #include "platform/data/recordset.h"
 
 #include <QFrame>
@@ -23,7 +24,7 @@ class BoundField;
 // The boxes are filled when control returns to the event loop (or at syncBoxes), not
 // at every move: a loop of a million moves lays out no text. A box is filled before it
 // is painted or takes the user's input, and a move clears every box's changed flag at once.
-class DataControl final : public QFrame, private CursorListener
+class DataControl final : public QFrame, public DataSource, private CursorListener
 {
     Q_OBJECT
     Q_PROPERTY(QString Connect READ Connect WRITE setConnect)
@@ -41,9 +42,9 @@ public:
     void setConnect(const QString& connect) { connect_ = connect; }
     // Takes effect at the next Refresh, as do the three below.
     const QString& DatabaseName() const { return databaseName_; }
-    void setDatabaseName(const QString& path) { databaseName_ = path; }
+    void setDatabaseName(const QString& path) override { databaseName_ = path; }
     const QString& RecordSource() const { return recordSource_; }
-    void setRecordSource(const QString& source) { recordSource_ = source; }
+    void setRecordSource(const QString& source) override { recordSource_ = source; }
     bool Exclusive() const { return exclusive_; }
     void setExclusive(bool on) { exclusive_ = on; }
     bool ReadOnly() const { return readOnly_; }
@@ -56,10 +57,10 @@ public:
 
     // (Re)opens the record set; the record at position 0 becomes current. Edits pending
     // on the current record raise Validate with ActionClose first.
-    void Refresh();
+    void Refresh() override;
     bool isOpen() const { return rs_ != nullptr; }
     // The open record set; throws NotOpen before the first Refresh.
-    records::Recordset* Recordset() const;
+    records::Recordset* Recordset() const override;
     // Writes the edited boxes into the current record (a new record is added).
     void UpdateRecord();
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kSource = QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY NOME");
+const QString kSource = QStringLiteral("SELECT * FROM ITEMS ORDER BY NAME");
 
 int run(const QStringList& args)
 {

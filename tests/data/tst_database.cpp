@@ -1,9 +1,8 @@
-#include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 #include "platform/data/errors.h"
 #include "platform/data/recordset.h"
 #include "tests/data/checks.h"
-#include "tests/support/inventory_fixture.h"
+#include "tests/data/items_table.h"
 #include "tests/support/test_main.h"
 
 #include <QFile>
@@ -11,6 +10,7 @@
 #include <functional>
 
 using namespace testsupport;
+using namespace items;
 using records::Database;
 using records::Recordset;
 
@@ -44,14 +44,12 @@ struct RawConnection
 // An inventory of many rows whose pages the engine has to read, without its write-ahead log.
 void makeRollbackInventory(const QString& path)
 {
-    store::createEmptyInventory(path);
+    items::createEmptyFile(path);
     RawConnection raw(path);
     QCOMPARE(raw.exec("PRAGMA journal_mode=DELETE"), SQLITE_OK);
-    QCOMPARE(
-        raw.exec(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 400) "
-            "INSERT INTO TOLMIREKS (NOME, HAZARDS) SELECT 'Chemical ' || i, hex(randomblob(200)) FROM n"),
-        SQLITE_OK);
+    QCOMPARE(raw.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 400) "
+                      "INSERT INTO ITEMS (NAME, NOTES) SELECT 'Chemical ' || i, hex(randomblob(200)) FROM n"),
+             SQLITE_OK);
 }
 
 struct BadFile
@@ -61,7 +59,7 @@ struct BadFile
     int error;
 };
 
-// Opens the file as a window does: the file, then the cursor on the chemical table.
+// Opens the file as a window does: the file, then the cursor on the table.
 int openAsAWindow(const QString& path, QString* text)
 {
     records::OpenOptions options;
@@ -69,9 +67,9 @@ int openAsAWindow(const QString& path, QString* text)
     return errorNumber(
         [&] {
             auto db = Database::open(path, options);
-            Recordset rs(*db, store::recordSource());
+            Recordset rs(*db, items::recordSource());
             if (rs.RecordCount() > 0)
-                rs.Fields(store::HAZARDS).Value();
+                rs.Fields(items::NOTES).Value();
         },
         text);
 }
@@ -101,7 +99,7 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
          records::NotADatabase},
         {"not a database",
          [&](const QString& path) {
-             writeBytes(path, "ALDRICH;NOME;FORMULA\nAcetone;Acetona;C3H6O\n");
+             writeBytes(path, "LABEL;NAME;CODE\nAcetone;Acetona;C3H6O\n");
              return none;
          },
          records::NotADatabase},
@@ -128,20 +126,20 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
          records::TableNotFound},
         {"no column to order by",
          [&](const QString& path) {
-             Database::create(path, QStringLiteral("CREATE TABLE TOLMIREKS (ALDRICH TEXT, FORMULA TEXT);"));
+             Database::create(path, QStringLiteral("CREATE TABLE ITEMS (LABEL TEXT, CODE TEXT);"));
              return none;
          },
          records::ColumnNotFound},
         {"read-only file",
          [&](const QString& path) {
-             store::createEmptyInventory(path);
+             items::createEmptyFile(path);
              QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
              return none;
          },
          records::ReadOnlyFile},
         {"read-only folder",
          [&](const QString& path) {
-             store::createEmptyInventory(path);
+             items::createEmptyFile(path);
              const QString folder = QFileInfo(path).absolutePath();
              QFile::setPermissions(folder,
                                    QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
@@ -191,7 +189,7 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
     };
 
     for (const BadFile& c : cases) {
-        TempInventory inv;
+        TempTable inv;
         QFile::remove(inv.path());
         const auto keep = c.make(inv.path());
         const auto before = folderState(inv.folder());
@@ -201,34 +199,34 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
             error == c.error,
             qPrintable(QStringLiteral("%1: error %2, %3").arg(QLatin1String(c.what)).arg(error).arg(text)));
         // The text names the file and its folder.
-        QVERIFY2(text.contains(QStringLiteral("QBData.mdb")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("items.db")), qPrintable(text));
         QVERIFY2(text.contains(QDir::toNativeSeparators(inv.folder())), qPrintable(text));
         QVERIFY2(folderState(inv.folder()) == before, c.what);
     }
 
     // A missing folder is named, and nothing is made in its place.
-    TempInventory inv;
-    const QString path = inv.folder() + QStringLiteral("/Quillarbon/QBData.mdb");
+    TempTable inv;
+    const QString path = inv.folder() + QStringLiteral("/Quillarbon/items.db");
     QString text;
     QCOMPARE(openAsAWindow(path, &text), int(records::FolderNotFound));
     QVERIFY(text.contains(QDir::toNativeSeparators(inv.folder() + QStringLiteral("/Quillarbon"))));
-    QVERIFY(text.contains(QStringLiteral("QBData.mdb")));
+    QVERIFY(text.contains(QStringLiteral("items.db")));
     QVERIFY(!QFileInfo::exists(inv.folder() + QStringLiteral("/Quillarbon")));
     QCOMPARE(openAsAWindow(QStringLiteral("  "), &text), int(records::FileNotFound));
 }
 
 void TestDatabase::readOnlyFileOpensForReadingOnly()
 {
-    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    TempTable inv({item(QStringLiteral("Acetona"))});
     QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     records::OpenOptions options;
     options.readOnly = true;
     auto db = Database::open(inv.path(), options);
-    Recordset rs(*db, store::recordSource());
-    QCOMPARE(rs.Fields(store::NOME).Value().toString(), QStringLiteral("Acetona"));
+    Recordset rs(*db, items::recordSource());
+    QCOMPARE(rs.Fields(items::NAME).Value().toString(), QStringLiteral("Acetona"));
     const QByteArray before = readBytes(inv.path());
     QCOMPARE(errorNumber([&] {
-                 rs.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 2")}});
+                 rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 2")}});
              }),
              int(records::ReadOnlyRecordset));
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::ReadOnlyRecordset));
@@ -238,23 +236,23 @@ void TestDatabase::readOnlyFileOpensForReadingOnly()
 
 void TestDatabase::aWriteWaitsForAnotherProgramThenGivesUp()
 {
-    TempInventory inv({chemical(QStringLiteral("Acetona")), chemical(QStringLiteral("Benzeno"))});
+    TempTable inv({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
     records::OpenOptions options;
     options.busyTimeoutMs = 100;
     auto db = Database::open(inv.path(), options);
-    Recordset rs(*db, store::recordSource());
+    Recordset rs(*db, items::recordSource());
 
     // Another program is in the middle of a write.
     RawConnection other(inv.path());
     QCOMPARE(other.exec("BEGIN IMMEDIATE"), SQLITE_OK);
-    QCOMPARE(other.exec("UPDATE TOLMIREKS SET LOCAL = 'Cabinet 5'"), SQLITE_OK);
+    QCOMPARE(other.exec("UPDATE ITEMS SET PLACE = 'Cabinet 5'"), SQLITE_OK);
     // Reading goes on meanwhile.
     rs.setAbsolutePosition(1);
-    QCOMPARE(rs.Fields(store::NOME).Value().toString(), QStringLiteral("Benzeno"));
+    QCOMPARE(rs.Fields(items::NAME).Value().toString(), QStringLiteral("Benzeno"));
     QString text;
     QCOMPARE(errorNumber(
                  [&] {
-                     rs.writeCurrent({{store::QUANTIDADE, QStringLiteral("1 kg")}});
+                     rs.writeCurrent({{items::AMOUNT, QStringLiteral("1 kg")}});
                  },
                  &text),
              int(records::Locked));
@@ -263,32 +261,32 @@ void TestDatabase::aWriteWaitsForAnotherProgramThenGivesUp()
     QCOMPARE(other.exec("COMMIT"), SQLITE_OK);
 
     // Once it has finished, the same write goes through.
-    rs.writeCurrent({{store::QUANTIDADE, QStringLiteral("1 kg")}});
-    QCOMPARE(inv.column(store::QUANTIDADE), QStringList({QString(), QStringLiteral("1 kg")}));
-    QCOMPARE(inv.column(store::LOCAL),
+    rs.writeCurrent({{items::AMOUNT, QStringLiteral("1 kg")}});
+    QCOMPARE(inv.column(items::AMOUNT), QStringList({QString(), QStringLiteral("1 kg")}));
+    QCOMPARE(inv.column(items::PLACE),
              QStringList({QStringLiteral("Cabinet 5"), QStringLiteral("Cabinet 5")}));
 }
 
 void TestDatabase::aFailedWriteLeavesNothingBehind()
 {
-    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    TempTable inv({item(QStringLiteral("Acetona"))});
     auto db = Database::open(inv.path());
     const int error = errorNumber([&] {
         db->write([&] {
-            records::Statement add(*db, QStringLiteral("INSERT INTO TOLMIREKS (NOME) VALUES (?1)"));
+            records::Statement add(*db, QStringLiteral("INSERT INTO ITEMS (NAME) VALUES (?1)"));
             records::Statement::Reset done(add);
             add.bind(1, QVariant(QStringLiteral("Benzeno")));
             add.step();
             // The second half of the write fails.
-            records::Statement bad(*db, QStringLiteral("INSERT INTO TOLMIREKS (PESO) VALUES (1)"));
+            records::Statement bad(*db, QStringLiteral("INSERT INTO ITEMS (PESO) VALUES (1)"));
         });
     });
     QCOMPARE(error, int(records::DatabaseError));
-    QCOMPARE(inv.column(store::NOME), QStringList({QStringLiteral("Acetona")}));
+    QCOMPARE(inv.column(items::NAME), QStringList({QStringLiteral("Acetona")}));
     // The connection is not left inside the failed transaction.
-    Recordset rs(*db, store::recordSource());
-    rs.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 6")}});
-    QCOMPARE(inv.column(store::LOCAL), QStringList({QStringLiteral("Cabinet 6")}));
+    Recordset rs(*db, items::recordSource());
+    rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 6")}});
+    QCOMPARE(inv.column(items::PLACE), QStringList({QStringLiteral("Cabinet 6")}));
 }
 
 QB_TEST_MAIN(TestDatabase)

@@ -1,11 +1,10 @@
-#include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/testing/messageboxes.h"
 #include "tests/data/checks.h"
-#include "tests/support/inventory_fixture.h"
+#include "tests/data/items_table.h"
 #include "tests/support/test_main.h"
 #include "tests/support/typing.h"
 
@@ -19,6 +18,7 @@
 #include <functional>
 
 using namespace testsupport;
+using namespace items;
 using records::DataControl;
 
 namespace {
@@ -34,7 +34,7 @@ public:
         data->setObjectName(QStringLiteral("Data1"));
         data->setMinimumSize(360, 32);
         layout->addWidget(data);
-        for (const store::Column& c : store::kColumns) {
+        for (const items::Column& c : items::kColumns) {
             records::BoundField* box = nullptr;
             if (c.multiLine)
                 box = new records::BoundTextEdit(this);
@@ -48,7 +48,7 @@ public:
         }
         connect(data, &DataControl::Validate, this, [this](int& action, bool& save) {
             validates.push_back({action, save});
-            namesWhenLeaving.append(boxes[store::NOME]->Text());
+            namesWhenLeaving.append(boxes[items::NAME]->Text());
             if (onValidate)
                 onValidate(action, save);
         });
@@ -61,7 +61,7 @@ public:
     void open(const QString& path)
     {
         data->setDatabaseName(path);
-        data->setRecordSource(store::recordSource());
+        data->setRecordSource(items::recordSource());
         data->setBusyTimeout(100);
         data->Refresh();
         show();
@@ -82,7 +82,7 @@ public:
     {
         QWidget* editor = box(ordinal).widget();
         QTest::keyClick(editor, Qt::Key_End,
-                        store::kColumns[static_cast<std::size_t>(ordinal)].multiLine ? Qt::ControlModifier
+                        items::kColumns[static_cast<std::size_t>(ordinal)].multiLine ? Qt::ControlModifier
                                                                                      : Qt::NoModifier);
         const QStringList lines = text.split(QLatin1Char('\n'));
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -111,7 +111,7 @@ public:
     }
 
     DataControl* data = nullptr;
-    std::array<records::BoundField*, store::kColumnCount> boxes{};
+    std::array<records::BoundField*, items::kColumnCount> boxes{};
     std::vector<std::pair<int, bool>> validates;
     QStringList namesWhenLeaving;
     std::function<void(int&, bool&)> onValidate;
@@ -123,23 +123,23 @@ using Validates = std::vector<std::pair<int, bool>>;
 
 std::vector<Row> threeRows()
 {
-    return {chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6")),
-            chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
-            chemical(QStringLiteral("Cicloexano"), QStringLiteral("Cyclohexane"), QStringLiteral("C6H12"))};
+    return {item(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6")),
+            item(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+            item(QStringLiteral("Cicloexano"), QStringLiteral("Cyclohexane"), QStringLiteral("C6H12"))};
 }
 
-// The stored row whose NOME is nome.
-Row stored(const TempInventory& inv, const QString& nome)
+// The stored row whose NAME is nome.
+Row stored(const TempTable& inv, const QString& nome)
 {
     for (const Row& r : inv.rows())
-        if (r[store::NOME].toString() == nome)
+        if (r[items::NAME].toString() == nome)
             return r;
-    return Row(store::kColumnCount);
+    return Row(items::kColumnCount);
 }
 
 QList<bool> only(std::initializer_list<int> ordinals)
 {
-    QList<bool> f(store::kColumnCount, false);
+    QList<bool> f(items::kColumnCount, false);
     for (int o : ordinals)
         f[o] = true;
     return f;
@@ -195,31 +195,31 @@ void TestDataControl::refreshShowsTheFirstRecord()
 {
     Window w;
     QCOMPARE(errorNumber([&] { w.data->Recordset(); }), int(records::NotOpen));
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     QSignalSpy reposition(w.data, &DataControl::Reposition);
     w.open(inv.path());
     QCOMPARE(reposition.count(), 1);
     QCOMPARE(w.position(), 0);
-    QCOMPARE(w.text(store::NOME), QStringLiteral("Acetona"));
-    QCOMPARE(w.text(store::ALDRICH), QStringLiteral("Acetone"));
-    QCOMPARE(w.text(store::MW), QString()); // Null shows empty
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Acetona"));
+    QCOMPARE(w.text(items::LABEL), QStringLiteral("Acetone"));
+    QCOMPARE(w.text(items::WEIGHT), QString()); // Null shows empty
     QCOMPARE(w.flags(), only({}));
     QVERIFY(w.validates.empty());
 
     // Opening again after another window added a record that sorts first.
-    inv.insert({chemical(QStringLiteral("Acetaldeído"))});
+    inv.insert({item(QStringLiteral("Acetaldeído"))});
     w.data->Refresh();
     QCOMPARE(reposition.count(), 2);
     QCOMPARE(w.rs().RecordCount(), 4);
-    QCOMPARE(w.text(store::NOME), QStringLiteral("Acetaldeído"));
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Acetaldeído"));
     QVERIFY(w.validates.empty());
 
     // An empty table: nothing current and every box empty.
-    TempInventory empty;
+    TempTable empty;
     Window e;
     e.open(empty.path());
     QCOMPARE(e.position(), -1);
-    QCOMPARE(e.text(store::NOME), QString());
+    QCOMPARE(e.text(items::NAME), QString());
     e.press(records::ActionMoveNext);
     QVERIFY(e.validates.empty());
     QVERIFY(e.errors.empty());
@@ -227,7 +227,7 @@ void TestDataControl::refreshShowsTheFirstRecord()
 
 void TestDataControl::buttonsMoveWithTheirCodesAndStayWithinTheRecords()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
     QSignalSpy reposition(w.data, &DataControl::Reposition);
@@ -242,13 +242,13 @@ void TestDataControl::buttonsMoveWithTheirCodesAndStayWithinTheRecords()
     };
     Validates expected;
     QStringList left;
-    QString previous = w.text(store::NOME);
+    QString previous = w.text(items::NAME);
     for (const auto& [action, position, name] : steps) {
         w.press(action);
         expected.push_back({action, false});
         left.append(previous);
         QCOMPARE(w.position(), position);
-        QCOMPARE(w.text(store::NOME), name);
+        QCOMPARE(w.text(items::NAME), name);
         previous = name;
     }
     QCOMPARE(w.validates, expected);
@@ -260,7 +260,7 @@ void TestDataControl::buttonsMoveWithTheirCodesAndStayWithinTheRecords()
 
 void TestDataControl::everyWayOfLeavingARecordRaisesItsCode()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
 
@@ -314,7 +314,7 @@ void TestDataControl::everyWayOfLeavingARecordRaisesItsCode()
         if (!w.rs().hasRecordToLeave())
             w.rs().setAbsolutePosition(0);
         w.validates.clear();
-        w.type(store::LOCAL, QStringLiteral("*"));
+        w.type(items::PLACE, QStringLiteral("*"));
         leave();
         QVERIFY2(w.validates == Validates({{code, true}}), qPrintable(QString::number(code)));
     }
@@ -322,7 +322,7 @@ void TestDataControl::everyWayOfLeavingARecordRaisesItsCode()
     // Unloading the window: asked only with edits.
     w.rs().setAbsolutePosition(0);
     w.validates.clear();
-    w.type(store::LOCAL, QStringLiteral("!"));
+    w.type(items::PLACE, QStringLiteral("!"));
     QVERIFY(w.close());
     QCOMPARE(w.validates, Validates({{records::ActionUnload, true}}));
     QVERIFY(w.errors.empty());
@@ -330,16 +330,16 @@ void TestDataControl::everyWayOfLeavingARecordRaisesItsCode()
 
 void TestDataControl::onlyTypingSetsTheChangedFlag()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
 
     // A program's own setting of a box is not an edit.
-    w.box(store::FORMULA).setText(QStringLiteral("C3H6O (dry)"));
+    w.box(items::CODE).setText(QStringLiteral("C3H6O (dry)"));
     QCOMPARE(w.flags(), only({}));
-    w.type(store::QUANTIDADE, QStringLiteral("2 L"));
-    w.type(store::HAZARDS, QStringLiteral("Flammable"));
-    QCOMPARE(w.flags(), only({store::QUANTIDADE, store::HAZARDS}));
+    w.type(items::AMOUNT, QStringLiteral("2 L"));
+    w.type(items::NOTES, QStringLiteral("Flammable"));
+    QCOMPARE(w.flags(), only({items::AMOUNT, items::NOTES}));
 
     // Moving fills the boxes from the record and clears the flags, once the move is shown.
     w.onValidate = [](int&, bool& save) {
@@ -347,85 +347,85 @@ void TestDataControl::onlyTypingSetsTheChangedFlag()
     };
     w.press(records::ActionMoveNext);
     QCOMPARE(w.flags(), only({}));
-    QCOMPARE(w.text(store::QUANTIDADE), QString());
-    QCOMPARE(w.text(store::FORMULA), QStringLiteral("C6H6"));
-    QCOMPARE(w.box(store::QUANTIDADE).DataChanged(), false);
-    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::FORMULA].toString(), QStringLiteral("C3H6O"));
+    QCOMPARE(w.text(items::AMOUNT), QString());
+    QCOMPARE(w.text(items::CODE), QStringLiteral("C6H6"));
+    QCOMPARE(w.box(items::AMOUNT).DataChanged(), false);
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::CODE].toString(), QStringLiteral("C3H6O"));
 
     // Filling a multi-line box and then a single-line one by moves sets nothing either.
     w.onValidate = nullptr;
     w.rs().setAbsolutePosition(2);
     w.rs().setAbsolutePosition(0);
-    QCOMPARE(w.text(store::HAZARDS), QString());
+    QCOMPARE(w.text(items::NOTES), QString());
     QCOMPARE(w.flags(), only({}));
 }
 
 void TestDataControl::validateDecidesWhatIsWritten()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
-    w.type(store::FORNECEDOR, QStringLiteral(" Brasil"));
-    w.type(store::QUANTIDADE, QStringLiteral("5 L"));
-    w.type(store::DENSITY, QStringLiteral("0.79"));
-    w.clear(store::LOCAL);
+    w.type(items::VENDOR, QStringLiteral(" Brasil"));
+    w.type(items::AMOUNT, QStringLiteral("5 L"));
+    w.type(items::GRADE, QStringLiteral("0.79"));
+    w.clear(items::PLACE);
 
     // The handler drops two of the edits; the others are written, the emptied box as Null.
     w.onValidate = [&](int&, bool& save) {
         QVERIFY(save);
-        w.box(store::FORNECEDOR).setDataChanged(false);
-        w.box(store::DENSITY).setDataChanged(false);
+        w.box(items::VENDOR).setDataChanged(false);
+        w.box(items::GRADE).setDataChanged(false);
     };
     w.press(records::ActionMoveNext);
     QCOMPARE(w.position(), 1);
     Row acetona = stored(inv, QStringLiteral("Acetona"));
-    QCOMPARE(acetona[store::FORNECEDOR].toString(), QStringLiteral("Sigma-Aldrich"));
-    QCOMPARE(acetona[store::QUANTIDADE].toString(), QStringLiteral("5 L"));
-    QVERIFY(acetona[store::DENSITY].isNull());
-    QVERIFY(acetona[store::LOCAL].isNull());
+    QCOMPARE(acetona[items::VENDOR].toString(), QStringLiteral("Sigma-Aldrich"));
+    QCOMPARE(acetona[items::AMOUNT].toString(), QStringLiteral("5 L"));
+    QVERIFY(acetona[items::GRADE].isNull());
+    QVERIFY(acetona[items::PLACE].isNull());
 
     // Clearing the save flag writes nothing, and the move still happens.
     w.onValidate = [](int&, bool& save) {
         save = false;
     };
-    w.type(store::QUANTIDADE, QStringLiteral("9 L"));
+    w.type(items::AMOUNT, QStringLiteral("9 L"));
     w.press(records::ActionMovePrevious);
     QCOMPARE(w.position(), 0);
-    QVERIFY(stored(inv, QStringLiteral("Benzeno"))[store::QUANTIDADE].isNull());
-    QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("5 L"));
+    QVERIFY(stored(inv, QStringLiteral("Benzeno"))[items::AMOUNT].isNull());
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("5 L"));
 
     // Cancelling keeps the record and the edits.
     w.onValidate = [](int& action, bool&) {
         action = records::ActionCancel;
     };
-    w.type(store::QUANTIDADE, QStringLiteral("0"));
+    w.type(items::AMOUNT, QStringLiteral("0"));
     w.press(records::ActionMoveNext);
     QCOMPARE(w.position(), 0);
-    QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("5 L0"));
-    QCOMPARE(w.flags(), only({store::QUANTIDADE}));
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("5 L0"));
+    QCOMPARE(w.flags(), only({items::AMOUNT}));
     QVERIFY(w.errors.empty());
     QCOMPARE((*boxes)->shown().size(), 0);
 }
 
 void TestDataControl::newRecordIsAddedAtTheEnd()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
     w.rs().setAbsolutePosition(1);
     w.rs().AddNew();
     QCOMPARE(w.position(), -1);
-    for (int i = 0; i < store::kColumnCount; ++i)
+    for (int i = 0; i < items::kColumnCount; ++i)
         QCOMPARE(w.text(i), QString());
-    w.type(store::NOME, QStringLiteral("Ácido sulfúrico"));
-    w.type(store::FORMULA, QStringLiteral("H2SO4"));
+    w.type(items::NAME, QStringLiteral("Ácido sulfúrico"));
+    w.type(items::CODE, QStringLiteral("H2SO4"));
     w.data->UpdateRecord();
     QCOMPARE(w.rs().RecordCount(), 4);
     QCOMPARE(w.position(), 3);
     QCOMPARE(w.flags(), only({}));
     Row added = stored(inv, QStringLiteral("Ácido sulfúrico"));
-    QCOMPARE(added[store::FORMULA].toString(), QStringLiteral("H2SO4"));
-    QVERIFY(added[store::ALDRICH].isNull());
+    QCOMPARE(added[items::CODE].toString(), QStringLiteral("H2SO4"));
+    QVERIFY(added[items::LABEL].isNull());
 
     // A new record left without edits is dropped.
     w.rs().AddNew();
@@ -433,14 +433,14 @@ void TestDataControl::newRecordIsAddedAtTheEnd()
     QCOMPARE(inv.rows().size(), std::size_t(4));
     // One left with edits is added as the record is left.
     w.rs().AddNew();
-    w.type(store::NOME, QStringLiteral("Etanol"));
+    w.type(items::NAME, QStringLiteral("Etanol"));
     w.press(records::ActionMoveFirst);
     QCOMPARE(inv.rows().size(), std::size_t(5));
-    QCOMPARE(w.text(store::NOME), QStringLiteral("Acetona"));
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Acetona"));
     w.data->Refresh();
-    QCOMPARE(w.text(store::NOME), QStringLiteral("Acetona"));
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Acetona"));
     w.rs().setAbsolutePosition(1);
-    QCOMPARE(w.text(store::NOME), QStringLiteral("Ácido sulfúrico"));
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Ácido sulfúrico"));
 }
 
 void TestDataControl::newRecordReadsEmptyWhileItIsShown()
@@ -448,58 +448,58 @@ void TestDataControl::newRecordReadsEmptyWhileItIsShown()
     // A window that reads its boxes as a record arrives must find the new record empty,
     // also in an empty table.
     for (const bool emptyTable : {false, true}) {
-        TempInventory inv(emptyTable ? std::vector<Row>{} : threeRows());
+        TempTable inv(emptyTable ? std::vector<Row>{} : threeRows());
         Window w;
         w.open(inv.path());
         QStringList seen;
         connect(w.data, &DataControl::Reposition, &w, [&] {
             if (w.rs().isNewRecord())
-                seen << w.rs().Fields(store::NOME).Value().toString() << w.text(store::FORMULA);
+                seen << w.rs().Fields(items::NAME).Value().toString() << w.text(items::CODE);
         });
         w.rs().AddNew();
         QCOMPARE(seen, QStringList({QString(), QString()}));
-        QCOMPARE(w.text(store::NOME), QString());
+        QCOMPARE(w.text(items::NAME), QString());
         QVERIFY(w.errors.empty());
     }
 }
 
 void TestDataControl::aFailedWriteKeepsTheRecordAndTheEdits()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
-    w.type(store::QUANTIDADE, QStringLiteral("250 g"));
+    w.type(items::AMOUNT, QStringLiteral("250 g"));
     {
         WriteLock other(inv.path());
         QVERIFY(other.held);
         w.press(records::ActionMoveNext);
         QCOMPARE(w.errors, std::vector<int>({records::Locked}));
         QCOMPARE(w.position(), 0);
-        QCOMPARE(w.text(store::NOME), QStringLiteral("Acetona"));
-        QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("250 g"));
-        QCOMPARE(w.flags(), only({store::QUANTIDADE}));
+        QCOMPARE(w.text(items::NAME), QStringLiteral("Acetona"));
+        QCOMPARE(w.text(items::AMOUNT), QStringLiteral("250 g"));
+        QCOMPARE(w.flags(), only({items::AMOUNT}));
         // Saving by program fails the same way, and still loses nothing.
         QCOMPARE(errorNumber([&] { w.data->UpdateRecord(); }), int(records::Locked));
-        QCOMPARE(w.flags(), only({store::QUANTIDADE}));
+        QCOMPARE(w.flags(), only({items::AMOUNT}));
         other.release();
     }
     // When the other program is done, the same move writes the edit.
     w.press(records::ActionMoveNext);
     QCOMPARE(w.position(), 1);
-    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::QUANTIDADE].toString(), QStringLiteral("250 g"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::AMOUNT].toString(), QStringLiteral("250 g"));
 
     // The same for a record that another window deleted meanwhile.
-    w.type(store::QUANTIDADE, QStringLiteral("1 L"));
+    w.type(items::AMOUNT, QStringLiteral("1 L"));
     {
         auto db = records::Database::open(inv.path());
-        records::Recordset other(*db, store::recordSource());
+        records::Recordset other(*db, items::recordSource());
         other.setAbsolutePosition(1);
         other.Delete();
     }
     w.errors.clear();
     w.press(records::ActionMoveNext);
     QCOMPARE(w.errors, std::vector<int>({records::RecordDeleted}));
-    QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("1 L"));
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("1 L"));
     QCOMPARE(inv.rows().size(), std::size_t(2));
 
     // And for a control opened read-only.
@@ -510,40 +510,40 @@ void TestDataControl::aFailedWriteKeepsTheRecordAndTheEdits()
     w.data->Refresh();
     w.onValidate = nullptr;
     w.errors.clear();
-    w.type(store::QUANTIDADE, QStringLiteral("2 L"));
+    w.type(items::AMOUNT, QStringLiteral("2 L"));
     w.press(records::ActionMoveNext);
     QCOMPARE(w.errors, std::vector<int>({records::ReadOnlyRecordset}));
     QCOMPARE(w.position(), 0);
-    QCOMPARE(w.text(store::QUANTIDADE), QStringLiteral("250 g2 L"));
-    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::QUANTIDADE].toString(), QStringLiteral("250 g"));
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("250 g2 L"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::AMOUNT].toString(), QStringLiteral("250 g"));
 }
 
 void TestDataControl::closingWithAFailedWriteKeepsTheWindow()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
-    w.type(store::LOCAL, QStringLiteral(" (top)"));
+    w.type(items::PLACE, QStringLiteral(" (top)"));
     WriteLock other(inv.path());
     QVERIFY(other.held);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
     QCOMPARE(w.errors, std::vector<int>({records::Locked}));
-    QCOMPARE(w.text(store::LOCAL), QStringLiteral("Cabinet 1 (top)"));
-    QCOMPARE(w.flags(), only({store::LOCAL}));
+    QCOMPARE(w.text(items::PLACE), QStringLiteral("Cabinet 1 (top)"));
+    QCOMPARE(w.flags(), only({items::PLACE}));
     other.release();
     QVERIFY(w.close());
-    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[store::LOCAL].toString(),
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::PLACE].toString(),
              QStringLiteral("Cabinet 1 (top)"));
 }
 
 void TestDataControl::errorsGoToTheErrorEventAndAMessageOnlyWhenAsked()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
     w.errorResponse = 1;
-    w.type(store::MP, QStringLiteral("-95 °C"));
+    w.type(items::SIZE, QStringLiteral("-95 °C"));
     {
         WriteLock other(inv.path());
         w.press(records::ActionMoveLast);
@@ -569,39 +569,39 @@ void TestDataControl::errorsGoToTheErrorEventAndAMessageOnlyWhenAsked()
 
 void TestDataControl::aRecordDeletedInAnotherWindowIsReportedNotShown()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window main, list;
     main.open(inv.path());
     list.open(inv.path());
-    QCOMPARE(list.text(store::NOME), QStringLiteral("Acetona"));
+    QCOMPARE(list.text(items::NAME), QStringLiteral("Acetona"));
 
     // The main window deletes Benzeno; the list window still holds it at position 1.
     main.rs().setAbsolutePosition(1);
     main.rs().Delete();
     main.rs().MoveNext();
-    QCOMPARE(main.text(store::NOME), QStringLiteral("Cicloexano"));
+    QCOMPARE(main.text(items::NAME), QStringLiteral("Cicloexano"));
 
     list.press(records::ActionMoveNext);
     QCOMPARE(list.position(), 1);
     QCOMPARE(list.errors, std::vector<int>({records::RecordDeleted}));
-    QCOMPARE(list.text(store::NOME), QString());
-    QCOMPARE(list.text(store::FORMULA), QString());
+    QCOMPARE(list.text(items::NAME), QString());
+    QCOMPARE(list.text(items::CODE), QString());
     // The list window goes on to the next record, which it reads as stored.
     list.press(records::ActionMoveNext);
-    QCOMPARE(list.text(store::NOME), QStringLiteral("Cicloexano"));
+    QCOMPARE(list.text(items::NAME), QStringLiteral("Cicloexano"));
     QCOMPARE(list.errors.size(), std::size_t(1));
 
     // An edit made in one window shows in the other at its next move.
-    main.type(store::BP, QStringLiteral("80.7 °C"));
+    main.type(items::COLOR, QStringLiteral("80.7 °C"));
     main.press(records::ActionMoveFirst);
     list.press(records::ActionMoveFirst);
     list.press(records::ActionMoveLast);
-    QCOMPARE(list.text(store::BP), QStringLiteral("80.7 °C"));
+    QCOMPARE(list.text(items::COLOR), QStringLiteral("80.7 °C"));
 }
 
 void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     Window w;
     w.open(inv.path());
     w.rs().setAbsolutePosition(2);
@@ -615,11 +615,11 @@ void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
          }},
         {records::FileNotFound,
          [&] {
-             w.data->setDatabaseName(inv.folder() + QStringLiteral("/QBData2.mdb"));
+             w.data->setDatabaseName(inv.folder() + QStringLiteral("/items2.db"));
          }},
         {records::UnsupportedSource,
          [&] {
-             w.data->setRecordSource(QStringLiteral("SELECT * FROM TOLMIREKS WHERE 1; DROP TABLE TOLMIREKS"));
+             w.data->setRecordSource(QStringLiteral("SELECT * FROM ITEMS WHERE 1; DROP TABLE ITEMS"));
          }},
         {records::ColumnNotFound,
          [&] {
@@ -632,16 +632,16 @@ void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
     for (const auto& [error, breakIt] : failures) {
         w.data->setConnect(QStringLiteral("Access"));
         w.data->setDatabaseName(inv.path());
-        w.data->setRecordSource(store::recordSource());
+        w.data->setRecordSource(items::recordSource());
         breakIt();
         QString text;
         QCOMPARE(errorNumber([&] { w.data->Refresh(); }, &text), error);
         if (error == records::ColumnNotFound)
             QVERIFY(text.contains(QStringLiteral("PESO")) && text.contains(QStringLiteral("txtPeso")));
         QCOMPARE(w.position(), 2);
-        QCOMPARE(w.text(store::NOME), QStringLiteral("Cicloexano"));
+        QCOMPARE(w.text(items::NAME), QStringLiteral("Cicloexano"));
         w.press(records::ActionMovePrevious);
-        QCOMPARE(w.text(store::NOME), QStringLiteral("Benzeno"));
+        QCOMPARE(w.text(items::NAME), QStringLiteral("Benzeno"));
         w.press(records::ActionMoveNext);
     }
     QCOMPARE(inv.rows().size(), std::size_t(3));
@@ -651,9 +651,9 @@ void TestDataControl::whatAWindowReadsEndsWithItsEvent()
 {
     std::vector<Row> rows;
     for (int i = 0; i < 300; ++i)
-        rows.push_back(chemical(QStringLiteral("Chemical %1").arg(i, 3, 10, QLatin1Char('0')),
-                                QStringLiteral("Aldrich %1").arg(i), QStringLiteral("F%1").arg(i)));
-    TempInventory inv(rows);
+        rows.push_back(item(QStringLiteral("Chemical %1").arg(i, 3, 10, QLatin1Char('0')),
+                            QStringLiteral("Aldrich %1").arg(i), QStringLiteral("F%1").arg(i)));
+    TempTable inv(rows);
     Window main, list;
     main.open(inv.path());
     list.open(inv.path());
@@ -663,9 +663,9 @@ void TestDataControl::whatAWindowReadsEndsWithItsEvent()
         QStringList names, formulas;
         for (int p = 0; p < w.rs().RecordCount(); ++p) {
             w.rs().setAbsolutePosition(p);
-            names.append(w.rs().Fields(store::NOME).Value().toString());
-            w.rs().Fields(store::ALDRICH).Value();
-            formulas.append(w.rs().Fields(store::FORMULA).Value().toString());
+            names.append(w.rs().Fields(items::NAME).Value().toString());
+            w.rs().Fields(items::LABEL).Value();
+            formulas.append(w.rs().Fields(items::CODE).Value().toString());
         }
         w.data->Refresh();
         return std::pair{names, formulas};
@@ -675,15 +675,15 @@ void TestDataControl::whatAWindowReadsEndsWithItsEvent()
 
     // The other window writes; this one's next event sees it and can write after it.
     main.rs().setAbsolutePosition(7);
-    main.type(store::FORMULA, QStringLiteral(" (anidro)"));
+    main.type(items::CODE, QStringLiteral(" (anidro)"));
     main.press(records::ActionMoveNext);
     QVERIFY(main.errors.empty());
     list.rs().setAbsolutePosition(7);
-    QCOMPARE(list.text(store::FORMULA), QStringLiteral("F7 (anidro)"));
-    list.type(store::LOCAL, QStringLiteral(" B"));
+    QCOMPARE(list.text(items::CODE), QStringLiteral("F7 (anidro)"));
+    list.type(items::PLACE, QStringLiteral(" B"));
     list.press(records::ActionMoveNext);
     QVERIFY(list.errors.empty());
-    QCOMPARE(stored(inv, QStringLiteral("Chemical 007"))[store::LOCAL].toString(),
+    QCOMPARE(stored(inv, QStringLiteral("Chemical 007"))[items::PLACE].toString(),
              QStringLiteral("Cabinet 1 B"));
     const auto [names, formulas] = readAll(list);
     QCOMPARE(names.size(), 300);
@@ -702,19 +702,19 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
         hazards += line;
 
     const std::vector<std::pair<int, QString>> values = {
-        {store::NOME, QStringLiteral("O'Neil's \"reagent\"")},
-        {store::ALDRICH, QStringLiteral("x'; DROP TABLE TOLMIREKS; --")},
-        {store::FORNECEDOR, QStringLiteral("Laboratório 🧪⚗️ 𝛼-Pineno")},
-        {store::FORMULA, QStringLiteral("حمض الكبريتيك H2SO4 חומצה")},
-        {store::LOCAL, QStringLiteral("  two  spaces  kept  ")},
-        {store::CARACTERISTIC, QStringLiteral("Sólido branco;\nsolúvel em água (1\u00a0g/mL)\n\nfim")},
+        {items::NAME, QStringLiteral("O'Neil's \"reagent\"")},
+        {items::LABEL, QStringLiteral("x'; DROP TABLE ITEMS; --")},
+        {items::VENDOR, QStringLiteral("Laboratório 🧪⚗️ 𝛼-Pineno")},
+        {items::CODE, QStringLiteral("حمض الكبريتيك H2SO4 חומצה")},
+        {items::PLACE, QStringLiteral("  two  spaces  kept  ")},
+        {items::REMARKS, QStringLiteral("Sólido branco;\nsolúvel em água (1\u00a0g/mL)\n\nfim")},
     };
     // Text kept from earlier, with a line separator and no-break spaces inside.
     const QString earlier =
         QStringLiteral("Linha 1\u2028linha 2;\u00a0ponto\u00a0de fusão 5,5\u00a0°C\nfim\n");
-    Row benzeno = chemical(QStringLiteral("Benzeno"));
-    benzeno[store::CARACTERISTIC] = earlier;
-    TempInventory inv({chemical(QStringLiteral("Acetona")), benzeno});
+    Row benzeno = item(QStringLiteral("Benzeno"));
+    benzeno[items::REMARKS] = earlier;
+    TempTable inv({item(QStringLiteral("Acetona")), benzeno});
     {
         Window w;
         w.open(inv.path());
@@ -723,8 +723,8 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
             w.type(ordinal, value);
         }
         QGuiApplication::clipboard()->setText(hazards);
-        QTest::keyClick(w.box(store::HAZARDS).widget(), Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(w.box(store::HAZARDS).DataChanged());
+        QTest::keyClick(w.box(items::NOTES).widget(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(w.box(items::NOTES).DataChanged());
         w.press(records::ActionMoveNext);
         QVERIFY(w.errors.empty());
     }
@@ -732,7 +732,7 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
     const Row row = inv.rows().front();
     for (const auto& [ordinal, value] : values)
         QCOMPARE(row[static_cast<std::size_t>(ordinal)].toString(), value);
-    QCOMPARE(row[store::HAZARDS].toString(), hazards);
+    QCOMPARE(row[items::NOTES].toString(), hazards);
 
     // Shown again in a new window (the record now sorts after Benzeno), edited elsewhere
     // in the text, and written back with nothing else changed.
@@ -741,20 +741,20 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
     again.rs().setAbsolutePosition(1);
     for (const auto& [ordinal, value] : values)
         QCOMPARE(again.text(ordinal), value);
-    QCOMPARE(again.text(store::HAZARDS), hazards);
-    again.type(store::HAZARDS, QStringLiteral("."));
-    again.type(store::CARACTERISTIC, QStringLiteral("."));
+    QCOMPARE(again.text(items::NOTES), hazards);
+    again.type(items::NOTES, QStringLiteral("."));
+    again.type(items::REMARKS, QStringLiteral("."));
     again.press(records::ActionMoveFirst);
     const Row back = inv.rows().front();
-    QCOMPARE(back[store::HAZARDS].toString(), hazards + QStringLiteral("."));
-    QCOMPARE(back[store::CARACTERISTIC].toString(), values.back().second + QStringLiteral("."));
+    QCOMPARE(back[items::NOTES].toString(), hazards + QStringLiteral("."));
+    QCOMPARE(back[items::REMARKS].toString(), values.back().second + QStringLiteral("."));
 
     // The earlier text shows as it is, and an edit at its end changes nothing else in it.
-    QCOMPARE(again.text(store::NOME), QStringLiteral("Benzeno"));
-    QCOMPARE(again.text(store::CARACTERISTIC), earlier);
-    again.type(store::CARACTERISTIC, QStringLiteral("!"));
+    QCOMPARE(again.text(items::NAME), QStringLiteral("Benzeno"));
+    QCOMPARE(again.text(items::REMARKS), earlier);
+    again.type(items::REMARKS, QStringLiteral("!"));
     again.press(records::ActionMoveLast);
-    QCOMPARE(inv.rows().back()[store::CARACTERISTIC].toString(), earlier + QStringLiteral("!"));
+    QCOMPARE(inv.rows().back()[items::REMARKS].toString(), earlier + QStringLiteral("!"));
 }
 
 QB_TEST_MAIN(TestDataControl)

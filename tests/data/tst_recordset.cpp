@@ -1,14 +1,14 @@
-#include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 #include "platform/data/errors.h"
 #include "platform/data/recordset.h"
 #include "tests/data/checks.h"
-#include "tests/support/inventory_fixture.h"
+#include "tests/data/items_table.h"
 #include "tests/support/test_main.h"
 
 #include <QProcess>
 
 using namespace testsupport;
+using namespace items;
 using records::Database;
 using records::Recordset;
 
@@ -26,7 +26,7 @@ QStringList column(Recordset& rs, int ordinal)
 
 QString nome(const Recordset& rs)
 {
-    return rs.Fields(store::NOME).Value().toString();
+    return rs.Fields(items::NAME).Value().toString();
 }
 
 // How a value reads: Null, the empty text, or the text itself.
@@ -42,9 +42,9 @@ QString shape(const QVariant& v)
 // Rows "Acetona", "Benzeno", "Cicloexano", stored out of name order.
 std::vector<Row> threeRows()
 {
-    return {chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6")),
-            chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
-            chemical(QStringLiteral("Cicloexano"), QStringLiteral("Cyclohexane"), QStringLiteral("C6H12"))};
+    return {item(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6")),
+            item(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O")),
+            item(QStringLiteral("Cicloexano"), QStringLiteral("Cyclohexane"), QStringLiteral("C6H12"))};
 }
 
 // A connection that reads in bursts the way a window does; endEvent() stands for the
@@ -93,27 +93,25 @@ private slots:
 
 void TestRecordset::recordSourcesAreATableOrItsOrderedSelect()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     auto db = Database::open(inv.path());
 
     for (const char* source :
-         {"Tolmireks", "TOLMIREKS", "SELECT * FROM TOLMIREKS ORDER BY NOME",
-          "select * from tolmireks order by Nome", "SELECT * FROM [TOLMIREKS] ORDER BY [NOME]",
-          "  SELECT  *  FROM \"Tolmireks\"  ORDER BY NOME ASC ;"}) {
+         {"Items", "ITEMS", "SELECT * FROM ITEMS ORDER BY NAME", "select * from items order by Name",
+          "SELECT * FROM [ITEMS] ORDER BY [NAME]", "  SELECT  *  FROM \"Items\"  ORDER BY NAME ASC ;"}) {
         Recordset rs(*db, QString::fromLatin1(source));
         QVERIFY2(rs.RecordCount() == 3, source);
     }
-    // The bare table keeps the table's order; ORDER BY NOME sorts.
-    Recordset bare(*db, store::designRecordSource());
+    // The bare table keeps the table's order; ORDER BY NAME sorts.
+    Recordset bare(*db, items::tableSource());
     QCOMPARE(nome(bare), QStringLiteral("Benzeno"));
-    Recordset sorted(*db, store::recordSource());
+    Recordset sorted(*db, items::recordSource());
     QCOMPARE(nome(sorted), QStringLiteral("Acetona"));
 
     // Nothing else is run: not a column list, a filter, another order or a second statement.
-    for (const char* source :
-         {"SELECT NOME FROM TOLMIREKS", "SELECT * FROM TOLMIREKS WHERE NOME = 'Acetona'",
-          "SELECT * FROM TOLMIREKS ORDER BY NOME DESC", "TOLMIREKS; DROP TABLE TOLMIREKS",
-          "SELECT * FROM TOLMIREKS; DELETE FROM TOLMIREKS", "SELECT * FROM TOLMIREKS --", ""}) {
+    for (const char* source : {"SELECT NAME FROM ITEMS", "SELECT * FROM ITEMS WHERE NAME = 'Acetona'",
+                               "SELECT * FROM ITEMS ORDER BY NAME DESC", "ITEMS; DROP TABLE ITEMS",
+                               "SELECT * FROM ITEMS; DELETE FROM ITEMS", "SELECT * FROM ITEMS --", ""}) {
         QString text;
         QCOMPARE(errorNumber([&] { Recordset rs(*db, QString::fromLatin1(source)); }, &text),
                  int(records::UnsupportedSource));
@@ -121,19 +119,17 @@ void TestRecordset::recordSourcesAreATableOrItsOrderedSelect()
     }
     // Quoted names reach the schema check, never the statement.
     QString text;
-    QCOMPARE(
-        errorNumber([&] { Recordset rs(*db, QStringLiteral("\"TOLMIREKS; DROP TABLE TOLMIREKS\"")); }, &text),
-        int(records::TableNotFound));
-    QVERIFY(text.contains(QStringLiteral("TOLMIREKS; DROP TABLE TOLMIREKS")));
+    QCOMPARE(errorNumber([&] { Recordset rs(*db, QStringLiteral("\"ITEMS; DROP TABLE ITEMS\"")); }, &text),
+             int(records::TableNotFound));
+    QVERIFY(text.contains(QStringLiteral("ITEMS; DROP TABLE ITEMS")));
     QVERIFY(text.contains(QDir::toNativeSeparators(inv.path())));
     QCOMPARE(errorNumber([&] {
-                 Recordset rs(
-                     *db, QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY [NOME; DELETE FROM TOLMIREKS]"));
+                 Recordset rs(*db, QStringLiteral("SELECT * FROM ITEMS ORDER BY [NAME; DELETE FROM ITEMS]"));
              }),
              int(records::ColumnNotFound));
-    QCOMPARE(errorNumber([&] { Recordset rs(*db, QStringLiteral("SELECT * FROM TOLMIREKS ORDER BY PESO")); },
-                         &text),
-             int(records::ColumnNotFound));
+    QCOMPARE(
+        errorNumber([&] { Recordset rs(*db, QStringLiteral("SELECT * FROM ITEMS ORDER BY PESO")); }, &text),
+        int(records::ColumnNotFound));
     QVERIFY(text.contains(QStringLiteral("PESO")));
     QCOMPARE(errorNumber([&] { Recordset rs(*db, QStringLiteral("Reagentes")); }),
              int(records::TableNotFound));
@@ -143,16 +139,16 @@ void TestRecordset::recordSourcesAreATableOrItsOrderedSelect()
 
 void TestRecordset::namesInThePersonsOrder()
 {
-    TempInventory inv({chemical(QStringLiteral("benzene")), chemical(QStringLiteral("Éter etílico")),
-                       chemical(QStringLiteral("Ácido acético")), chemical(QStringLiteral("Benzene")),
-                       chemical(QStringLiteral("Amônia")), chemical(QStringLiteral("Acetona")),
-                       chemical(QStringLiteral("zinco")), chemical(QStringLiteral("álcool etílico")),
-                       chemical(QStringLiteral("Benzeno")), chemical(QStringLiteral("etanol")),
-                       chemical(QStringLiteral("Água destilada"))});
+    TempTable inv({item(QStringLiteral("benzene")), item(QStringLiteral("Éter etílico")),
+                   item(QStringLiteral("Ácido acético")), item(QStringLiteral("Benzene")),
+                   item(QStringLiteral("Amônia")), item(QStringLiteral("Acetona")),
+                   item(QStringLiteral("zinco")), item(QStringLiteral("álcool etílico")),
+                   item(QStringLiteral("Benzeno")), item(QStringLiteral("etanol")),
+                   item(QStringLiteral("Água destilada"))});
     auto db = Database::open(inv.path());
-    Recordset rs(*db, store::recordSource());
+    Recordset rs(*db, items::recordSource());
     // Case and accents do not separate names; the exact text orders the ties.
-    QCOMPARE(column(rs, store::NOME),
+    QCOMPARE(column(rs, items::NAME),
              QStringList({QStringLiteral("Acetona"), QStringLiteral("Ácido acético"),
                           QStringLiteral("Água destilada"), QStringLiteral("álcool etílico"),
                           QStringLiteral("Amônia"), QStringLiteral("Benzene"), QStringLiteral("benzene"),
@@ -161,12 +157,11 @@ void TestRecordset::namesInThePersonsOrder()
 
     // Long names are ordered by the whole name, accents included, not by a prefix.
     const QString prefix = QStringLiteral("Solução tampão de fosfato pH 7,4 ").repeated(12);
-    TempInventory longNames({chemical(prefix + QStringLiteral("benzeno")),
-                             chemical(prefix + QStringLiteral("Ácido")),
-                             chemical(prefix + QStringLiteral("água"))});
+    TempTable longNames({item(prefix + QStringLiteral("benzeno")), item(prefix + QStringLiteral("Ácido")),
+                         item(prefix + QStringLiteral("água"))});
     auto longDb = Database::open(longNames.path());
-    Recordset longRs(*longDb, store::recordSource());
-    QCOMPARE(column(longRs, store::NOME),
+    Recordset longRs(*longDb, items::recordSource());
+    QCOMPARE(column(longRs, items::NAME),
              QStringList({prefix + QStringLiteral("Ácido"), prefix + QStringLiteral("água"),
                           prefix + QStringLiteral("benzeno")}));
 }
@@ -174,31 +169,31 @@ void TestRecordset::namesInThePersonsOrder()
 void TestRecordset::tiesKeepOneOrderAcrossOpenings()
 {
     // Two rows with the very same name, told apart by their formula.
-    TempInventory inv({chemical(QStringLiteral("Sulfato de cobre"), {}, QStringLiteral("first")),
-                       chemical(QStringLiteral("BENZENO")), chemical(QStringLiteral("benzeno")),
-                       chemical(QStringLiteral("Sulfato de cobre"), {}, QStringLiteral("second")),
-                       chemical(QStringLiteral("Benzeno"))});
+    TempTable inv({item(QStringLiteral("Sulfato de cobre"), {}, QStringLiteral("first")),
+                   item(QStringLiteral("BENZENO")), item(QStringLiteral("benzeno")),
+                   item(QStringLiteral("Sulfato de cobre"), {}, QStringLiteral("second")),
+                   item(QStringLiteral("Benzeno"))});
     const QStringList names{QStringLiteral("BENZENO"), QStringLiteral("Benzeno"), QStringLiteral("benzeno"),
                             QStringLiteral("Sulfato de cobre"), QStringLiteral("Sulfato de cobre")};
     const QStringList formulas{{}, {}, {}, QStringLiteral("first"), QStringLiteral("second")};
 
     auto db = Database::open(inv.path());
     {
-        Recordset rs(*db, store::recordSource());
-        QCOMPARE(column(rs, store::NOME), names);
-        QCOMPARE(column(rs, store::FORMULA), formulas);
+        Recordset rs(*db, items::recordSource());
+        QCOMPARE(column(rs, items::NAME), names);
+        QCOMPARE(column(rs, items::CODE), formulas);
     }
     // Opened again unchanged, and again after the file changed elsewhere: the same order.
     for (int round = 0; round < 2; ++round) {
         if (round == 1) {
             auto other = Database::open(inv.path());
-            Recordset elsewhere(*other, store::recordSource());
+            Recordset elsewhere(*other, items::recordSource());
             elsewhere.setAbsolutePosition(0);
-            elsewhere.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 9")}});
+            elsewhere.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 9")}});
         }
-        Recordset rs(*db, store::recordSource());
-        QCOMPARE(column(rs, store::NOME), names);
-        QCOMPARE(column(rs, store::FORMULA), formulas);
+        Recordset rs(*db, items::recordSource());
+        QCOMPARE(column(rs, items::NAME), names);
+        QCOMPARE(column(rs, items::CODE), formulas);
     }
 }
 
@@ -220,27 +215,27 @@ void TestRecordset::nullIsKeptApartFromTheEmptyTextOnEveryReadPath()
     };
     for (int i = 0; i < n; ++i) {
         const QString name = QStringLiteral("n%1").arg(i, 3, 10, QLatin1Char('0'));
-        Row r = chemical(name, valueFor(i, 0, QStringLiteral("a") + name),
-                         valueFor(i, 1, QStringLiteral("f") + name));
+        Row r = item(name, valueFor(i, 0, QStringLiteral("a") + name),
+                     valueFor(i, 1, QStringLiteral("f") + name));
         expectNome.append(name);
-        expectAldrich.append(shape(r[store::ALDRICH]));
-        expectFormula.append(shape(r[store::FORMULA]));
+        expectAldrich.append(shape(r[items::LABEL]));
+        expectFormula.append(shape(r[items::CODE]));
         rows.push_back(r);
     }
     // Null and empty names, which sort first (Null before the empty text).
-    rows.push_back(chemical(QString(QLatin1String("")), QStringLiteral("empty name")));
-    Row nullName = chemical({}, QStringLiteral("null name"));
-    nullName[store::NOME] = QVariant();
+    rows.push_back(item(QString(QLatin1String("")), QStringLiteral("empty name")));
+    Row nullName = item({}, QStringLiteral("null name"));
+    nullName[items::NAME] = QVariant();
     rows.push_back(nullName);
-    TempInventory inv(rows);
+    TempTable inv(rows);
 
     auto check = [&](Recordset& rs, const char* when) {
         QStringList nomes, aldrich, formula;
         for (int p = 0; p < rs.RecordCount(); ++p) {
             rs.setAbsolutePosition(p);
-            nomes.append(shape(rs.Fields(store::NOME).Value()));
-            aldrich.append(shape(rs.Fields(store::ALDRICH).Value()));
-            formula.append(shape(rs.Fields(store::FORMULA).Value()));
+            nomes.append(shape(rs.Fields(items::NAME).Value()));
+            aldrich.append(shape(rs.Fields(items::LABEL).Value()));
+            formula.append(shape(rs.Fields(items::CODE).Value()));
         }
         QCOMPARE(rs.RecordCount(), n + 2);
         QVERIFY2(nomes.mid(0, 2) == QStringList({QStringLiteral("<null>"), QStringLiteral("<empty>")}), when);
@@ -255,11 +250,11 @@ void TestRecordset::nullIsKeptApartFromTheEmptyTextOnEveryReadPath()
     {
         // A cursor with no bursts: each read goes to the file.
         auto db = Database::open(inv.path());
-        Recordset rs(*db, store::recordSource());
+        Recordset rs(*db, items::recordSource());
         check(rs, "plain reads");
     }
     WindowConnection window(inv.path());
-    Recordset rs(*window.db, store::recordSource());
+    Recordset rs(*window.db, items::recordSource());
     check(rs, "one event reading every row");
     window.endEvent();
     check(rs, "the next event, from what the first one read");
@@ -267,9 +262,9 @@ void TestRecordset::nullIsKeptApartFromTheEmptyTextOnEveryReadPath()
     // Another connection changes one value: what was read before no longer stands for the file.
     {
         auto other = Database::open(inv.path());
-        Recordset elsewhere(*other, store::recordSource());
+        Recordset elsewhere(*other, items::recordSource());
         elsewhere.setAbsolutePosition(2);
-        elsewhere.writeCurrent({{store::ALDRICH, QString(QLatin1String(""))}, {store::FORMULA, QVariant()}});
+        elsewhere.writeCurrent({{items::LABEL, QString(QLatin1String(""))}, {items::CODE, QVariant()}});
     }
     expectAldrich[0] = QStringLiteral("<empty>");
     expectFormula[0] = QStringLiteral("<null>");
@@ -279,29 +274,28 @@ void TestRecordset::nullIsKeptApartFromTheEmptyTextOnEveryReadPath()
 
 void TestRecordset::fieldsFollowTheTablesColumnsAndNamesIgnoreCase()
 {
-    TempInventory inv(
-        {chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O"))});
+    TempTable inv({item(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O"))});
     auto db = Database::open(inv.path());
-    Recordset rs(*db, store::recordSource());
-    QCOMPARE(rs.FieldCount(), store::kColumnCount);
-    for (const store::Column& c : store::kColumns)
+    Recordset rs(*db, items::recordSource());
+    QCOMPARE(rs.FieldCount(), items::kColumnCount);
+    for (const items::Column& c : items::kColumns)
         QCOMPARE(rs.Fields(c.ordinal).Name(), QString::fromLatin1(c.name));
-    QCOMPARE(rs.Fields(store::FORMULA).Value().toString(), QStringLiteral("C3H6O"));
+    QCOMPARE(rs.Fields(items::CODE).Value().toString(), QStringLiteral("C3H6O"));
     // The list window binds "Nome" and "Formula".
-    QCOMPARE(rs.Fields(QStringLiteral("Nome")).Value().toString(), QStringLiteral("Acetona"));
-    QCOMPARE(rs.Fields(QStringLiteral("formula")).ordinal(), int(store::FORMULA));
+    QCOMPARE(rs.Fields(QStringLiteral("Name")).Value().toString(), QStringLiteral("Acetona"));
+    QCOMPARE(rs.Fields(QStringLiteral("code")).ordinal(), int(items::CODE));
     QString text;
     QCOMPARE(errorNumber([&] { rs.Fields(QStringLiteral("PESO")); }, &text), int(records::ColumnNotFound));
     QVERIFY(text.contains(QStringLiteral("PESO")));
-    QCOMPARE(errorNumber([&] { rs.Fields(store::kColumnCount); }), int(records::ColumnNotFound));
+    QCOMPARE(errorNumber([&] { rs.Fields(items::kColumnCount); }), int(records::ColumnNotFound));
     QCOMPARE(errorNumber([&] { rs.Fields(-1); }), int(records::ColumnNotFound));
 }
 
 void TestRecordset::positionsAfterAddAndDelete()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     auto db = Database::open(inv.path());
-    Recordset rs(*db, store::recordSource());
+    Recordset rs(*db, items::recordSource());
     QCOMPARE(rs.RecordCount(), 3);
     QCOMPARE(rs.AbsolutePosition(), 0);
     QVERIFY(!rs.Eof());
@@ -317,9 +311,9 @@ void TestRecordset::positionsAfterAddAndDelete()
     // A new record is empty, has no position, and once written stands at the end.
     rs.AddNew();
     QCOMPARE(rs.AbsolutePosition(), -1);
-    for (int i = 0; i < store::kColumnCount; ++i)
+    for (int i = 0; i < items::kColumnCount; ++i)
         QVERIFY(rs.Fields(i).Value().isNull());
-    rs.writeCurrent({{store::NOME, QStringLiteral("Ácido nítrico")}});
+    rs.writeCurrent({{items::NAME, QStringLiteral("Ácido nítrico")}});
     QCOMPARE(rs.RecordCount(), 4);
     QCOMPARE(rs.AbsolutePosition(), 3);
     QCOMPARE(nome(rs), QStringLiteral("Ácido nítrico"));
@@ -344,66 +338,66 @@ void TestRecordset::positionsAfterAddAndDelete()
     QCOMPARE(errorNumber([&] { rs.MoveNext(); }), int(records::NoCurrentRecord));
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::NoCurrentRecord));
 
-    QCOMPARE(inv.column(store::NOME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Cicloexano")}));
-    Recordset again(*db, store::recordSource());
-    QCOMPARE(column(again, store::NOME),
+    QCOMPARE(inv.column(items::NAME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Cicloexano")}));
+    Recordset again(*db, items::recordSource());
+    QCOMPARE(column(again, items::NAME),
              QStringList({QStringLiteral("Acetona"), QStringLiteral("Cicloexano")}));
 }
 
 void TestRecordset::emptyTableHasNoCurrentRecord()
 {
-    TempInventory inv;
+    TempTable inv;
     auto db = Database::open(inv.path());
-    Recordset rs(*db, store::recordSource());
+    Recordset rs(*db, items::recordSource());
     QCOMPARE(rs.RecordCount(), 0);
     QCOMPARE(rs.AbsolutePosition(), -1);
     QVERIFY(rs.Eof());
-    QCOMPARE(errorNumber([&] { rs.Fields(store::NOME).Value(); }), int(records::NoCurrentRecord));
+    QCOMPARE(errorNumber([&] { rs.Fields(items::NAME).Value(); }), int(records::NoCurrentRecord));
     QCOMPARE(errorNumber([&] { rs.setAbsolutePosition(0); }), int(records::PositionOutOfRange));
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::NoCurrentRecord));
 
     rs.AddNew();
-    QVERIFY(rs.Fields(store::NOME).Value().isNull());
-    rs.writeCurrent({{store::NOME, QStringLiteral("Acetona")}});
+    QVERIFY(rs.Fields(items::NAME).Value().isNull());
+    rs.writeCurrent({{items::NAME, QStringLiteral("Acetona")}});
     QCOMPARE(rs.RecordCount(), 1);
     QCOMPARE(rs.AbsolutePosition(), 0);
-    QCOMPARE(inv.column(store::NOME), QStringList({QStringLiteral("Acetona")}));
+    QCOMPARE(inv.column(items::NAME), QStringList({QStringLiteral("Acetona")}));
 }
 
 void TestRecordset::twoCursorsOnOneFile()
 {
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     WindowConnection main(inv.path()), list(inv.path());
-    Recordset a(*main.db, store::recordSource());
-    Recordset b(*list.db, store::recordSource());
-    QCOMPARE(column(b, store::FORMULA),
+    Recordset a(*main.db, items::recordSource());
+    Recordset b(*list.db, items::recordSource());
+    QCOMPARE(column(b, items::CODE),
              QStringList({QStringLiteral("C3H6O"), QStringLiteral("C6H6"), QStringLiteral("C6H12")}));
     list.endEvent();
 
     // One writes, the other reads on and sees the change.
     a.setAbsolutePosition(1);
-    a.writeCurrent({{store::FORMULA, QStringLiteral("C6H6 (99.8%)")}});
+    a.writeCurrent({{items::CODE, QStringLiteral("C6H6 (99.8%)")}});
     main.endEvent();
     b.setAbsolutePosition(1);
-    QCOMPARE(b.Fields(store::FORMULA).Value().toString(), QStringLiteral("C6H6 (99.8%)"));
+    QCOMPARE(b.Fields(items::CODE).Value().toString(), QStringLiteral("C6H6 (99.8%)"));
 
     // The other writes while it still reads in the same event: no stale snapshot stops it.
     b.setAbsolutePosition(0);
     QCOMPARE(nome(b), QStringLiteral("Acetona"));
     a.setAbsolutePosition(2);
-    a.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 4")}});
-    b.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 3")}});
-    QCOMPARE(inv.column(store::LOCAL), QStringList({QStringLiteral("Cabinet 1"), QStringLiteral("Cabinet 3"),
+    a.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 4")}});
+    b.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 3")}});
+    QCOMPARE(inv.column(items::PLACE), QStringList({QStringLiteral("Cabinet 1"), QStringLiteral("Cabinet 3"),
                                                     QStringLiteral("Cabinet 4")}));
     main.endEvent();
     list.endEvent();
 
     // A row added through one cursor joins the other only when it is opened again.
     a.AddNew();
-    a.writeCurrent({{store::NOME, QStringLiteral("Dioxano")}});
+    a.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
     main.endEvent();
     QCOMPARE(b.RecordCount(), 3);
-    QCOMPARE(Recordset(*list.db, store::recordSource()).RecordCount(), 4);
+    QCOMPARE(Recordset(*list.db, items::recordSource()).RecordCount(), 4);
 
     // A row deleted through one cursor reads as deleted through the other, whose other
     // rows read on.
@@ -413,18 +407,18 @@ void TestRecordset::twoCursorsOnOneFile()
     main.endEvent();
     b.setAbsolutePosition(1);
     QCOMPARE(b.AbsolutePosition(), 1);
-    QCOMPARE(errorNumber([&] { b.Fields(store::NOME).Value(); }), int(records::RecordDeleted));
+    QCOMPARE(errorNumber([&] { b.Fields(items::NAME).Value(); }), int(records::RecordDeleted));
     QCOMPARE(errorNumber([&] {
-                 b.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 7")}});
+                 b.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 7")}});
              }),
              int(records::RecordDeleted));
     QCOMPARE(errorNumber([&] { b.Delete(); }), int(records::RecordDeleted));
     b.setAbsolutePosition(2);
     QCOMPARE(nome(b), QStringLiteral("Cicloexano"));
     list.endEvent();
-    QCOMPARE(inv.column(store::NOME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Cicloexano"),
+    QCOMPARE(inv.column(items::NAME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Cicloexano"),
                                                    QStringLiteral("Dioxano")}));
-    QCOMPARE(inv.column(store::LOCAL),
+    QCOMPARE(inv.column(items::PLACE),
              QStringList({QStringLiteral("Cabinet 3"), QStringLiteral("Cabinet 4"), QString()}));
 }
 
@@ -432,68 +426,68 @@ void TestRecordset::aDeletedRowNeverShowsAnotherRowsData()
 {
     // The window that deletes the newest record and adds another must not hand the
     // new record to a cursor that still holds the deleted one.
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     WindowConnection main(inv.path()), list(inv.path());
-    Recordset b(*list.db, store::recordSource());
+    Recordset b(*list.db, items::recordSource());
     b.setAbsolutePosition(2);
     QCOMPARE(nome(b), QStringLiteral("Cicloexano"));
     list.endEvent();
 
     {
-        Recordset a(*main.db, store::recordSource());
+        Recordset a(*main.db, items::recordSource());
         a.setAbsolutePosition(2);
         a.Delete();
     }
     {
-        Recordset a(*main.db, store::recordSource());
+        Recordset a(*main.db, items::recordSource());
         a.AddNew();
         a.writeCurrent(
-            {{store::NOME, QStringLiteral("Dioxano")}, {store::LOCAL, QStringLiteral("Cabinet 8")}});
+            {{items::NAME, QStringLiteral("Dioxano")}, {items::PLACE, QStringLiteral("Cabinet 8")}});
     }
     main.endEvent();
 
     b.setAbsolutePosition(2);
-    QCOMPARE(errorNumber([&] { b.Fields(store::NOME).Value(); }), int(records::RecordDeleted));
+    QCOMPARE(errorNumber([&] { b.Fields(items::NAME).Value(); }), int(records::RecordDeleted));
     QCOMPARE(errorNumber([&] {
-                 b.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 1")}});
+                 b.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 1")}});
              }),
              int(records::RecordDeleted));
     list.endEvent();
-    QCOMPARE(inv.column(store::LOCAL).last(), QStringLiteral("Cabinet 8"));
+    QCOMPARE(inv.column(items::PLACE).last(), QStringLiteral("Cabinet 8"));
 }
 
 void TestRecordset::twoRunningProgramsOnOneFile()
 {
     QVERIFY2(QFileInfo::exists(otherProgram()), qPrintable(otherProgram()));
-    TempInventory inv(threeRows());
+    TempTable inv(threeRows());
     WindowConnection window(inv.path());
-    Recordset rs(*window.db, store::recordSource());
-    QCOMPARE(column(rs, store::NOME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
+    Recordset rs(*window.db, items::recordSource());
+    QCOMPARE(column(rs, items::NAME), QStringList({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
                                                    QStringLiteral("Cicloexano")}));
     window.endEvent();
 
     // While this cursor is open, the other program changes one record and deletes another.
     QCOMPARE(runOtherProgram({QStringLiteral("set"), inv.path(), QStringLiteral("2"),
-                              QString::number(store::LOCAL), QStringLiteral("Geladeira")}),
+                              QString::number(items::PLACE), QStringLiteral("Geladeira")}),
              QString());
     QCOMPARE(runOtherProgram({QStringLiteral("delete"), inv.path(), QStringLiteral("0")}), QString());
 
     rs.setAbsolutePosition(2);
-    QCOMPARE(rs.Fields(store::LOCAL).Value().toString(), QStringLiteral("Geladeira"));
+    QCOMPARE(rs.Fields(items::PLACE).Value().toString(), QStringLiteral("Geladeira"));
     rs.setAbsolutePosition(0);
     QCOMPARE(errorNumber([&] { nome(rs); }), int(records::RecordDeleted));
     // This program then writes, and the other one reads what it wrote.
     rs.setAbsolutePosition(1);
-    rs.writeCurrent({{store::QUANTIDADE, QStringLiteral("500 mL")}});
+    rs.writeCurrent({{items::AMOUNT, QStringLiteral("500 mL")}});
     window.endEvent();
-    QCOMPARE(runOtherProgram({QStringLiteral("list"), inv.path(), QString::number(store::QUANTIDADE)}),
+    QCOMPARE(runOtherProgram({QStringLiteral("list"), inv.path(), QString::number(items::AMOUNT)}),
              QStringLiteral("500 mL\n\n"));
     // And adds a record while the other one adds another.
     QCOMPARE(runOtherProgram({QStringLiteral("add"), inv.path(), QStringLiteral("Etanol")}), QString());
     rs.AddNew();
-    rs.writeCurrent({{store::NOME, QStringLiteral("Dioxano")}});
+    rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
     window.endEvent();
-    QCOMPARE(runOtherProgram({QStringLiteral("list"), inv.path(), QString::number(store::NOME)}),
+    QCOMPARE(runOtherProgram({QStringLiteral("list"), inv.path(), QString::number(items::NAME)}),
              QStringLiteral("Benzeno\nCicloexano\nDioxano\nEtanol\n"));
 }
 

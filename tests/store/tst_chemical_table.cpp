@@ -51,15 +51,15 @@ void TestChemicalTable::bothFilePartsReachOneFile()
     // The folder as the system gives it, and with the separator a root folder ends in.
     for (const QString& folder : {inv.folder(), inv.folder() + QStringLiteral("/")}) {
         forms::setPath(folder);
-        const QString main = store::databasePath(store::mainFilePart());
-        const QString list = store::databasePath(store::listFilePart());
+        const QString main = store::databasePath(forms::Path(), store::mainFilePart());
+        const QString list = store::databasePath(forms::Path(), store::listFilePart());
         QVERIFY(main.endsWith(QStringLiteral("\\QBData.mdb")));
         QCOMPARE(records::normalizePath(main), inv.path());
         QCOMPARE(records::normalizePath(list), inv.path());
 
         Window a, b;
-        store::openCursor(*a.data, store::mainFilePart());
-        store::openCursor(*b.data, store::listFilePart());
+        store::openCursor(*a.data, forms::Path(), store::mainFilePart());
+        store::openCursor(*b.data, forms::Path(), store::listFilePart());
         a.data->syncBoxes();
         QCOMPARE(a.box->Text(), QStringLiteral("Acetona"));
         a.data->Recordset()->writeCurrent({{store::QUANTIDADE, folder}});
@@ -77,10 +77,10 @@ void TestChemicalTable::bothFilePartsReachOneFile()
 
     // A program kept in the root folder joins two separators, which name the file below root.
     forms::setPath(QStringLiteral("/"));
-    QCOMPARE(store::databasePath(store::mainFilePart()), QStringLiteral("/\\QBData.mdb"));
-    QCOMPARE(records::normalizePath(store::databasePath(store::mainFilePart())),
+    QCOMPARE(store::databasePath(forms::Path(), store::mainFilePart()), QStringLiteral("/\\QBData.mdb"));
+    QCOMPARE(records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart())),
              QStringLiteral("/QBData.mdb"));
-    QCOMPARE(records::normalizePath(store::databasePath(store::listFilePart())),
+    QCOMPARE(records::normalizePath(store::databasePath(forms::Path(), store::listFilePart())),
              QStringLiteral("/QBData.mdb"));
 }
 
@@ -90,8 +90,8 @@ void TestChemicalTable::gridBindingsReachTheirColumns()
         {chemical(QStringLiteral("Acetona"), QStringLiteral("Acetone"), QStringLiteral("C3H6O"))});
     forms::setPath(inv.folder());
     Window byName(QStringLiteral("Nome")), byFormula(QStringLiteral("Formula"));
-    store::openCursor(*byName.data, store::listFilePart());
-    store::openCursor(*byFormula.data, store::listFilePart());
+    store::openCursor(*byName.data, forms::Path(), store::listFilePart());
+    store::openCursor(*byFormula.data, forms::Path(), store::listFilePart());
     byName.data->syncBoxes();
     byFormula.data->syncBoxes();
     QCOMPARE(byName.box->Text(), QStringLiteral("Acetona"));
@@ -120,8 +120,9 @@ void TestChemicalTable::aTableOfAnotherShapeIsRefused()
         {
             Window w;
             QString text;
-            QCOMPARE(errorNumber([&] { store::openCursor(*w.data, store::mainFilePart()); }, &text),
-                     int(records::ColumnNotFound));
+            QCOMPARE(
+                errorNumber([&] { store::openCursor(*w.data, forms::Path(), store::mainFilePart()); }, &text),
+                int(records::ColumnNotFound));
             QVERIFY2(text.contains(named.at(i)), qPrintable(text));
             QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
         }
@@ -132,7 +133,7 @@ void TestChemicalTable::aTableOfAnotherShapeIsRefused()
     TempInventory inv;
     forms::setPath(inv.folder());
     Window w;
-    store::openCursor(*w.data, store::mainFilePart());
+    store::openCursor(*w.data, forms::Path(), store::mainFilePart());
     QCOMPARE(w.data->Recordset()->RecordCount(), 0);
 }
 

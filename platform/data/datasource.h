@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace records {
+
+class Recordset;
+
+// What opens a window's cursor: the data-source control as code sees it, without its
+// widget. Store code that opens cursors works on this and links no widgets.
+class DataSource
+{
+public:
+    virtual ~DataSource() = default;
+
+    // Take effect at the next Refresh.
+    virtual void setDatabaseName(const QString& path) = 0;
+    virtual void setRecordSource(const QString& source) = 0;
+    // (Re)opens the record set; the record at position 0 becomes current.
+    virtual void Refresh() = 0;
+    // The open record set; throws NotOpen before the first Refresh.
+    virtual records::Recordset* Recordset() const = 0;
+};
+
+} // namespace records
