@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace records {
 
 namespace {
@@ -121,9 +123,12 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
         db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
 
     // Reading the schema is what finds a damaged or locked file.
-    Statement probe(*db, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
-    Statement::Reset done(probe);
-    probe.step();
+    {
+        Statement probe(*db, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+        Statement::Reset done(probe);
+        probe.step();
+    }
+    db->checkFormat();
     return db;
 }
 
@@ -147,6 +152,7 @@ void Database::create(const QString& rawPath, const QString& script)
         if (rc != SQLITE_OK)
             throw db->error(rc, QStringLiteral("creating it"));
         db->exec("PRAGMA journal_mode=WAL", QStringLiteral("creating it"));
+        // The write marks the new file as ours, in the current format.
         db->write([&] {
             const QByteArray sql = script.toUtf8();
             char* message = nullptr;
@@ -250,6 +256,70 @@ std::int64_t Database::changeStamp() const
     return (version.int64(0) << 32) | (ownCommits_ & 0xffffffff);
 }
 
+std::int64_t Database::pragmaValue(const char* name) const
+{
+    Statement pragma(*this, QStringLiteral("PRAGMA %1").arg(QLatin1String(name)));
+    Statement::Reset done(pragma);
+    return pragma.step() ? pragma.int64(0) : 0;
+}
+
+void Database::checkFormat() const
+{
+    if (pragmaValue("application_id") != kApplicationId)
+        return;
+    const std::int64_t version = pragmaValue("user_version");
+    if (version > kFormatVersion)
+        throw DataError(NewerFormat,
+                        QStringLiteral("The database file '%1' was made by a newer version of the program "
+                                       "(file format %2; this version reads formats up to %3). Open it with "
+                                       "that version, or install it here.")
+                            .arg(QDir::toNativeSeparators(path_))
+                            .arg(version)
+                            .arg(kFormatVersion));
+}
+
+void Database::bringToCurrentFormat()
+{
+    const std::int64_t id = pragmaValue("application_id");
+    if (id == kApplicationId && pragmaValue("user_version") == kFormatVersion)
+        return;
+    // A file of ours from before kept the mark in the header's user version.
+    const std::int64_t oldMark = id == 0 ? std::max<std::int64_t>(pragmaValue("user_version"), 0) : 0;
+    exec("CREATE TABLE IF NOT EXISTS QB_STATE (NAME TEXT PRIMARY KEY, VALUE INTEGER NOT NULL)",
+         QStringLiteral("bringing it to the current format"));
+    {
+        Statement mark(*this, QStringLiteral("INSERT OR IGNORE INTO QB_STATE (NAME, VALUE) VALUES "
+                                             "('retired_rowid', ?1)"));
+        Statement::Reset done(mark);
+        mark.bind(1, oldMark);
+        mark.step();
+    }
+    // Another program's file keeps its header; ours, old or new, carries our id.
+    if (id == 0 || id == kApplicationId) {
+        // Pragmas take no parameters; both values are our own constants.
+        exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId).toLatin1().constData(),
+             QStringLiteral("bringing it to the current format"));
+        exec(QStringLiteral("PRAGMA user_version = %1").arg(kFormatVersion).toLatin1().constData(),
+             QStringLiteral("bringing it to the current format"));
+    }
+}
+
+std::int64_t Database::retiredRowid() const
+{
+    Statement mark(*this, QStringLiteral("SELECT VALUE FROM QB_STATE WHERE NAME = 'retired_rowid'"));
+    Statement::Reset done(mark);
+    return mark.step() ? mark.int64(0) : 0;
+}
+
+void Database::retireRowid(std::int64_t rowid)
+{
+    Statement mark(
+        *this, QStringLiteral("UPDATE QB_STATE SET VALUE = ?1 WHERE NAME = 'retired_rowid' AND VALUE < ?1"));
+    Statement::Reset done(mark);
+    mark.bind(1, rowid);
+    mark.step();
+}
+
 void Database::beginReadBurst()
 {
     if (!scheduleBurstEnd_ || inReadBurst_ || !sqlite3_get_autocommit(db_))
@@ -305,6 +375,12 @@ void Database::beginWrite()
         walChecked_ = true;
     }
     exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
+    try {
+        bringToCurrentFormat();
+    } catch (...) {
+        rollback();
+        throw;
+    }
 }
 
 void Database::commit()

@@ -20,6 +20,13 @@ namespace records {
 // that "dir\QBData.mdb", "dir/QBData.mdb" and "dir//QBData.mdb" name one file.
 QString normalizePath(const QString& path);
 
+// Files this engine makes carry its application id and format version in their header,
+// so any SQLite tool can tell what they are. Version 2 keeps the engine's own state in the
+// table QB_STATE; files from before carry no id and keep the retired-row mark (below) in
+// the header's user version, and are brought to version 2 by their first write.
+inline constexpr std::int32_t kApplicationId = 0x51424152; // "QBAR"
+inline constexpr int kFormatVersion = 2;
+
 struct OpenOptions
 {
     bool readOnly = false;
@@ -56,6 +63,13 @@ public:
 
     // Changes whenever this connection or any other commits a change to the file.
     std::int64_t changeStamp() const;
+
+    // SQLite gives the next row added the id of a deleted row when that one had the
+    // largest id, and a cursor elsewhere still holding the id would then show the new row
+    // in the deleted one's place and write over it. The file keeps the largest id ever
+    // deleted, and rows are added above it. Both run inside a write.
+    std::int64_t retiredRowid() const;
+    void retireRowid(std::int64_t rowid);
 
     // The error for a failed SQLite call, with a text that names the file.
     DataError error(int rc, const QString& doing = {}) const;
@@ -98,6 +112,9 @@ public:
 
 private:
     void exec(const char* sql, const QString& doing);
+    std::int64_t pragmaValue(const char* name) const;
+    void checkFormat() const;
+    void bringToCurrentFormat();
     void beginWrite();
     void commit();
     void rollback() noexcept;

@@ -34,6 +34,8 @@ QString dataErrorText(int number)
         return QStringLiteral("The database file is locked by another program.");
     case DiskError:
         return QStringLiteral("The disk could not be read or written.");
+    case NewerFormat:
+        return QStringLiteral("The database file was made by a newer version of the program.");
     case TableNotFound:
         return QStringLiteral("The database has no such table.");
     case ColumnNotFound:

@@ -25,6 +25,7 @@ enum DataErrc : int
     ReadOnlyFile = 316,
     Locked = 317,
     DiskError = 318,
+    NewerFormat = 319,
 
     TableNotFound = 320,
     ColumnNotFound = 321,

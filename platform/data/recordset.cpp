@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <limits>
 
 namespace records {
 
@@ -27,33 +26,12 @@ QString nativePath(const Database& db)
     return QDir::toNativeSeparators(db.path());
 }
 
-// SQLite gives the next row added the id of a deleted row when that one had the largest
-// id, and a cursor elsewhere still holding the id would then show the new row in the
-// deleted one's place and write over it. The file's user version keeps the largest id
-// ever deleted, and rows are added above it. Both run inside the write's transaction.
-std::int64_t retiredRowid(const Database& db)
-{
-    Statement mark(db, QStringLiteral("PRAGMA user_version"));
-    Statement::Reset done(mark);
-    return mark.step() ? mark.int64(0) : 0;
-}
-
-void retireRowid(const Database& db, std::int64_t rowid)
-{
-    // The mark is a 32-bit number; a pragma takes no parameters, and this is our own integer.
-    if (rowid <= retiredRowid(db) || rowid > std::numeric_limits<std::int32_t>::max())
-        return;
-    Statement mark(db, QStringLiteral("PRAGMA user_version = %1").arg(rowid));
-    Statement::Reset done(mark);
-    mark.step();
-}
-
 std::int64_t nextRowid(const Database& db, const QString& table)
 {
     Statement last(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
     Statement::Reset done(last);
     const std::int64_t largest = last.step() ? last.int64(0) : 0;
-    return std::max(largest, retiredRowid(db)) + 1;
+    return std::max(largest, db.retiredRowid()) + 1;
 }
 
 } // namespace
@@ -238,7 +216,7 @@ void Recordset::Delete()
         del.step();
         if (sqlite3_changes(db_.handle()) == 0)
             throw DataError(RecordDeleted);
-        retireRowid(db_, rowid);
+        db_.retireRowid(rowid);
     });
     rows_->removed(pos_);
     currentDeleted_ = true;
