@@ -25,10 +25,12 @@ struct GeneratedChemical
 // English catalogue name beside them, formulas and molecular weights that agree, physical
 // data with units, vendors, places, amounts, one to four GHS lines and a line or two of
 // appearance and solubility. About 5% have no catalogue name and about 3% no formula.
-// The same seed gives the same sequence on every platform.
+// The same seed gives the same sequence on every platform. The words come from the word list
+// bench/chemical_words.txt, which the build puts into the program.
 class ChemicalGenerator final
 {
 public:
+    // Throws records::DataError when the word list built in has a fault.
     explicit ChemicalGenerator(std::uint64_t seed);
     ~ChemicalGenerator();
     ChemicalGenerator(const ChemicalGenerator&) = delete;

@@ -1,7 +1,10 @@
 #include "bench/inventory_generator.h"
+#include "bench/word_list.h"
+#include "chemical_words_text.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "tests/support/error_number.h"
 #include "tests/support/test_main.h"
 
 #include <QFile>
@@ -55,6 +58,7 @@ private slots:
     void aSeedAlwaysGivesTheSameRows();
     void theFileIsAnInventoryThatHoldsTheRows();
     void refusesToOverwriteAndLeavesNothingOnFailure();
+    void aSlipInTheWordListIsReportedWithItsLine();
 };
 
 // Benchmark runs are compared with each other, so the data must not drift between them.
@@ -83,9 +87,13 @@ void TestBenchGen::theFileIsAnInventoryThatHoldsTheRows()
     QSet<QString> names;
     for (int p = 0; p < n; ++p) {
         rs.setAbsolutePosition(p);
-        for (int i = 0; i < store::kColumnCount; ++i)
+        for (int i = 0; i < store::kColumnCount; ++i) {
             QCOMPARE(rs.Fields(i).Value(),
                      expected[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)]);
+            // A slot of the word list left unfilled, such as "{1-5}", is a fault of the list.
+            const QString value = rs.Fields(i).Value().toString();
+            QVERIFY2(!value.contains(u'{') && !value.contains(u'}'), qPrintable(value));
+        }
 
         const QString nome = rs.Fields(store::NOME).Value().toString();
         QVERIFY2(!nome.isEmpty(), qPrintable(QString::number(p)));
@@ -133,6 +141,49 @@ void TestBenchGen::refusesToOverwriteAndLeavesNothingOnFailure()
     QVERIFY(!QFile::exists(fresh));
     QVERIFY_THROWS_EXCEPTION(
         records::DataError, bench::generateInventory(dir.filePath(QStringLiteral("no/such/folder.mdb")), 10));
+}
+
+// The word list is edited by hand; a slip must point at its line, not make odd rows.
+void TestBenchGen::aSlipInTheWordListIsReportedWithItsLine()
+{
+    const std::string words = bench::kChemicalWords;
+    QCOMPARE(testsupport::errorNumber([&] { bench::WordList list(words); }), 0);
+
+    const struct
+    {
+        const char* from;
+        const char* to;
+    } slips[] = {
+        {"| H-1Br   |", "| H-1Xq   |"},                                     // no such element
+        {"14 | sódio", "14x | sódio"},                                      // not a number
+        {"liquid ester ", "liquid estre "},                                 // a word nothing gives
+        {"0.6      | H301/H373", "0.6      | H301/H937"},                   // no such statement
+        {"| aromatic hydroxy  | hidroxi", "| aromatic hydroxy  | hidroxy"}, // past a row of two lines
+        {"H224   | flammable |", "H224   | flammable | H |"},               // a field too many
+        {"\n     234561 345612", "\n     234561 345613"},                   // the second line of a row
+    };
+    for (const auto& slip : slips) {
+        std::string broken = words;
+        const std::size_t at = broken.find(slip.from);
+        QVERIFY2(at != std::string::npos, slip.from);
+        broken.replace(at, std::strlen(slip.from), slip.to);
+        // A row that goes on over two lines is reported at its first: the last slip starts
+        // at the end of that line.
+        const int line = static_cast<int>(std::count(
+                             broken.begin(), broken.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
+                         1;
+        QString text;
+        QCOMPARE(testsupport::errorNumber([&] { bench::WordList list(broken); }, &text),
+                 records::DatabaseError);
+        QVERIFY2(text.startsWith(QStringLiteral("Line %1 of the word list").arg(line)), qPrintable(text));
+    }
+
+    std::string noVendors = words;
+    noVendors.replace(noVendors.find("[vendor]"), 8, "[vendors]");
+    QString text;
+    QCOMPARE(testsupport::errorNumber([&] { bench::WordList list(noVendors); }, &text),
+             records::DatabaseError);
+    QVERIFY2(text.contains(QStringLiteral("[vendor]")), qPrintable(text));
 }
 
 QB_TEST_MAIN(TestBenchGen)
