@@ -2,6 +2,7 @@
 // program (or the folder given), so anyone can look at what the program shows.
 #include "inventory/info_windows/frmabout.h"
 #include "inventory/info_windows/frmsplash.h"
+#include "inventory/list_window/frmdatagrid.h"
 #include "inventory/main_window/tamsel.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
@@ -70,6 +71,14 @@ int main(int argc, char** argv)
     main->Timer1_Timer();
     QCoreApplication::processEvents();
     ok &= save(main, QStringLiteral("%1/main_window_search.png").arg(outDir));
+    // The list window beside it, as it opens and with the hits of a seek over the grid.
+    list_window::frmDataGrid* list = list_window::showDataGrid();
+    ok &= save(list, QStringLiteral("%1/list_window.png").arg(outDir));
+    list->Text1()->setText(QStringLiteral("cloreto"));
+    list->Timer1_Timer();
+    QCoreApplication::processEvents();
+    ok &= save(list, QStringLiteral("%1/list_window_seek.png").arg(outDir));
+    list->close();
     main->close();
     return ok ? 0 : 1;
 }

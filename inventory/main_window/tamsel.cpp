@@ -1,6 +1,5 @@
 #include "inventory/main_window/tamsel.h"
 
-#include "inventory/info_windows/frmabout.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
@@ -126,7 +125,10 @@ Tamsel::Tamsel(QWidget* parent)
         if (row >= 0)
             forms::guarded([this] { List1_Click(); });
     });
-    connect(ui->mnuabout, &QAction::triggered, this, [] { forms::guarded([] { info::showAbout(); }); });
+    connect(ui->mnudbgrid, &QAction::triggered, this,
+            [this] { forms::guarded([this] { mnudbgrid_Click(); }); });
+    connect(ui->mnuabout, &QAction::triggered, this,
+            [this] { forms::guarded([this] { mnuabout_Click(); }); });
     connect(ui->Data1, &records::DataControl::Validate, this,
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,

@@ -65,6 +65,8 @@ public:
     void Data1_Validate(int& Action, bool& Save);
     void Data1_Reposition();
     void Data1_Error(int& DataErr, int& Response);
+    void mnudbgrid_Click();
+    void mnuabout_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "platform/data/datacontrol.h"
 
 #include "platform/data/boundfield.h"
+#include "platform/data/boundview.h"
 #include "platform/forms/msgbox.h"
 
 #include <QAbstractScrollArea>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace records {
 
@@ -74,6 +77,10 @@ DataControl::DataControl(QWidget* parent) : QFrame(parent)
 
 DataControl::~DataControl()
 {
+    // A view may outlive this control by a moment; it must not read a closed record set.
+    for (const ViewBinding& v : views_)
+        if (v.widget)
+            v.view->showRecordset(nullptr);
     rs_.reset();
 }
 
@@ -128,7 +135,15 @@ void DataControl::Refresh()
     }
     auto rs = std::make_unique<records::Recordset>(*db, recordSource_);
     std::vector<Binding> bindings = collectBindings(*rs);
+    std::vector<ViewBinding> views = collectViews(*rs);
 
+    // The views leave the old record set before it goes.
+    for (const ViewBinding& v : views)
+        v.view->showRecordset(rs.get());
+    for (const ViewBinding& v : views_)
+        if (v.widget &&
+            std::none_of(views.begin(), views.end(), [&](const ViewBinding& n) { return n.view == v.view; }))
+            v.view->showRecordset(nullptr);
     rs_.reset();
     if (opened) {
         db_ = std::move(opened);
@@ -136,18 +151,44 @@ void DataControl::Refresh()
     }
     rs_ = std::move(rs);
     rs_->setListener(this);
-    for (const Binding& b : bindings_)
-        if (b.widget)
-            b.widget->removeEventFilter(this);
     bindings_ = std::move(bindings);
-    // A box is filled before it is shown or takes the user's input.
-    for (const Binding& b : bindings_) {
-        b.widget->installEventFilter(this);
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(b.widget.data()))
-            area->viewport()->installEventFilter(this);
-    }
+    views_ = std::move(views);
+    watchBound();
     watchWindow();
     arrived();
+}
+
+void DataControl::watchBound()
+{
+    // A bound control is brought up to the current record before it is shown or takes the
+    // user's input. Installing a filter twice keeps one.
+    auto watch = [this](QWidget* w) {
+        w->installEventFilter(this);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+            area->viewport()->installEventFilter(this);
+    };
+    for (const Binding& b : bindings_)
+        watch(b.widget);
+    for (const ViewBinding& v : views_)
+        watch(v.widget);
+}
+
+std::vector<DataControl::ViewBinding> DataControl::collectViews(const records::Recordset& rs) const
+{
+    std::vector<ViewBinding> views;
+    const auto widgets = window()->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        auto* view = dynamic_cast<BoundView*>(w);
+        if (!view || view->DataSource() != objectName())
+            continue;
+        if (const QString missing = view->missingColumn(rs); !missing.isEmpty())
+            throw DataError(ColumnNotFound,
+                            QStringLiteral("Item not found in this collection: '%1' shows the column "
+                                           "'%2', which the table '%3' does not have.")
+                                .arg(w->objectName(), missing, rs.table()));
+        views.push_back({w, view});
+    }
+    return views;
 }
 
 std::vector<DataControl::Binding> DataControl::collectBindings(const records::Recordset& rs) const
@@ -229,19 +270,23 @@ void DataControl::arrived()
     for (const Binding& b : bindings_)
         if (b.widget)
             b.field->setDataChanged(false);
-    boxesBehind_ = true;
+    boundBehind_ = true;
     scheduleFlush();
     emit Reposition();
 }
 
-void DataControl::syncBoxes()
+void DataControl::syncBound()
 {
-    if (!boxesBehind_)
+    if (!boundBehind_)
         return;
-    boxesBehind_ = false;
+    boundBehind_ = false;
     for (const Binding& b : bindings_)
         if (b.widget)
             b.field->showValue(currentText(b.ordinal));
+    const int position = rs_ ? rs_->AbsolutePosition() : -1;
+    for (const ViewBinding& v : views_)
+        if (v.widget)
+            v.view->showCurrent(position);
 }
 
 QString DataControl::currentText(int ordinal)
@@ -270,7 +315,7 @@ void DataControl::scheduleFlush()
 void DataControl::flushNow()
 {
     // Filling the boxes reads within the burst that ends here; nothing new is scheduled.
-    syncBoxes();
+    syncBound();
     if (db_)
         db_->endReadBurst();
     flushPending_ = false;
@@ -325,7 +370,7 @@ void DataControl::watchWindow()
 
 bool DataControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (boxesBehind_ && watched != watchedWindow_) {
+    if (boundBehind_ && watched != watchedWindow_) {
         switch (event->type()) {
         case QEvent::Show:
         case QEvent::Paint:
@@ -337,7 +382,7 @@ bool DataControl::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusIn:
         case QEvent::ContextMenu:
         case QEvent::Drop:
-            syncBoxes();
+            syncBound();
             break;
         default:
             break;

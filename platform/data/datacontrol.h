@@ -15,15 +15,19 @@ class QToolButton;
 namespace records {
 
 class BoundField;
+class BoundView;
 
 // The data-source control: four navigation buttons around a caption, one connection
 // and one cursor, and the bound boxes of its window. When a record is left it raises
 // Validate, writes the boxes still flagged when the save flag is set, moves, and raises
 // Reposition. Errors it meets by itself go to its Error event.
 //
-// The boxes are filled when control returns to the event loop (or at syncBoxes), not
-// at every move: a loop of a million moves lays out no text. A box is filled before it
-// is painted or takes the user's input, and a move clears every box's changed flag at once.
+// It finds the controls bound to it by their DataSource name: boxes (BoundField) and views
+// of the whole record set such as a grid (BoundView), and pushes values into them. They
+// are brought up to the current record when control returns to the event loop (or at
+// syncBound), not at every move: a loop of a million moves lays out no text. A control is
+// brought up before it is painted or takes the user's input, and a move clears every box's
+// changed flag at once.
 class DataControl final : public QFrame, public DataSource, private CursorListener
 {
     Q_OBJECT
@@ -70,9 +74,9 @@ public:
     // The navigation buttons, by action code (ActionMoveFirst .. ActionMoveLast).
     QToolButton* button(int action) const;
 
-    // Shows the current record in the bound boxes now rather than at the next return to
-    // the event loop.
-    void syncBoxes();
+    // Shows the current record in the bound boxes and views now rather than at the next
+    // return to the event loop.
+    void syncBound();
 
 signals:
     void Reposition();
@@ -91,6 +95,11 @@ private:
         BoundField* field;
         int ordinal;
     };
+    struct ViewBinding
+    {
+        QPointer<QWidget> widget;
+        BoundView* view;
+    };
 
     void leaving(int action) override;
     void arrived() override;
@@ -98,6 +107,8 @@ private:
     void writeFlagged();
     bool anyChanged() const;
     std::vector<Binding> collectBindings(const records::Recordset& rs) const;
+    std::vector<ViewBinding> collectViews(const records::Recordset& rs) const;
+    void watchBound();
     void scheduleFlush();
     void flushNow();
     QString currentText(int ordinal);
@@ -115,10 +126,11 @@ private:
     std::unique_ptr<Database> db_;
     std::unique_ptr<records::Recordset> rs_;
     std::vector<Binding> bindings_;
+    std::vector<ViewBinding> views_;
     std::optional<forms::RuntimeError> currentError_;
     std::optional<forms::RuntimeError> fillError_;
     bool flushPending_ = false;
-    bool boxesBehind_ = false;
+    bool boundBehind_ = false; // bound controls still show an earlier record
     QPointer<QWidget> watchedWindow_;
     QToolButton* buttons_[4] = {};
 };

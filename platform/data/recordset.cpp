@@ -328,4 +328,12 @@ QVariant Recordset::value(int ordinal) const
     return rows_->value(pos_, ordinal);
 }
 
+QVariant Recordset::valueAt(int position, int ordinal) const
+{
+    checkedOrdinal(ordinal);
+    if (position < 0 || position >= RecordCount())
+        throw DataError(PositionOutOfRange);
+    return rows_->value(position, ordinal);
+}
+
 } // namespace records

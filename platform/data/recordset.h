@@ -122,6 +122,9 @@ public:
 
     // For Field.
     QVariant value(int ordinal) const;
+    // The value at another position, without moving there: what a grid shows of the rows
+    // it paints. Throws RecordDeleted for a row deleted since the cursor was opened.
+    QVariant valueAt(int position, int ordinal) const;
 
 private:
     void leave(int action);

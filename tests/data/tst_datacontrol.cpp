@@ -73,7 +73,7 @@ public:
     // What the box shows once the window has caught up with the record.
     QString text(int ordinal)
     {
-        data->syncBoxes();
+        data->syncBound();
         return box(ordinal).Text();
     }
     int position() { return rs().AbsolutePosition(); }

@@ -25,7 +25,7 @@ inline std::unique_ptr<Tamsel> openTamsel(const testsupport::TempInventory& inve
 // What the user sees in a bound box.
 inline QString shown(Tamsel& w, int box)
 {
-    w.Data1()->syncBoxes();
+    w.Data1()->syncBound();
     return w.txtfields(box)->Text();
 }
 

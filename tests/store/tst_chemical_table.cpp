@@ -60,7 +60,7 @@ void TestChemicalTable::bothFilePartsReachOneFile()
         Window a, b;
         store::openCursor(*a.data, forms::Path(), store::mainFilePart());
         store::openCursor(*b.data, forms::Path(), store::listFilePart());
-        a.data->syncBoxes();
+        a.data->syncBound();
         QCOMPARE(a.box->Text(), QStringLiteral("Acetona"));
         a.data->Recordset()->writeCurrent({{store::QUANTIDADE, folder}});
         b.data->Recordset()->setAbsolutePosition(0);
@@ -92,8 +92,8 @@ void TestChemicalTable::gridBindingsReachTheirColumns()
     Window byName(QStringLiteral("Nome")), byFormula(QStringLiteral("Formula"));
     store::openCursor(*byName.data, forms::Path(), store::listFilePart());
     store::openCursor(*byFormula.data, forms::Path(), store::listFilePart());
-    byName.data->syncBoxes();
-    byFormula.data->syncBoxes();
+    byName.data->syncBound();
+    byFormula.data->syncBound();
     QCOMPARE(byName.box->Text(), QStringLiteral("Acetona"));
     QCOMPARE(byFormula.box->Text(), QStringLiteral("C3H6O"));
 }

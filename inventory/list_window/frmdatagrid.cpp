@@ -1,0 +1,228 @@
+#include "inventory/list_window/frmdatagrid.h"
+
+#include "inventory/store/chemical_table.h"
+#include "platform/data/datacontrol.h"
+#include "platform/data/datagrid.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
+#include "platform/forms/listbox.h"
+#include "platform/forms/look.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/timer.h"
+#include "platform/forms/twips.h"
+#include "platform/forms/windows.h"
+#include "ui_frmdatagrid.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace list_window {
+
+frmDataGrid* frmDataGrid::Load()
+{
+    auto window = std::make_unique<frmDataGrid>();
+    window->Form_Load();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window.release();
+}
+
+frmDataGrid::frmDataGrid(QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmDataGrid>()), Timer1_(new forms::Timer(this))
+{
+    ui->setupUi(this);
+    // The design's font, the one every control of it takes.
+    setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    // The seek's list lies over the grid; the data control over the strip of buttons, and
+    // the Seek button over the end of the seek box.
+    ui->List1->raise();
+    ui->Data1->raise();
+    ui->Command1->raise();
+    ui->List1->setUniformItemSizes(true);
+    ui->grdDataGrid->setColumnWidthTwips(0, 3600);
+    ui->grdDataGrid->setFocus();
+
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, [this] { forms::guarded([this] { Timer1_Timer(); }); });
+    // The design has the timer enabled: its first tick comes a second after the window opens.
+    Timer1_->setEnabled(true);
+
+    connect(ui->cmdrefresh, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { cmdRefresh_Click(); }); });
+    connect(ui->cmdClose, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { cmdClose_Click(); }); });
+    connect(ui->Command1, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { Command1_Click(); }); });
+    connect(ui->Command2, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { Command2_Click(); }); });
+    connect(ui->Command3, &QPushButton::clicked, this,
+            [this] { forms::guarded([this] { Command3_Click(); }); });
+    connect(ui->List1, &forms::ListBox::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            forms::guarded([this] { List1_Click(); });
+    });
+    connect(ui->Data1, &records::DataControl::Reposition, this,
+            [this] { forms::guarded([this] { Data1_Reposition(); }); });
+    ui->Text1->installEventFilter(this);
+}
+
+frmDataGrid::~frmDataGrid() = default;
+
+records::DataGrid* frmDataGrid::grdDataGrid() const
+{
+    return ui->grdDataGrid;
+}
+records::DataControl* frmDataGrid::Data1() const
+{
+    return ui->Data1;
+}
+QWidget* frmDataGrid::picButtons() const
+{
+    return ui->picButtons;
+}
+QLineEdit* frmDataGrid::Text1() const
+{
+    return ui->Text1;
+}
+QPushButton* frmDataGrid::Command1() const
+{
+    return ui->Command1;
+}
+QPushButton* frmDataGrid::cmdClose() const
+{
+    return ui->cmdClose;
+}
+QPushButton* frmDataGrid::cmdrefresh() const
+{
+    return ui->cmdrefresh;
+}
+forms::ListBox* frmDataGrid::List1() const
+{
+    return ui->List1;
+}
+QPushButton* frmDataGrid::Command2() const
+{
+    return ui->Command2;
+}
+QPushButton* frmDataGrid::Command3() const
+{
+    return ui->Command3;
+}
+
+// Opens the cursor, clears the seek box, hides Previous and Next, builds the search arrays.
+void frmDataGrid::Form_Load()
+{
+    store::openCursor(*ui->Data1, forms::Path(), store::listFilePart());
+    ui->Text1->setText(QString());
+    ui->Command2->hide();
+    ui->Command3->hide();
+    buildSearchArrays();
+}
+
+// The arrays are replaced first and filled one record at a time: a failure part way
+// leaves what was read so far, and the rest empty.
+void frmDataGrid::buildSearchArrays()
+{
+    records::Recordset* rs = ui->Data1->Recordset();
+    const int count = rs->RecordCount();
+    chemNames.assign(static_cast<std::size_t>(count) + 1, QString());
+    formulas.assign(static_cast<std::size_t>(count) + 1, QString());
+    auto take = [](const QVariant& v, QString& element) {
+        if (!v.isNull()) {
+            QString text = v.toString();
+            if (!text.isEmpty())
+                element = std::move(text);
+        }
+    };
+    for (int i = 0; i < count; ++i) {
+        rs->setAbsolutePosition(i);
+        const auto p = static_cast<std::size_t>(i);
+        take(rs->Fields(store::NOME).Value(), chemNames[p]);
+        take(rs->Fields(store::FORMULA).Value(), formulas[p]);
+    }
+    ui->Data1->Refresh();
+}
+
+void frmDataGrid::cmdRefresh_Click()
+{
+    try {
+        store::reopenCursor(*ui->Data1);
+        buildSearchArrays();
+    } catch (const forms::RuntimeError& e) {
+        forms::MsgBox(QStringLiteral("Error:%1 %2").arg(e.number()).arg(e.text()), forms::OkOnly);
+    }
+}
+
+void frmDataGrid::cmdClose_Click()
+{
+    close();
+}
+
+void frmDataGrid::Data1_Reposition()
+{
+    ui->Data1->setCaption(QString::number(ui->Data1->Recordset()->AbsolutePosition() + 1));
+}
+
+// The grid's height follows the window's outer height; nothing else moves. A height that
+// is not a height (a very low window) is left alone, as is a minimised window.
+void frmDataGrid::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const QMargins frame = forms::frameEstimate(this);
+    const float outer = static_cast<float>(forms::twips(height() + frame.top() + frame.bottom()));
+    const float strip = static_cast<float>(forms::twips(ui->picButtons->height()));
+    const float grid = outer - (strip + 425.0f);
+    const int pixels = forms::px(grid);
+    if (pixels <= 0)
+        return;
+    ui->grdDataGrid->resize(ui->grdDataGrid->width(), pixels);
+}
+
+void frmDataGrid::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A resize ignores every error.
+    try {
+        Form_Resize();
+    } catch (...) {
+    }
+}
+
+void frmDataGrid::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restoring a minimised window is a resize too.
+    if (event->type() == QEvent::WindowStateChange) {
+        try {
+            Form_Resize();
+        } catch (...) {
+        }
+    }
+}
+
+bool frmDataGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->Text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int code = 0;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            code = 13;
+        else if (!key->text().isEmpty())
+            code = key->text().at(0).unicode();
+        if (code != 0)
+            forms::guarded([&] { Text1_KeyPress(code); });
+        // The key still reaches the box.
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+frmDataGrid* showDataGrid()
+{
+    static QPointer<frmDataGrid> window;
+    return forms::showModeless(window, [] { return frmDataGrid::Load(); });
+}
+
+} // namespace list_window
