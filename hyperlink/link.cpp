@@ -56,8 +56,19 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// A double-click is one click: its second press neither presses nor clicks again.
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void ClickButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 link::link(QWidget* parent)
-    : controls::UserControl(parent), Command1(new QPushButton(this)), Label1(new ClickLabel(this)),
+    : controls::UserControl(parent), Command1(new ClickButton(this)), Label1(new ClickLabel(this)),
       Timer1(new forms::Timer(this))
 {
     resize(forms::twipsSize(1125, 630));

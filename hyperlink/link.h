@@ -3,6 +3,7 @@
 #include "platform/controls/usercontrol.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include <memory>
 
@@ -28,9 +29,21 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;
+};
+
+// The button look: the second press of a double-click is not a second click.
+class ClickButton final : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // The hyperlink control: one line of text, shown as an underlined label (style 1) or as

@@ -41,6 +41,8 @@ frmDataGrid::frmDataGrid(QWidget* parent)
     ui->Command1->raise();
     ui->List1->setUniformItemSizes(true);
     ui->grdDataGrid->setColumnWidthTwips(0, 3600);
+    // Positions are shown in full up to seven digits.
+    ui->Data1->setCaptionRoom(QStringLiteral("0000000"));
     ui->grdDataGrid->setFocus();
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));

@@ -9,6 +9,7 @@
 #include "ui_tamsel.h"
 
 #include <QTabBar>
+#include <QToolBar>
 
 // The window's wiring and look; its search and its record events live beside it.
 
@@ -125,10 +126,17 @@ Tamsel::Tamsel(QWidget* parent)
         if (row >= 0)
             forms::guarded([this] { List1_Click(); });
     });
-    connect(ui->mnudbgrid, &QAction::triggered, this,
-            [this] { forms::guarded([this] { mnudbgrid_Click(); }); });
-    connect(ui->mnuabout, &QAction::triggered, this,
-            [this] { forms::guarded([this] { mnuabout_Click(); }); });
+    const std::pair<QAction*, void (Tamsel::*)()> commands[] = {
+        {ui->nmunew, &Tamsel::nmunew_Click},     {ui->mnusave, &Tamsel::mnusave_Click},
+        {ui->mnudel, &Tamsel::mnudel_Click},     {ui->mnurefresh, &Tamsel::mnurefresh_Click},
+        {ui->mnuexit, &Tamsel::mnuexit_Click},   {ui->mnudbgrid, &Tamsel::mnudbgrid_Click},
+        {ui->mnuabout, &Tamsel::mnuabout_Click},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this,
+                [this, handler] { forms::guarded([&] { (this->*handler)(); }); });
+    connect(ui->Toolbar1, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { forms::guarded([&] { Toolbar1_ButtonClick(button); }); });
     connect(ui->Data1, &records::DataControl::Validate, this,
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,
@@ -183,5 +191,10 @@ void Tamsel::applyLook()
         const int image = a->property("Image").toInt();
         if (image >= 1 && image <= 6)
             a->setIcon(images[image - 1]);
+        // The buttons show pictures only; a screen reader says their tooltips.
+        if (QWidget* button = ui->Toolbar1->widgetForAction(a))
+            button->setAccessibleName(a->toolTip());
     }
+    // The record number is shown in full up to six digits.
+    ui->Data1->setCaptionRoom(QStringLiteral("Chemical #: 000000"));
 }

@@ -65,8 +65,15 @@ public:
     void Data1_Validate(int& Action, bool& Save);
     void Data1_Reposition();
     void Data1_Error(int& DataErr, int& Response);
+    void nmunew_Click();
+    void mnusave_Click();
+    void mnudel_Click();
+    void mnurefresh_Click();
+    void mnuexit_Click();
     void mnudbgrid_Click();
     void mnuabout_Click();
+    // The clicked toolbar button; its "Key" property names the command.
+    void Toolbar1_ButtonClick(QAction* Button);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "platform/forms/msgbox.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -58,6 +59,20 @@ const char* buttonName(int action)
     }
 }
 
+QString buttonDescription(int action)
+{
+    switch (action) {
+    case ActionMoveFirst:
+        return QStringLiteral("First record");
+    case ActionMovePrevious:
+        return QStringLiteral("Previous record");
+    case ActionMoveNext:
+        return QStringLiteral("Next record");
+    default:
+        return QStringLiteral("Last record");
+    }
+}
+
 } // namespace
 
 DataControl::DataControl(QWidget* parent) : QFrame(parent)
@@ -69,7 +84,8 @@ DataControl::DataControl(QWidget* parent) : QFrame(parent)
         b->setObjectName(QString::fromLatin1(buttonName(action)));
         b->setIcon(arrowIcon(action));
         b->setFocusPolicy(Qt::NoFocus);
-        b->setToolTip(QString::fromLatin1(buttonName(action)));
+        b->setToolTip(buttonDescription(action));
+        b->setAccessibleName(buttonDescription(action));
         connect(b, &QToolButton::clicked, this, [this, action] { navigate(action); });
         buttons_[action - ActionMoveFirst] = b;
     }
@@ -209,6 +225,39 @@ std::vector<DataControl::Binding> DataControl::collectBindings(const records::Re
         bindings.push_back({w, field, ordinal});
     }
     return bindings;
+}
+
+void DataControl::UpdateControls()
+{
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->setDataChanged(false);
+    boundBehind_ = true;
+    syncBound();
+}
+
+void DataControl::closeWithoutSaving()
+{
+    for (const Binding& b : bindings_)
+        if (b.widget)
+            b.field->setDataChanged(false);
+    for (const ViewBinding& v : views_)
+        if (v.widget)
+            v.view->showRecordset(nullptr);
+    views_.clear();
+    bindings_.clear();
+    rs_.reset();
+    db_.reset();
+}
+
+void DataControl::closeAllWithoutSaving()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        const auto controls = window->findChildren<DataControl*>();
+        for (DataControl* control : controls)
+            control->closeWithoutSaving();
+    }
 }
 
 void DataControl::UpdateRecord()
@@ -402,27 +451,63 @@ bool DataControl::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
+void DataControl::setCaptionRoom(const QString& widestCaption)
+{
+    captionRoom_ = widestCaption;
+    layoutButtons();
+}
+
+// Square buttons a sixth of the width at most, narrower when the caption needs the room.
+int DataControl::buttonWidth() const
+{
+    constexpr int kMargin = 4;
+    const QRect inner = contentsRect();
+    int side = std::min(inner.height(), std::max(inner.width() / 6, 1));
+    if (!captionRoom_.isEmpty()) {
+        const int needed = fontMetrics().horizontalAdvance(captionRoom_) + 2 * kMargin;
+        side = std::min(side, std::max((inner.width() - needed) / 4, 12));
+    }
+    return side;
+}
+
+QRect DataControl::captionRect() const
+{
+    const int side = buttonWidth();
+    return contentsRect().adjusted(2 * side + 4, 0, -2 * side - 4, 0);
+}
+
 void DataControl::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
+    layoutButtons();
+}
+
+void DataControl::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layoutButtons();
+}
+
+void DataControl::layoutButtons()
+{
     const QRect inner = contentsRect();
-    const int side = std::min(inner.height(), std::max(inner.width() / 6, 1));
+    const int side = buttonWidth();
+    const int icon = std::min(side, inner.height()) * 2 / 3;
     for (int i = 0; i < 4; ++i) {
         const int x = i < 2 ? inner.left() + i * side : inner.right() + 1 - (4 - i) * side;
         buttons_[i]->setGeometry(x, inner.top(), side, inner.height());
-        buttons_[i]->setIconSize(QSize(side * 2 / 3, side * 2 / 3));
+        buttons_[i]->setIconSize(QSize(icon, icon));
     }
+    update();
 }
 
 void DataControl::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter p(this);
-    const QRect inner = contentsRect();
-    const int side = std::min(inner.height(), std::max(inner.width() / 6, 1));
-    const QRect text = inner.adjusted(2 * side + 4, 0, -2 * side - 4, 0);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    p.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
 }
 
 } // namespace records

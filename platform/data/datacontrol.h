@@ -67,6 +67,17 @@ public:
     records::Recordset* Recordset() const override;
     // Writes the edited boxes into the current record (a new record is added).
     void UpdateRecord();
+    // Drops the edits in the bound boxes: they show the current record again (a new
+    // record: empty), and nothing is written when it is left.
+    void UpdateControls();
+    // Closes the record set and the file at once, writing nothing and asking nothing: for
+    // a program that ends without unloading its windows. Every data control of the program.
+    static void closeAllWithoutSaving();
+
+    // The widest caption the control must show in full; its buttons narrow to leave room.
+    void setCaptionRoom(const QString& widestCaption);
+    // Where the caption is drawn.
+    QRect captionRect() const;
 
     // The error being reported while the Error event runs: its number and full text.
     const std::optional<forms::RuntimeError>& currentError() const { return currentError_; }
@@ -86,6 +97,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -114,11 +126,15 @@ private:
     QString currentText(int ordinal);
     void reportOwnError(forms::RuntimeError& error);
     void watchWindow();
+    void closeWithoutSaving();
+    int buttonWidth() const;
+    void layoutButtons();
 
     QString connect_ = QStringLiteral("Access");
     QString databaseName_;
     QString recordSource_;
     QString caption_;
+    QString captionRoom_;
     bool exclusive_ = false;
     bool readOnly_ = false;
     int busyTimeoutMs_ = 3000;

@@ -64,6 +64,7 @@ private slots:
     void theHostsBagShowsTheUnderlinedLabelInItsColour();
     void aLabelClickRaisesClickAtOnceAndOpensAfterTheFlash();
     void aButtonClickOpensAtOnceWithoutAFlash();
+    void aDoubleClickIsOneClickInBothLooks();
     void theAddressReadIsTheOneTheClickHandlerSet();
     void aDisabledControlDoesNothingWhenClicked();
     void styleSelectsTheLookAndRefusesWhatIsNoNumber();
@@ -180,6 +181,30 @@ void TestLink::aButtonClickOpensAtOnceWithoutAFlash()
     QCOMPARE(h.clicks, 1);
     QCOMPARE(opened->targets(), QStringList{QStringLiteral("https://example.org/lab")});
     QCOMPARE(labelColor(*h.link), kLightYellow);
+}
+
+void TestLink::aDoubleClickIsOneClickInBothLooks()
+{
+    controls::ScopedRecordingHyperlink opened;
+    for (int style : {1, 0}) {
+        opened->clear();
+        controls::PropertyBag bag = hostBag();
+        bag.WriteProperty(QStringLiteral("style"), controls::integerValue(static_cast<qint16>(style)));
+        Hosted h(&bag);
+        QWidget* target = style == 1 ? static_cast<QWidget*>(Label1(*h.link)) : Command1(*h.link);
+        // What a double-click sends: press, release, the second press as a double-click, release.
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QTest::mouseRelease(target, Qt::LeftButton);
+        // After the flash and well beyond it: one Click, one browser tab.
+        QTest::qWait(250);
+        QCOMPARE(h.clicks, 1);
+        QCOMPARE(opened->targets(), QStringList{QStringLiteral("https://example.org/lab")});
+        // A later single click is a click again.
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTRY_COMPARE(opened->targets().size(), 2);
+        QCOMPARE(h.clicks, 2);
+    }
 }
 
 void TestLink::theAddressReadIsTheOneTheClickHandlerSet()
