@@ -385,7 +385,7 @@ def build_tdef(fmt, cols, nrows, system, used_dp, free_dp, memo_maps):
     return bytes(pg)
 
 
-def build_header(fmt, npages, password="", db_key=0):
+def build_header(fmt, npages, password="", db_key=0, mask_blank=False):
     f = fmt
     pg = bytearray(f.page)
     pg[0:4] = b"\x00\x01\x00\x00"
@@ -402,10 +402,11 @@ def build_header(fmt, npages, password="", db_key=0):
         put(0x72, struct.pack("<d", CREATED))     # creation date
     else:
         put(0x3A, struct.pack("<H", 0x0409))
-    if password:
-        # 20 characters at most; Jet 4 masks them with the creation date
+    if password or (mask_blank and f.jet == 4):
+        # 20 characters at most; Jet 4 masks them with the creation date (a blank
+        # password too, as Access writes it)
         if f.jet == 4:
-            pw = password.encode("utf-16-le")[:40]
+            pw = password.encode("utf-16-le")[:40].ljust(40, b"\0")
             mask = struct.pack("<i", int(CREATED))
             pw = bytes(b ^ mask[i % 4] for i, b in enumerate(pw))
         else:
@@ -436,7 +437,8 @@ P_GLOBAL, P_MSYS_TDEF, P_MAPS, P_MSYS_DATA, P_USER_TDEF = 1, 2, 3, 4, 5
 
 
 def build(jet, table, rows, compress=True, inline_max=None, columns=COLUMNS,
-          code_page=1252, password="", db_key=0, deleted=(), moved=()):
+          code_page=1252, password="", db_key=0, deleted=(), moved=(),
+          mask_blank=False):
     f = Fmt(jet, code_page)
     user_cols = make_columns(
         [(n, T_TEXT if t == "text" else T_MEMO, 255 if t == "text" else None)
@@ -612,7 +614,7 @@ def build(jet, table, rows, compress=True, inline_max=None, columns=COLUMNS,
     cat(P_USER_TDEF, 0x0F000001, table, 1, 0, props=True)
 
     pages = {
-        0: build_header(f, npages, password, db_key),
+        0: build_header(f, npages, password, db_key, mask_blank),
         P_GLOBAL: glob.build(),
         P_MSYS_TDEF: build_tdef(f, msys_cols, 6, True, msys_used, msys_free, []),
         P_MAPS: maps.build(),
@@ -651,6 +653,8 @@ def main(argv=None):
                     help="a database password written into the header")
     ap.add_argument("--db-key", type=lambda v: int(v, 0), default=0,
                     help="a database key: marks the file encrypted")
+    ap.add_argument("--mask-blank-password", action="store_true",
+                    help="Jet 4: write the creation-date mask over a blank password")
     rowlist = lambda v: {int(x) for x in v.split(",") if x}
     ap.add_argument("--deleted", type=rowlist, default=set(),
                     help="indexes of rows written as deleted, by commas")
@@ -668,7 +672,8 @@ def main(argv=None):
     data = build(a.jet, a.table, rows, compress=not a.no_compress,
                  inline_max=a.inline_max, columns=columns,
                  code_page=a.code_page, password=a.password, db_key=a.db_key,
-                 deleted=a.deleted, moved=a.moved)
+                 deleted=a.deleted, moved=a.moved,
+                 mask_blank=a.mask_blank_password)
     with open(a.output, "wb") as fh:
         fh.write(data)
     print("%s: Jet %d, %d rows, %d pages; %s" %

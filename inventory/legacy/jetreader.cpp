@@ -180,9 +180,8 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
     const bool jet4 = version == 1;
     unmaskHeader(h + 0x18, jet4 ? 128 : 126);
     if (u32(h + 0x3e) != 0)
-        throw LegacyError(Encrypted, QStringLiteral("The file '%1' is encrypted. Decrypt it in Access "
-                                                    "(or with the earlier program), then start again. "
-                                                    "Nothing was changed.")
+        throw LegacyError(Encrypted, QStringLiteral("The file '%1' is encrypted. Decrypt it in Access, then "
+                                                    "start again. Nothing was changed.")
                                          .arg(native(path)));
     // The password area: Jet 4 masks it with the creation date. A blank area, masked or
     // not, means no password.
@@ -205,8 +204,7 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
     if (!blank && !blankUnmasked)
         throw LegacyError(PasswordProtected,
                           QStringLiteral("The file '%1' is protected by a password. Remove the password "
-                                         "in Access (or with the earlier program), then start again. "
-                                         "Nothing was changed.")
+                                         "in Access, then start again. Nothing was changed.")
                               .arg(native(path)));
 
     d_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);

@@ -59,6 +59,7 @@ void TestLegacyStart::yesConvertsEveryValue_data()
     QTest::newRow("Jet 3, code page 1252") << QStringLiteral("tolmireks-jet3") << 20;
     QTest::newRow("Jet 3, code page 1251") << QStringLiteral("codepage1251-jet3") << 2;
     QTest::newRow("empty table") << QStringLiteral("tolmireks-empty-jet4") << 0;
+    QTest::newRow("blank password, masked") << QStringLiteral("masked-blank-password-jet4") << 20;
     QTest::newRow("Jet 4, deleted and moved rows") << QStringLiteral("deleted-moved-jet4") << 18;
     QTest::newRow("Jet 3, deleted and moved rows") << QStringLiteral("deleted-moved-jet3") << 19;
     QTest::newRow("long memo, characters beyond 16 bits") << QStringLiteral("long-memo-jet4") << 2;

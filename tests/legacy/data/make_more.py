@@ -87,6 +87,10 @@ def main():
         "other-columns-jet4.mdb")
     os.remove(os.path.join(HERE, "other-columns-source.json"))
 
+    # No password, its area masked as Access writes it: converted.
+    jet(["--jet", "4", "--mask-blank-password"], "tolmireks-jet3.json", "masked-blank-password-jet4.mdb")
+    dump(rows3, "masked-blank-password-jet4.json")
+
     # Protected files: refused without being read.
     jet(["--jet", "4", "--password", "quimica01"], "tolmireks-empty-jet4.json", "password-jet4.mdb")
     jet(["--jet", "3", "--password", "lab97"], "tolmireks-empty-jet4.json", "password-jet3.mdb")
