@@ -187,12 +187,12 @@ class Column:
         self.compress = compress
 
 
-def make_columns(spec, fmt, system=False):
-    """spec: list of (name, type, text_chars_or_None). Assign offsets."""
+def make_columns(layout, fmt, system=False):
+    """layout: list of (name, type, text_chars_or_None). Assign offsets."""
     cols = []
     foff = 0
     vidx = 0
-    for num, (name, ctype, chars) in enumerate(spec):
+    for num, (name, ctype, chars) in enumerate(layout):
         extra = 0x10 if system else 0x00
         if ctype in FIXED_LEN:
             c = Column(name, ctype, num, FIXED_LEN[ctype], fixed_off=foff,
@@ -420,7 +420,7 @@ def build_header(fmt, npages, password="", db_key=0, mask_blank=False):
 # the database
 # ----------------------------------------------------------------------
 
-MSYS_SPEC = [
+MSYS_COLUMNS = [
     ("Id", T_LONG, None), ("ParentId", T_LONG, None), ("Name", T_TEXT, 255),
     ("Type", T_INT, None), ("DateCreate", T_DATETIME, None),
     ("DateUpdate", T_DATETIME, None), ("Owner", T_BINARY, 255),
@@ -446,7 +446,7 @@ def build(jet, table, rows, compress=True, inline_max=None, columns=COLUMNS,
     for c in user_cols:
         if c.type == T_TEXT and jet == 4:
             c.compress = compress
-    msys_cols = make_columns(MSYS_SPEC, f, system=True)
+    msys_cols = make_columns(MSYS_COLUMNS, f, system=True)
     if inline_max is None:
         inline_max = 256 if jet == 4 else 0
 
