@@ -1,4 +1,5 @@
 #include "inventory/info_windows/frmsplash.h"
+#include "inventory/legacy/convertdialog.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
@@ -12,12 +13,13 @@
 
 namespace {
 
-// A missing inventory is offered once, as an empty one; nothing is made without a yes.
+// A missing inventory is offered once, as an empty one, and one in the Access format of
+// the earlier version is offered a conversion; nothing is made or changed without a yes.
 bool inventoryReady()
 {
     const QString path = records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart()));
     if (QFileInfo::exists(path))
-        return true;
+        return !legacy::isAccessFile(path) || legacy::offerConversion(path);
     const int answer = forms::MsgBox(QStringLiteral("There is no inventory file '%1'.\r\n\r\nCreate an empty "
                                                     "inventory there? Choose No to quit.")
                                          .arg(QDir::toNativeSeparators(path)),
