@@ -32,6 +32,7 @@ bool writableByIntent(const QFileInfo& info)
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
+// The row id is the statement's last parameter, ?13.
 QString insertStatement()
 {
     QStringList names, params;
@@ -39,6 +40,8 @@ QString insertStatement()
         names.append(records::quoteIdentifier(QString::fromLatin1(c.name)));
         params.append(QStringLiteral("?%1").arg(c.ordinal + 1));
     }
+    names.append(QStringLiteral("rowid"));
+    params.append(QStringLiteral("?%1").arg(store::kColumnCount + 1));
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
         .arg(records::quoteIdentifier(store::tableName()), names.join(QStringLiteral(", ")),
              params.join(QStringLiteral(", ")));
@@ -303,8 +306,11 @@ ImportReport importAccess(records::Database& target, const QString& oldFile, Imp
     checkInventory(target);
     target.write([&] {
         records::Statement insert(target, insertStatement());
+        // New rows take ids above any a cursor elsewhere may still hold for a deleted row.
+        std::int64_t rowid = target.nextRowid(store::tableName());
         report.records = readAll(reader, s, Phase::Copying, progress, [&](std::int64_t) {
             records::Statement::Reset done(insert);
+            insert.bind(store::kColumnCount + 1, rowid++);
             for (const store::Column& c : store::kColumns) {
                 const int from = s.columns.source[static_cast<std::size_t>(c.ordinal)];
                 if (from < 0 || reader.isNull(from))

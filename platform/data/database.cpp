@@ -311,6 +311,14 @@ std::int64_t Database::retiredRowid() const
     return mark.step() ? mark.int64(0) : 0;
 }
 
+std::int64_t Database::nextRowid(const QString& table) const
+{
+    Statement last(*this, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
+    Statement::Reset done(last);
+    const std::int64_t largest = last.step() ? last.int64(0) : 0;
+    return std::max(largest, retiredRowid()) + 1;
+}
+
 void Database::retireRowid(std::int64_t rowid)
 {
     Statement mark(

@@ -70,6 +70,9 @@ public:
     // deleted, and rows are added above it. Both run inside a write.
     std::int64_t retiredRowid() const;
     void retireRowid(std::int64_t rowid);
+    // The row id the next row added to the table must take, inside a write: above every
+    // id in the table and every id ever deleted. Whoever adds rows gives them ids from here.
+    std::int64_t nextRowid(const QString& table) const;
 
     // The error for a failed SQLite call, with a text that names the file.
     DataError error(int rc, const QString& doing = {}) const;

@@ -26,14 +26,6 @@ QString nativePath(const Database& db)
     return QDir::toNativeSeparators(db.path());
 }
 
-std::int64_t nextRowid(const Database& db, const QString& table)
-{
-    Statement last(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
-    Statement::Reset done(last);
-    const std::int64_t largest = last.step() ? last.int64(0) : 0;
-    return std::max(largest, db.retiredRowid()) + 1;
-}
-
 } // namespace
 
 RecordSource parseRecordSource(const QString& text)
@@ -243,7 +235,7 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
                 .arg(quoteIdentifier(table_), names.join(QLatin1Char(',')), params.join(QLatin1Char(',')));
         std::int64_t rowid = 0;
         db_.write([&] {
-            rowid = nextRowid(db_, table_);
+            rowid = db_.nextRowid(table_);
             Statement insert(db_, sql);
             Statement::Reset done(insert);
             insert.bind(1, rowid);

@@ -1,12 +1,15 @@
 // Adding the records of an old Access-format file to an open inventory: what a dry run
 // reports, all of them or none added, and the old file's columns matched by name.
 #include "inventory/legacy/conversion.h"
+#include "platform/data/errors.h"
+#include "platform/data/recordset.h"
 #include "tests/legacy/legacy_fixture.h"
 #include "tests/support/error_number.h"
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"
 
 using namespace legacytest;
+using testsupport::errorNumber;
 
 namespace {
 
@@ -36,6 +39,7 @@ private slots:
     void columnsAreMatchedByNameWithoutCase();
     void aDamagedFileAddsNothing();
     void onlyAnInventoryTakesRecords();
+    void importedRecordsNeverTakeADeletedRecordsId();
 };
 
 void TestLegacyImport::dryRunReportsAndWritesNothing()
@@ -134,6 +138,28 @@ void TestLegacyImport::onlyAnInventoryTakesRecords()
     records::Statement::Reset done(count);
     QVERIFY(count.step());
     QCOMPARE(count.int64(0), 0);
+}
+
+void TestLegacyImport::importedRecordsNeverTakeADeletedRecordsId()
+{
+    Target target;
+    // The newest record is deleted while another window still holds it.
+    auto list = records::Database::open(target.inventory.path());
+    list->setReadBursts([] {});
+    records::Recordset held(*list, store::designRecordSource());
+    held.setAbsolutePosition(1);
+    QCOMPARE(held.Fields(store::NOME).Value().toString(), QStringLiteral("Tolueno"));
+    list->endReadBurst();
+    {
+        records::Recordset rs(*target.db, store::designRecordSource());
+        rs.setAbsolutePosition(1);
+        rs.Delete();
+    }
+    legacy::importAccess(*target.db, dataFile(QStringLiteral("tolmireks-jet4.mdb")),
+                         legacy::ImportMode::Apply);
+    // That window reads the record as deleted, never as one of the records brought in.
+    QCOMPARE(errorNumber([&] { held.Fields(store::NOME).Value(); }), int(records::RecordDeleted));
+    QCOMPARE(target.inventory.rows().size(), std::size_t(21));
 }
 
 QB_TEST_MAIN(TestLegacyImport)
