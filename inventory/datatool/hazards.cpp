@@ -2,6 +2,12 @@
 
 #include <QRegularExpression>
 
+// The drawings live in this library's resources, which a static library must register.
+static void initPictogramResources()
+{
+    Q_INIT_RESOURCE(pictograms);
+}
+
 namespace datatool {
 
 namespace {
@@ -149,6 +155,8 @@ QString pictogramName(Pictogram p)
 
 QString pictogramResource(Pictogram p)
 {
+    static const bool registered = (initPictogramResources(), true);
+    Q_UNUSED(registered);
     return QStringLiteral(":/datatool/pictograms/%1.svg").arg(pictogramCode(p).toLower());
 }
 

@@ -17,11 +17,6 @@
 #include <array>
 #include <bitset>
 
-static void initPictogramResources()
-{
-    Q_INIT_RESOURCE(pictograms);
-}
-
 namespace datatool {
 
 namespace {
@@ -138,7 +133,6 @@ private:
 // however many rows show it.
 std::array<QImage, kPictogramCount> renderPictograms(double sizeMm)
 {
-    initPictogramResources();
     const int pixels = static_cast<int>(sizeMm / 25.4 * 600);
     std::array<QImage, kPictogramCount> images;
     for (int i = 0; i < kPictogramCount; ++i) {
