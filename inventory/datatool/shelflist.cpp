@@ -31,7 +31,7 @@ constexpr double kFooter = 15;   // from the footer's rule to the paper's edge
 constexpr double kLegend = 11;   // above the footer: the pictograms of the page, named
 constexpr double kLegendIcon = 4.5;
 constexpr double kRowHeight = 13;
-constexpr double kPictogramMax = 11;
+constexpr double kPictogramMax = 10.5;
 constexpr int kResolution = 720; // dots per inch of the PDF's coordinates
 
 // The columns' widths; the pictograms take what remains.
