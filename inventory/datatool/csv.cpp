@@ -266,7 +266,24 @@ std::int64_t exportCsv(records::Database& db, QIODevice& out, const ExportOption
 
 // --- Reading -----------------------------------------------------------------------------------
 
-CsvReader::CsvReader(QIODevice& in) : in_(in) {}
+CsvReader::CsvReader(QIODevice& in, char delimiter) : in_(in), delimiter_(delimiter) {}
+
+char detectDelimiter(std::string_view start)
+{
+    bool quoted = false;
+    int commas = 0, semicolons = 0;
+    for (const char c : start) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '\n' || c == '\r'))
+            break;
+        else if (!quoted && c == ',')
+            ++commas;
+        else if (!quoted && c == ';')
+            ++semicolons;
+    }
+    return semicolons > 0 && commas == 0 ? ';' : ',';
+}
 
 bool CsvReader::fill()
 {
@@ -355,7 +372,7 @@ bool CsvReader::next()
             }
             // After the closing quote: the next cell, the end of the line, or a mistake.
             const int c = peek();
-            if (c != ',' && c != '\n' && c != '\r' && c >= 0 && problem_.isEmpty())
+            if (c != delimiter_ && c != '\n' && c != '\r' && c >= 0 && problem_.isEmpty())
                 problem_ = QStringLiteral("cell %1 has text after its closing quote; a quote inside a "
                                           "cell must be doubled")
                                .arg(fields_.size() + 1);
@@ -367,7 +384,7 @@ bool CsvReader::next()
                 endOfRecord = true;
                 break;
             }
-            if (c == ',')
+            if (c == delimiter_)
                 break;
             if (c == '\r' && peek() == '\n') {
                 get();
@@ -570,13 +587,17 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
                                        "CSV UTF-8 and import it again.")
                             .arg(file));
 
+    const QByteArray firstLine = in.peek(1 << 16);
+    const char delimiter =
+        detectDelimiter(std::string_view(firstLine.constData(), static_cast<std::size_t>(firstLine.size())));
     ImportReport report;
     auto body = [&](RecordAdder* adder) {
-        CsvReader reader(in);
+        CsvReader reader(in, delimiter);
         const Header header = readHeader(reader, file, report);
         ExistingNames existing(db);
         std::int64_t wrong = 0;
         while (reader.next()) {
+            throwIfStopped();
             ++report.rows;
             const QString problem = rowProblem(reader, header);
             if (!problem.isEmpty()) {

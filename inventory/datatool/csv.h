@@ -49,7 +49,9 @@ std::int64_t exportCsv(records::Database& db, QIODevice& out, const ExportOption
 class CsvReader final
 {
 public:
-    explicit CsvReader(QIODevice& in);
+    // Cells are separated by the delimiter: a comma, or the semicolon that spreadsheets
+    // write where the comma is the decimal mark.
+    explicit CsvReader(QIODevice& in, char delimiter = ',');
 
     // Reads the next record; false at the end of the file. A record that cannot be read
     // still counts: problem() then says why.
@@ -66,6 +68,7 @@ private:
     int get();
 
     QIODevice& in_;
+    char delimiter_;
     std::string buffer_;
     std::size_t at_ = 0;
     bool eof_ = false;
@@ -75,6 +78,10 @@ private:
     std::vector<std::string> fields_;
     QString problem_;
 };
+
+// The delimiter of a file that starts with these bytes: a semicolon when the first line
+// has semicolons and no commas outside quotes, a comma otherwise.
+char detectDelimiter(std::string_view start);
 
 // Whether bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 bool isUtf8(std::string_view bytes);

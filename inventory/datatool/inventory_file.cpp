@@ -10,6 +10,7 @@
 #include <unicode/ustring.h>
 
 #include <algorithm>
+#include <atomic>
 #include <unordered_map>
 
 namespace datatool {
@@ -52,7 +53,23 @@ bool blankText(std::string_view text)
 
 const QString kOrderTable = QStringLiteral("temp.qb_datatool_order");
 
+std::atomic<bool> g_stop{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
+
 } // namespace
+
+void requestStop()
+{
+    g_stop.store(true, std::memory_order_relaxed);
+}
+
+void throwIfStopped()
+{
+    if (g_stop.load(std::memory_order_relaxed))
+        throw records::DataError(
+            records::Cancelled,
+            QStringLiteral("The command was stopped before it finished; nothing was written."));
+}
 
 QString defaultInventoryPath()
 {
@@ -305,6 +322,7 @@ void RecordStream::collect()
     std::unordered_map<std::string, Known> known;
     const bool filter = !options_.placeContains.isEmpty();
     while (scan.step()) {
+        throwIfStopped();
         ++total_;
         int size = 0;
         const char* text = scan.utf8(2, &size);
@@ -381,6 +399,7 @@ void RecordStream::forEach(const std::function<void(const Record&)>& f)
     records::Statement::Reset done(rows);
     Record record;
     while (rows.step()) {
+        throwIfStopped();
         for (int i = 0; i < store::kColumnCount; ++i) {
             const auto at = static_cast<std::size_t>(i);
             record.null[at] = rows.columnType(i) == SQLITE_NULL;

@@ -24,6 +24,12 @@ namespace datatool {
 // QBData.mdb in the program's folder.
 QString defaultInventoryPath();
 
+// Asks whatever reads or adds records to stop at the next record by throwing the engine's
+// Cancelled error, so that nothing half done is kept. Safe to call from a signal handler.
+void requestStop();
+// Throws Cancelled once a stop was requested.
+void throwIfStopped();
+
 // Opens the inventory at path as the program does: the engine refuses a missing, foreign,
 // locked or damaged file with its own numbered error, and the table must have the
 // program's columns in their order.

@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -35,7 +36,8 @@ Commands:
       so that it shows them as text.
   import-csv FILE [--dry-run] [--allow-duplicates] [--create]
       Adds the rows of FILE, all of them or none. The first line names the columns
-      (NOME is required, the others may be left out). A row whose NOME is already in
+      (NOME is required, the others may be left out); cells are separated by commas,
+      or by semicolons as some spreadsheets save them. A row whose NOME is already in
       the inventory is not added unless --allow-duplicates is given. --dry-run reports
       what would be added and changes nothing. --create makes an empty inventory first
       when there is none.
@@ -352,9 +354,27 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 } // namespace
 
+// Ctrl-C, a closed terminal or a kill: the command stops at the next record, and its
+// output is thrown away rather than left half written. A second signal ends it at once.
+void onStopSignal(int)
+{
+    datatool::requestStop();
+}
+
+void stopOnSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(quietMessages);
+    stopOnSignals();
     // Only the shelf list needs fonts; it draws offscreen, with or without a display.
     bool printing = false;
     for (int i = 1; i < argc; ++i)

@@ -289,11 +289,17 @@ void TestTransfer::theHeaderIsMatchedAndChecked()
     QCOMPARE(row[store::FORMULA].toString(), QStringLiteral("C6H6"));
     QVERIFY(row[store::LOCAL].isNull());
 
+    // A spreadsheet where the comma is the decimal mark separates cells with semicolons.
+    in = importBytes(inv.path(), "\"NOME\";FORMULA;MW\r\n\"Etanol; absoluto\";C2H6O;46,07 g/mol\r\n");
+    QCOMPARE(in.error, 0);
+    QCOMPARE(inv.rows().at(1)[store::NOME].toString(), QStringLiteral("Etanol; absoluto"));
+    QCOMPARE(inv.rows().at(1)[store::MW].toString(), QStringLiteral("46,07 g/mol"));
+
     QCOMPARE(importBytes(inv.path(), "FORMULA,LOCAL\r\nC6H6,A\r\n").error, int(CsvBadHeader));
     QCOMPARE(importBytes(inv.path(), "NOME,nome\r\nA,B\r\n").error, int(CsvBadHeader));
     QCOMPARE(importBytes(inv.path(), "").error, int(CsvBadHeader));
     QCOMPARE(importBytes(inv.path(), QByteArray("\xFF\xFEN\0O\0M\0E\0", 10)).error, int(CsvWrongEncoding));
-    QCOMPARE(inv.rows().size(), std::size_t{1});
+    QCOMPARE(inv.rows().size(), std::size_t{2});
 }
 
 void TestTransfer::duplicatesAreAddedOnlyWhenAllowed()
