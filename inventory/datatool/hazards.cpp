@@ -173,9 +173,6 @@ HazardLabel readHazards(QStringView text)
     unsigned exclamation = 0;
     bool respiratorySensitiser = false;
     for (const QRegularExpressionMatch& m : hCode.globalMatch(text)) {
-        const QString code = m.captured(0);
-        if (!label.codes.contains(code))
-            label.codes.append(code);
         const int number = m.capturedView(1).toInt();
         respiratorySensitiser = respiratorySensitiser || number == 334;
         if (const Rule* r = ruleFor(number)) {

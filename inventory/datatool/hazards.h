@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
-#include <array>
 #include <bitset>
 
 // What the hazards text of a chemical calls for on a label: the GHS pictograms its
@@ -44,8 +42,7 @@ struct HazardLabel
 {
     std::bitset<kPictogramCount> pictograms;
     SignalWord signal = SignalWord::None;
-    QString signalText; // the word as the text spells it: "Danger", "Perigo", "Atenção", ...
-    QStringList codes;  // the H-codes found, in the order of the text, each once ("H225", "H360FD")
+    QString signalText; // in the text's language: "Danger", "Perigo", "Warning" or "Atenção"
 
     bool has(Pictogram p) const { return pictograms.test(static_cast<std::size_t>(p)); }
 };

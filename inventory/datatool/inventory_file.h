@@ -42,8 +42,6 @@ struct Record
     std::array<std::string_view, store::kColumnCount> text;
     std::array<bool, store::kColumnCount> null{};
 
-    // Null, or text with nothing in it.
-    bool blank(int ordinal) const { return text[static_cast<std::size_t>(ordinal)].empty(); }
     QString string(int ordinal) const;
 };
 

@@ -398,6 +398,9 @@ int main(int argc, char** argv)
     }
     if (args.help) {
         std::fputs(kUsage, stdout);
+        writeOut(QStringLiteral("\nIts own error numbers (the others are the engine's):"));
+        for (int number = datatool::UsageError; number <= datatool::NothingToPrint; ++number)
+            writeOut(QStringLiteral("  %1  %2").arg(number).arg(datatool::toolErrorText(number)));
         return 0;
     }
     try {

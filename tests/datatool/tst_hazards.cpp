@@ -28,7 +28,6 @@ class TestHazards : public QObject
 private slots:
     void statementsCallForTheirPictograms_data();
     void statementsCallForTheirPictograms();
-    void codesAreFoundOnceInTheirOrder();
     void theSignalWordIsTheOneTheTextGives_data();
     void theSignalWordIsTheOneTheTextGives();
     void everyPictogramIsADiamondWithARedBorder();
@@ -76,14 +75,6 @@ void TestHazards::statementsCallForTheirPictograms()
     QFETCH(QString, text);
     QFETCH(QStringList, pictograms);
     QCOMPARE(codesOf(readHazards(text)), pictograms);
-}
-
-void TestHazards::codesAreFoundOnceInTheirOrder()
-{
-    const HazardLabel label = readHazards(u"H319\nH302+H312+H332\nH319 again\nH360FD, H350i");
-    QCOMPARE(label.codes,
-             QStringList({QStringLiteral("H319"), QStringLiteral("H302"), QStringLiteral("H312"),
-                          QStringLiteral("H332"), QStringLiteral("H360FD"), QStringLiteral("H350i")}));
 }
 
 void TestHazards::theSignalWordIsTheOneTheTextGives_data()
