@@ -117,21 +117,23 @@ std::string asFormula(std::string_view text)
     return formula;
 }
 
-QString deviceName(const QIODevice& out)
+// A device as a message names it: the file's name in quotes, or what stands for it.
+QString deviceName(const QIODevice& device, const QString& unnamed)
 {
-    const auto* file = qobject_cast<const QFileDevice*>(&out);
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
     return file && !file->fileName().isEmpty()
                ? QStringLiteral("'%1'").arg(QDir::toNativeSeparators(file->fileName()))
-               : QStringLiteral("the standard output");
+               : unnamed;
 }
 
 void writeAll(QIODevice& out, const std::string& bytes)
 {
     const auto size = static_cast<qint64>(bytes.size());
     if (size > 0 && out.write(bytes.data(), size) != size)
-        throw ToolError(OutputFailed, QStringLiteral("The CSV could not be written to %1 (%2). Check that "
-                                                     "the disk has room and that you may write there.")
-                                          .arg(deviceName(out), out.errorString()));
+        throw ToolError(OutputFailed,
+                        QStringLiteral("The CSV could not be written to %1 (%2). Check that "
+                                       "the disk has room and that you may write there.")
+                            .arg(deviceName(out, QStringLiteral("the standard output")), out.errorString()));
 }
 
 // Writes blocks on another thread while the next one is being filled, so the reading
@@ -297,7 +299,7 @@ bool CsvReader::fill()
     const qint64 n = in_.read(buffer_.data() + kept, static_cast<qint64>(kFlushAt));
     if (n < 0)
         throw ToolError(CsvUnreadable, QStringLiteral("The CSV file %1 could not be read to the end (%2).")
-                                           .arg(deviceName(in_), in_.errorString()));
+                                           .arg(deviceName(in_, QStringLiteral("given")), in_.errorString()));
     buffer_.resize(kept + static_cast<std::size_t>(n));
     eof_ = n == 0;
     return !eof_;
