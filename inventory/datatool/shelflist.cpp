@@ -241,8 +241,9 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
         painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(y)),
                          QPointF(page.mm(kMarginLeft + width), page.mm(y)));
         const QFontMetricsF fm(smallFont, &writer);
-        const QString file = fm.elidedText(options.fileLabel, Qt::ElideMiddle, page.mm(width * 0.55));
-        page.text(page.mm(kMarginLeft, y + 2, width * 0.55, 6), file, smallFont, kGrey, 1);
+        // The file's name keeps clear of the date in the middle.
+        const QString file = fm.elidedText(options.fileLabel, Qt::ElideMiddle, page.mm(width * 0.4));
+        page.text(page.mm(kMarginLeft, y + 2, width * 0.4, 6), file, smallFont, kGrey, 1);
         page.text(page.mm(kMarginLeft, y + 2, width, 6), options.date.toString(Qt::ISODate), smallFont, kGrey,
                   1, Qt::AlignHCenter);
         page.text(page.mm(kMarginLeft, y + 2, width, 6),
