@@ -1,0 +1,31 @@
+#include "inventory/datatool/errors.h"
+
+namespace datatool {
+
+QString toolErrorText(int number)
+{
+    switch (number) {
+    case UsageError:
+        return QStringLiteral("The command line is not understood; run quillarbon-data --help.");
+    case OutputFailed:
+        return QStringLiteral("The output file cannot be written.");
+    case OutputIsInventory:
+        return QStringLiteral("The output file is the inventory itself.");
+    case CsvUnreadable:
+        return QStringLiteral("The CSV file cannot be read.");
+    case CsvWrongEncoding:
+        return QStringLiteral("The CSV file is not UTF-8 text; save it as CSV UTF-8.");
+    case CsvBadHeader:
+        return QStringLiteral("The first line of the CSV file does not name the inventory's columns.");
+    case CsvBadRow:
+        return QStringLiteral("A row of the CSV file is wrong.");
+    case CsvRejected:
+        return QStringLiteral("Rows of the CSV file are wrong; nothing was added.");
+    case NothingToPrint:
+        return QStringLiteral("There is no record to print.");
+    default:
+        return {};
+    }
+}
+
+} // namespace datatool

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/forms/errors.h"
+
+#include <QString>
+
+namespace datatool {
+
+// The companion's own error numbers, for what the engine does not report itself. Each
+// has a general text (toolErrorText) and each raised error a specific one.
+enum ToolErrc : int
+{
+    UsageError = 701,        // the command line is not understood
+    OutputFailed = 702,      // the output file cannot be written
+    OutputIsInventory = 703, // the output would overwrite the inventory itself
+    CsvUnreadable = 704,     // the CSV file cannot be opened or read
+    CsvWrongEncoding = 705,  // the CSV file is UTF-16 or UTF-32 text
+    CsvBadHeader = 706,      // the first line does not name the columns usably
+    CsvBadRow = 707,         // one row of the CSV file is wrong
+    CsvRejected = 708,       // rows were wrong, so nothing was added
+    NothingToPrint = 709,    // no record to print
+};
+
+// The general text of one of the numbers above; empty for any other number.
+QString toolErrorText(int number);
+
+class ToolError final : public forms::RuntimeError
+{
+public:
+    ToolError(int number, const QString& text) : forms::RuntimeError(number, text) {}
+};
+
+} // namespace datatool

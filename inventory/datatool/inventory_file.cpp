@@ -1,0 +1,451 @@
+#include "inventory/datatool/inventory_file.h"
+
+#include "platform/data/database.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QVariant>
+
+#include <unicode/ucol.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <atomic>
+#include <unordered_map>
+
+namespace datatool {
+
+namespace {
+
+// The twelve columns in their order, as every statement here names them.
+QString columnList(const QString& prefix)
+{
+    QStringList names;
+    for (const store::Column& c : store::kColumns)
+        names.append(prefix + QString::fromLatin1(c.name));
+    return names.join(QLatin1Char(','));
+}
+
+// A statement that returns nothing, run once.
+void run(const records::Database& db, const QString& sql)
+{
+    records::Statement s(db, sql);
+    records::Statement::Reset done(s);
+    s.step();
+}
+
+QString folded(const QString& text)
+{
+    // Decomposed, then without the combining marks: "Á" becomes "a".
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            out.append(c);
+    return out.toCaseFolded();
+}
+
+bool blankText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+const QString kOrderTable = QStringLiteral("temp.qb_datatool_order");
+
+std::atomic<bool> g_stop{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
+
+} // namespace
+
+void requestStop()
+{
+    g_stop.store(true, std::memory_order_relaxed);
+}
+
+void throwIfStopped()
+{
+    if (g_stop.load(std::memory_order_relaxed))
+        throw records::DataError(
+            records::Cancelled,
+            QStringLiteral("The command was stopped before it finished; nothing was written."));
+}
+
+QString defaultInventoryPath()
+{
+    return records::normalizePath(
+        store::databasePath(QCoreApplication::applicationDirPath(), QLatin1Char('/') + store::fileName()));
+}
+
+std::unique_ptr<records::Database> openInventory(const QString& path, bool readOnly)
+{
+    records::OpenOptions options;
+    options.readOnly = readOnly;
+    auto db = records::Database::open(path, options);
+    // The columns are checked from the schema: a cursor would first read every row id,
+    // which for a large inventory costs time and memory the companion never needs.
+    QStringList columns;
+    {
+        records::Statement info(*db, QStringLiteral("SELECT name FROM pragma_table_info(?1) ORDER BY cid"));
+        records::Statement::Reset done(info);
+        info.bind(1, QVariant(store::tableName()));
+        while (info.step())
+            columns.append(info.value(0).toString());
+    }
+    const QString file = QDir::toNativeSeparators(db->path());
+    if (columns.isEmpty())
+        throw records::DataError(
+            records::TableNotFound,
+            QStringLiteral("The database '%1' has no table %2: the file is not an inventory "
+                           "of this program. Check that --file names the right file.")
+                .arg(file, store::tableName()));
+    for (const store::Column& c : store::kColumns) {
+        const QString name = QLatin1String(c.name);
+        if (columns.value(c.ordinal).compare(name, Qt::CaseInsensitive) != 0)
+            throw records::DataError(
+                records::ColumnNotFound,
+                QStringLiteral(
+                    "The table %1 in '%2' has no column %3 in place %4: the file is not an inventory "
+                    "of this program. Check that --file names the right file.")
+                    .arg(store::tableName(), file, name)
+                    .arg(c.ordinal + 1));
+    }
+    return db;
+}
+
+QString Record::string(int ordinal) const
+{
+    const std::string_view t = text[static_cast<std::size_t>(ordinal)];
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// --- TextOrder ---------------------------------------------------------------------------------
+
+struct TextOrder::Impl
+{
+    UCollator* collator = nullptr;
+    std::vector<UChar> text = std::vector<UChar>(256);
+    std::vector<std::uint8_t> key = std::vector<std::uint8_t>(512);
+};
+
+TextOrder::TextOrder() : d(std::make_unique<Impl>())
+{
+    // The same rules as the program's cursor: Portuguese, and only the letters count at
+    // the first level, so "Ácido" sorts among the A's and "benzene" beside "Benzene".
+    UErrorCode status = U_ZERO_ERROR;
+    d->collator = ucol_open("pt_BR", &status);
+    if (U_FAILURE(status))
+        throw records::DataError(records::DatabaseError,
+                                 QStringLiteral("The order of names cannot be prepared (%1).")
+                                     .arg(QString::fromLatin1(u_errorName(status))));
+    ucol_setStrength(d->collator, UCOL_PRIMARY);
+}
+
+TextOrder::~TextOrder()
+{
+    ucol_close(d->collator);
+}
+
+void TextOrder::key(std::string_view utf8, std::string& key)
+{
+    // Text that is not UTF-8 is read leniently, as the program reads it.
+    const auto size = static_cast<int32_t>(utf8.size());
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8.data(), size,
+                         &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR || length > static_cast<int32_t>(d->text.size())) {
+        d->text.resize(static_cast<std::size_t>(length) + 1);
+        status = U_ZERO_ERROR;
+        u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8.data(), size,
+                             &status);
+    }
+    if (U_FAILURE(status))
+        length = 0;
+    int32_t needed = ucol_getSortKey(d->collator, d->text.data(), length, d->key.data(),
+                                     static_cast<int32_t>(d->key.size()));
+    if (needed > static_cast<int32_t>(d->key.size())) {
+        d->key.resize(static_cast<std::size_t>(needed));
+        needed = ucol_getSortKey(d->collator, d->text.data(), length, d->key.data(), needed);
+    }
+    // The collation key ends in the zero byte that separates it from the text.
+    const std::size_t keyLength = needed > 0 ? static_cast<std::size_t>(needed) : 0;
+    key.assign(reinterpret_cast<const char*>(d->key.data()), keyLength);
+    if (keyLength == 0)
+        key.push_back('\0');
+    key.append(utf8);
+}
+
+std::string_view TextOrder::textOf(std::string_view key)
+{
+    const std::size_t zero = key.find('\0');
+    return zero == std::string_view::npos ? std::string_view() : key.substr(zero + 1);
+}
+
+bool placeMatches(const QString& place, const QString& text)
+{
+    return folded(place).contains(folded(text));
+}
+
+// --- RecordStream ------------------------------------------------------------------------------
+
+class RecordStream::ReadTransaction
+{
+public:
+    explicit ReadTransaction(const records::Database& db) : db_(db) { run(db_, QStringLiteral("BEGIN")); }
+    ~ReadTransaction()
+    {
+        try {
+            run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kOrderTable));
+            run(db_, QStringLiteral("COMMIT"));
+        } catch (const records::DataError&) {
+            // Nothing was written to the inventory; ending the connection ends the read.
+        }
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    const records::Database& db_;
+};
+
+RecordStream::RecordStream(records::Database& db, const Options& options) : db_(db), options_(options)
+{
+    transaction_ = std::make_unique<ReadTransaction>(db_);
+    collect();
+    if (options_.byPlace)
+        readPlaces();
+}
+
+RecordStream::~RecordStream() = default;
+
+namespace {
+
+// Rows of the order table, added many to a statement: one statement a row would cost
+// more than the row itself.
+class OrderInserter
+{
+public:
+    static constexpr int kBatch = 128;
+
+    explicit OrderInserter(const records::Database& db) : db_(db), full_(db, sql(kBatch)) {}
+
+    // The next row's fields, to be filled in by the caller.
+    struct Row
+    {
+        std::int64_t rid = 0;
+        std::int64_t nowhere = 0;
+        bool hasPlace = false;
+        std::string place;
+        bool hasName = false;
+        std::string name;
+    };
+    Row& next()
+    {
+        if (used_ == kBatch)
+            flush();
+        return rows_[static_cast<std::size_t>(used_++)];
+    }
+    void flush()
+    {
+        if (used_ == 0)
+            return;
+        if (used_ == kBatch) {
+            insert(full_);
+        } else {
+            records::Statement last(db_, sql(used_));
+            insert(last);
+        }
+        used_ = 0;
+    }
+
+private:
+    static QString sql(int rows)
+    {
+        QStringList values;
+        for (int r = 0; r < rows; ++r)
+            values.append(QStringLiteral("(?%1,?%2,?%3,?%4)")
+                              .arg(4 * r + 1)
+                              .arg(4 * r + 2)
+                              .arg(4 * r + 3)
+                              .arg(4 * r + 4));
+        return QStringLiteral("INSERT INTO %1 VALUES %2").arg(kOrderTable, values.join(QLatin1Char(',')));
+    }
+    static QVariant blob(bool has, const std::string& bytes)
+    {
+        return has ? QVariant(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())))
+                   : QVariant();
+    }
+    void insert(records::Statement& s)
+    {
+        records::Statement::Reset done(s);
+        for (int r = 0; r < used_; ++r) {
+            const Row& row = rows_[static_cast<std::size_t>(r)];
+            s.bind(4 * r + 1, row.rid);
+            s.bind(4 * r + 2, row.nowhere);
+            s.bind(4 * r + 3, blob(row.hasPlace, row.place));
+            s.bind(4 * r + 4, blob(row.hasName, row.name));
+        }
+        s.step();
+    }
+
+    const records::Database& db_;
+    records::Statement full_;
+    std::array<Row, kBatch> rows_;
+    int used_ = 0;
+};
+
+} // namespace
+
+void RecordStream::collect()
+{
+    // The keys of the order go into a temporary table of this connection, never into the
+    // file; SQLite then sorts the records by them without holding them all in memory.
+    run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kOrderTable));
+    run(db_,
+        QStringLiteral("CREATE TABLE %1 (rid INTEGER PRIMARY KEY, nowhere INTEGER, place BLOB, name BLOB)")
+            .arg(kOrderTable));
+    OrderInserter inserter(db_);
+    // The place is read only when it is sorted or chosen by.
+    const bool places = options_.byPlace || !options_.placeContains.isEmpty();
+    records::Statement scan(
+        db_, QStringLiteral("SELECT rowid, NOME, %2 FROM main.%1")
+                 .arg(store::tableName(), places ? QStringLiteral("LOCAL") : QStringLiteral("NULL")));
+    records::Statement::Reset scanDone(scan);
+
+    TextOrder order;
+    // Few places repeat many times: whether each one is chosen, and its key, are kept.
+    struct Known
+    {
+        bool chosen;
+        std::string key;
+    };
+    std::unordered_map<std::string, Known> known;
+    const bool filter = !options_.placeContains.isEmpty();
+    while (scan.step()) {
+        throwIfStopped();
+        ++total_;
+        int size = 0;
+        const char* text = scan.utf8(2, &size);
+        const std::string_view place(text, static_cast<std::size_t>(size));
+        const bool nowhere = scan.columnType(2) == SQLITE_NULL || blankText(place);
+        const Known* placeInfo = nullptr;
+        if (places && !nowhere) {
+            auto it = known.find(std::string(place));
+            if (it == known.end()) {
+                // A file whose every place differs keeps the memory small all the same.
+                if (known.size() > 4096)
+                    known.clear();
+                Known k{!filter || placeMatches(QString::fromUtf8(text, size), options_.placeContains), {}};
+                order.key(place, k.key);
+                it = known.emplace(std::string(place), std::move(k)).first;
+            }
+            placeInfo = &it->second;
+        }
+        if (filter && (!placeInfo || !placeInfo->chosen))
+            continue;
+
+        OrderInserter::Row& row = inserter.next();
+        row.rid = scan.int64(0);
+        row.nowhere = options_.byPlace && nowhere ? 1 : 0;
+        row.hasPlace = options_.byPlace && placeInfo;
+        if (row.hasPlace)
+            row.place = placeInfo->key;
+        row.hasName = scan.columnType(1) != SQLITE_NULL;
+        if (row.hasName) {
+            const char* name = scan.utf8(1, &size);
+            order.key(std::string_view(name, static_cast<std::size_t>(size)), row.name);
+        }
+        ++count_;
+    }
+    inserter.flush();
+}
+
+void RecordStream::readPlaces()
+{
+    records::Statement groups(
+        db_, QStringLiteral(
+                 "SELECT nowhere, place, count(*) FROM %1 GROUP BY nowhere, place ORDER BY nowhere, place")
+                 .arg(kOrderTable));
+    records::Statement::Reset done(groups);
+    while (groups.step()) {
+        Place p;
+        p.none = groups.int64(0) != 0;
+        if (!p.none) {
+            int size = 0;
+            const char* key = groups.utf8(1, &size);
+            const std::string_view text =
+                TextOrder::textOf(std::string_view(key, static_cast<std::size_t>(size)));
+            p.name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        }
+        p.count = groups.int64(2);
+        places_.push_back(p);
+    }
+}
+
+void RecordStream::forEach(const std::function<void(const Record&)>& f)
+{
+    // A few records are fetched by their ids; most of the file is read front to back and
+    // joined to its keys, which is how SQLite reads fastest.
+    const QString table = QStringLiteral("main.") + store::tableName();
+    const QString join =
+        count_ * 4 < total_
+            ? QStringLiteral("%1 AS o CROSS JOIN %2 AS t ON t.rowid = o.rid").arg(kOrderTable, table)
+            : QStringLiteral("%2 AS t CROSS JOIN %1 AS o ON o.rid = t.rowid").arg(kOrderTable, table);
+    const QString order = options_.byPlace ? QStringLiteral("o.nowhere, o.place, o.name, o.rid")
+                                           : QStringLiteral("o.name, o.rid");
+    records::Statement rows(
+        db_,
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columnList(QStringLiteral("t.")), join, order));
+    records::Statement::Reset done(rows);
+    Record record;
+    while (rows.step()) {
+        throwIfStopped();
+        for (int i = 0; i < store::kColumnCount; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            record.null[at] = rows.columnType(i) == SQLITE_NULL;
+            int size = 0;
+            const char* text = rows.utf8(i, &size);
+            record.text[at] = std::string_view(text, static_cast<std::size_t>(size));
+        }
+        f(record);
+    }
+}
+
+// --- RecordAdder -------------------------------------------------------------------------------
+
+struct RecordAdder::Impl
+{
+    explicit Impl(records::Database& db)
+        : insert(db, QStringLiteral(
+                         "INSERT INTO main.%1 (rowid,%2) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)")
+                         .arg(store::tableName(), columnList({})))
+    {}
+    records::Statement insert;
+    std::int64_t next = 0;
+};
+
+RecordAdder::RecordAdder(records::Database& db) : d(std::make_unique<Impl>(db))
+{
+    // New rows take ids above any a window may still hold for a deleted record.
+    d->next = db.nextRowid(store::tableName());
+}
+
+RecordAdder::~RecordAdder() = default;
+
+void RecordAdder::add(const std::array<const std::string*, store::kColumnCount>& values)
+{
+    records::Statement::Reset done(d->insert);
+    d->insert.bind(1, d->next);
+    for (int i = 0; i < store::kColumnCount; ++i) {
+        const std::string* v = values[static_cast<std::size_t>(i)];
+        // The engine binds a string as UTF-8 text; the bytes were checked to be UTF-8.
+        d->insert.bind(i + 2, v ? QVariant(QString::fromUtf8(v->data(), static_cast<qsizetype>(v->size())))
+                                : QVariant());
+    }
+    d->insert.step();
+    ++d->next;
+}
+
+} // namespace datatool

@@ -1,0 +1,360 @@
+#include "inventory/datatool/shelflist.h"
+
+#include "inventory/datatool/errors.h"
+#include "inventory/datatool/hazards.h"
+#include "inventory/datatool/inventory_file.h"
+
+#include <QDir>
+#include <QFileDevice>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <QTextLayout>
+
+#include <array>
+#include <bitset>
+
+namespace datatool {
+
+namespace {
+
+// The page, in millimetres.
+constexpr double kMarginLeft = 14;
+constexpr double kMarginRight = 14;
+constexpr double kTop = 12;
+constexpr double kTableTop = 27; // the column captions
+constexpr double kRowsTop = 33;  // the first row
+constexpr double kFooter = 15;   // from the footer's rule to the paper's edge
+constexpr double kLegend = 11;   // above the footer: the pictograms of the page, named
+constexpr double kLegendIcon = 4.5;
+constexpr double kRowHeight = 13;
+constexpr double kPictogramMax = 10.5;
+constexpr int kResolution = 720; // dots per inch of the PDF's coordinates
+
+// The columns' widths; the pictograms take what remains.
+constexpr double kNameWidth = 61;
+constexpr double kFormulaWidth = 26;
+constexpr double kQuantityWidth = 26;
+constexpr double kSignalWidth = 24;
+
+const QColor kPictogramRed(0xe3, 0x00, 0x0f);
+const QColor kDangerRed(0xb0, 0x00, 0x00);
+const QColor kGrey(0x55, 0x55, 0x55);
+const QColor kRule(0xbb, 0xbb, 0xbb);
+const QColor kStripe(0xf3, 0xf3, 0xf3);
+
+QPageSize pageSize(bool letter)
+{
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+double rowsHeight(bool letter)
+{
+    return pageSize(letter).size(QPageSize::Millimeter).height() - kFooter - kLegend - kRowsTop;
+}
+
+QFont font(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// A cell's text on one line: line breaks and tabs become spaces.
+QString oneLine(QString text)
+{
+    for (QChar& c : text)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    return text.simplified();
+}
+
+class Page
+{
+public:
+    Page(QPdfWriter& writer, QPainter& painter) : writer_(writer), p_(painter) {}
+
+    double mm(double v) const { return v * kResolution / 25.4; }
+    QRectF mm(double x, double y, double w, double h) const { return QRectF(mm(x), mm(y), mm(w), mm(h)); }
+
+    // Text in a box of the given lines at most, wrapped at words; the last line shown ends
+    // in an ellipsis when the text goes on. Returns the number of lines drawn.
+    int text(const QRectF& box, const QString& text, const QFont& f, const QColor& color, int maxLines,
+             Qt::Alignment align = Qt::AlignLeft)
+    {
+        if (text.isEmpty())
+            return 0;
+        const QFontMetricsF fm(f, &writer_);
+        QTextLayout layout(text, f, &writer_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (;;) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(box.width());
+            if (lines.size() == maxLines - 1) {
+                lines.append(fm.elidedText(text.mid(line.textStart()), Qt::ElideRight, box.width()));
+                break;
+            }
+            lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        p_.setFont(f);
+        p_.setPen(color);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const double y = box.top() + fm.ascent() + static_cast<double>(i) * fm.lineSpacing();
+            double x = box.left();
+            if (align & Qt::AlignRight)
+                x = box.right() - fm.horizontalAdvance(lines.at(i));
+            else if (align & Qt::AlignHCenter)
+                x = box.center().x() - fm.horizontalAdvance(lines.at(i)) / 2;
+            p_.drawText(QPointF(x, y), lines.at(i));
+        }
+        return static_cast<int>(lines.size());
+    }
+
+    QPainter& painter() { return p_; }
+
+private:
+    QPdfWriter& writer_;
+    QPainter& p_;
+};
+
+// Our drawings of the pictograms, rendered once: the PDF then holds each picture once,
+// however many rows show it.
+std::array<QImage, kPictogramCount> renderPictograms(double sizeMm)
+{
+    const int pixels = static_cast<int>(sizeMm / 25.4 * 600);
+    std::array<QImage, kPictogramCount> images;
+    for (int i = 0; i < kPictogramCount; ++i) {
+        QSvgRenderer svg(pictogramResource(static_cast<Pictogram>(i)));
+        QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter, QRectF(0, 0, pixels, pixels));
+        painter.end();
+        images[static_cast<std::size_t>(i)] = image;
+    }
+    return images;
+}
+
+QString outputName(const QIODevice& out)
+{
+    const auto* file = qobject_cast<const QFileDevice*>(&out);
+    return file ? QDir::toNativeSeparators(file->fileName()) : QString();
+}
+
+} // namespace
+
+int shelfListRowsPerPage(bool letter)
+{
+    return static_cast<int>(rowsHeight(letter) / kRowHeight);
+}
+
+ShelfListResult printShelfList(records::Database& db, QIODevice& out, const ShelfListOptions& options)
+{
+    RecordStream::Options streamOptions;
+    streamOptions.byPlace = true;
+    streamOptions.placeContains = options.placeContains;
+    RecordStream stream(db, streamOptions);
+    if (stream.count() == 0)
+        throw ToolError(
+            NothingToPrint,
+            options.placeContains.isEmpty()
+                ? QStringLiteral("The inventory '%1' holds no records, so there is nothing to print.")
+                      .arg(options.fileLabel)
+                : QStringLiteral("No storing place in '%1' has '%2' in its name, so there is nothing "
+                                 "to print. Try a shorter part of the name, or leave out --location.")
+                      .arg(options.fileLabel, options.placeContains));
+
+    const int rowsPerPage = shelfListRowsPerPage(options.letter);
+    ShelfListResult result;
+    result.records = stream.count();
+    result.places = static_cast<int>(stream.places().size());
+    int totalPages = 0;
+    for (const RecordStream::Place& place : stream.places())
+        totalPages +=
+            static_cast<int>(std::max<std::int64_t>(1, (place.count + rowsPerPage - 1) / rowsPerPage));
+
+    QPdfWriter writer(&out);
+    writer.setPageSize(pageSize(options.letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(kResolution);
+    writer.setTitle(QStringLiteral("Shelf list"));
+    writer.setCreator(QStringLiteral("quillarbon-data"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw ToolError(OutputFailed,
+                        QStringLiteral("The PDF '%1' could not be started. Check that the disk has "
+                                       "room and that you may write there.")
+                            .arg(outputName(out)));
+    Page page(writer, painter);
+    const QSizeF paper = pageSize(options.letter).size(QPageSize::Millimeter);
+    const double width = paper.width() - kMarginLeft - kMarginRight;
+    const double pictogramsWidth = width - kNameWidth - kFormulaWidth - kQuantityWidth - kSignalWidth;
+    const std::array<QImage, kPictogramCount> pictograms = renderPictograms(kPictogramMax);
+
+    const QFont titleFont = font(15, true);
+    const QFont smallFont = font(8);
+    const QFont captionFont = font(6.5, true);
+    const QFont nameFont = font(9.5, true);
+    const QFont catalogueFont = font(7.5);
+    const QFont cellFont = font(9);
+    const QFont signalFont = font(9, true);
+
+    // The pictograms shown on the page, named once at its foot for whoever does not know them.
+    std::bitset<kPictogramCount> onPage;
+    auto drawLegend = [&] {
+        double x = kMarginLeft;
+        double y = paper.height() - kFooter - kLegend + 1;
+        const QFontMetricsF fm(smallFont, &writer);
+        for (int i = 0; i < kPictogramCount; ++i) {
+            if (!onPage.test(static_cast<std::size_t>(i)))
+                continue;
+            const QString name = pictogramName(static_cast<Pictogram>(i));
+            const double w = kLegendIcon + 1 + fm.horizontalAdvance(name) * 25.4 / kResolution + 4;
+            if (x + w > kMarginLeft + width) {
+                x = kMarginLeft;
+                y += kLegendIcon + 0.5;
+            }
+            painter.drawImage(page.mm(x, y, kLegendIcon, kLegendIcon),
+                              pictograms[static_cast<std::size_t>(i)]);
+            page.text(page.mm(x + kLegendIcon + 1, y + 0.6, w, kLegendIcon), name, smallFont, kGrey, 1);
+            x += w;
+        }
+        onPage.reset();
+    };
+    auto drawFooter = [&](int pageNumber) {
+        drawLegend();
+        const double y = paper.height() - kFooter;
+        painter.setPen(QPen(kRule, page.mm(0.3)));
+        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(y)),
+                         QPointF(page.mm(kMarginLeft + width), page.mm(y)));
+        const QFontMetricsF fm(smallFont, &writer);
+        // The file's name keeps clear of the date in the middle.
+        const QString file = fm.elidedText(options.fileLabel, Qt::ElideMiddle, page.mm(width * 0.4));
+        page.text(page.mm(kMarginLeft, y + 2, width * 0.4, 6), file, smallFont, kGrey, 1);
+        page.text(page.mm(kMarginLeft, y + 2, width, 6), options.date.toString(Qt::ISODate), smallFont, kGrey,
+                  1, Qt::AlignHCenter);
+        page.text(page.mm(kMarginLeft, y + 2, width, 6),
+                  QStringLiteral("Page %1 of %2").arg(pageNumber).arg(totalPages), smallFont, kGrey, 1,
+                  Qt::AlignRight);
+    };
+    auto drawHeader = [&](const RecordStream::Place& place, bool continued) {
+        const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
+        page.text(page.mm(kMarginLeft, kTop, width, 8), title, titleFont, Qt::black, 1);
+        QString subtitle =
+            QStringLiteral("Shelf list · %1 %2")
+                .arg(place.count)
+                .arg(place.count == 1 ? QStringLiteral("chemical") : QStringLiteral("chemicals"));
+        if (continued)
+            subtitle += QStringLiteral(" · continued");
+        page.text(page.mm(kMarginLeft, kTop + 8, width, 5), subtitle, smallFont, kGrey, 1);
+
+        double x = kMarginLeft;
+        const std::array<std::pair<double, QString>, 5> captions = {{
+            {kNameWidth, QStringLiteral("CHEMICAL")},
+            {kFormulaWidth, QStringLiteral("FORMULA")},
+            {kQuantityWidth, QStringLiteral("QUANTITY")},
+            {kSignalWidth, QStringLiteral("SIGNAL WORD")},
+            {pictogramsWidth, QStringLiteral("HAZARD PICTOGRAMS")},
+        }};
+        for (const auto& [w, caption] : captions) {
+            page.text(page.mm(x + 1.5, kTableTop + 1, w - 3, 4), caption, captionFont, kGrey, 1);
+            x += w;
+        }
+        painter.setPen(QPen(Qt::black, page.mm(0.35)));
+        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(kRowsTop - 0.5)),
+                         QPointF(page.mm(kMarginLeft + width), page.mm(kRowsTop - 0.5)));
+    };
+    auto drawRow = [&](const Record& record, int row) {
+        const double y = kRowsTop + row * kRowHeight;
+        if (row % 2 == 1)
+            painter.fillRect(page.mm(kMarginLeft, y, width, kRowHeight), kStripe);
+        painter.setPen(QPen(kRule, page.mm(0.2)));
+        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(y + kRowHeight)),
+                         QPointF(page.mm(kMarginLeft + width), page.mm(y + kRowHeight)));
+
+        double x = kMarginLeft;
+        const QString name = oneLine(record.string(store::NOME));
+        const QString catalogue = oneLine(record.string(store::ALDRICH));
+        // The catalogue name goes under a name that takes one line.
+        const int nameLines =
+            page.text(page.mm(x + 1.5, y + 1.2, kNameWidth - 3, 9), name, nameFont, Qt::black, 2);
+        if (nameLines < 2 && !catalogue.isEmpty() && catalogue != name)
+            page.text(page.mm(x + 1.5, y + 6, kNameWidth - 3, 6), catalogue, catalogueFont, kGrey, 2);
+        x += kNameWidth;
+        page.text(page.mm(x + 1.5, y + 1.2, kFormulaWidth - 3, 11), oneLine(record.string(store::FORMULA)),
+                  cellFont, Qt::black, 2);
+        x += kFormulaWidth;
+        page.text(page.mm(x + 1.5, y + 1.2, kQuantityWidth - 3, 11),
+                  oneLine(record.string(store::QUANTIDADE)), cellFont, Qt::black, 2);
+        x += kQuantityWidth;
+
+        const HazardLabel label = readHazards(record.string(store::HAZARDS));
+        if (label.signal != SignalWord::None)
+            page.text(page.mm(x + 1.5, y + 4.5, kSignalWidth - 3, 5), label.signalText, signalFont,
+                      label.signal == SignalWord::Danger ? kDangerRed : Qt::black, 1);
+        x += kSignalWidth;
+
+        onPage |= label.pictograms;
+        const auto shown = static_cast<double>(label.pictograms.count());
+        if (shown > 0) {
+            const double size = std::min({kPictogramMax, kRowHeight - 1.5, (pictogramsWidth - 2) / shown});
+            double px = x + 1;
+            for (int i = 0; i < kPictogramCount; ++i) {
+                if (!label.pictograms.test(static_cast<std::size_t>(i)))
+                    continue;
+                painter.drawImage(page.mm(px, y + (kRowHeight - size) / 2, size, size),
+                                  pictograms[static_cast<std::size_t>(i)]);
+                px += size;
+            }
+        }
+    };
+
+    std::size_t placeIndex = 0;
+    std::int64_t leftInPlace = -1;
+    int row = 0;
+    int pageNumber = 0;
+    stream.forEach([&](const Record& record) {
+        // The records come place by place, as many as the places' counts say.
+        const bool newPlace = leftInPlace <= 0;
+        if (newPlace) {
+            if (leftInPlace == 0)
+                ++placeIndex;
+            leftInPlace = stream.places().at(placeIndex).count;
+        }
+        if (newPlace || row == rowsPerPage) {
+            if (pageNumber > 0) {
+                drawFooter(pageNumber);
+                writer.newPage();
+            }
+            ++pageNumber;
+            drawHeader(stream.places().at(placeIndex), !newPlace);
+            row = 0;
+        }
+        drawRow(record, row);
+        ++row;
+        --leftInPlace;
+    });
+    drawFooter(pageNumber);
+    if (!painter.end())
+        throw ToolError(OutputFailed,
+                        QStringLiteral("The PDF '%1' could not be finished. Check that the disk has "
+                                       "room and that you may write there.")
+                            .arg(outputName(out)));
+    result.pages = pageNumber;
+    return result;
+}
+
+} // namespace datatool

@@ -1,0 +1,225 @@
+// quillarbon-data run as the user runs it: a process with arguments, an exit status,
+// numbered errors on the standard error and files written in full or not at all.
+#include "inventory/store/chemical_table.h"
+#include "tests/data/checks.h"
+#include "tests/support/inventory_fixture.h"
+#include "tests/support/test_main.h"
+
+#include <QFile>
+#include <QProcess>
+
+using namespace testsupport;
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Result run(const QStringList& args, const QString& program = QStringLiteral(QB_DATATOOL))
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(120000);
+    Result r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+Row named(const QString& nome, const QString& place = QStringLiteral("Armário 1"))
+{
+    Row row(store::kColumnCount);
+    row[store::NOME] = nome;
+    row[store::LOCAL] = place;
+    row[store::HAZARDS] = QStringLiteral("H225\nH319");
+    return row;
+}
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aCommandLineNotUnderstoodIsError701();
+    void theInventoryBesideTheProgramIsTheDefault();
+    void aFailureLeavesNoFileBehind();
+    void aCsvGoesOutAndComesBack();
+    void wrongRowsAreListedAndNothingIsAdded();
+};
+
+void TestProgram::aCommandLineNotUnderstoodIsError701()
+{
+    const QList<QStringList> mistakes = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("print")},
+        {QStringLiteral("export-csv"), QStringLiteral("--letter")},
+        {QStringLiteral("import-csv")},
+        {QStringLiteral("export-csv"), QStringLiteral("--out")},
+        {QStringLiteral("export-csv"), QStringLiteral("--for-spreadsheet=yes")},
+    };
+    for (const QStringList& args : mistakes) {
+        const Result r = run(args);
+        QVERIFY2(r.exitCode == 2, qPrintable(args.join(QLatin1Char(' '))));
+        QVERIFY2(r.err.startsWith(QStringLiteral("Error 701: ")), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+    const Result help = run({QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("export-csv") && help.out.contains("import-csv") && help.out.contains("print"));
+}
+
+void TestProgram::theInventoryBesideTheProgramIsTheDefault()
+{
+    // A copy of the program in a folder of its own, with an inventory beside it.
+    TempInventory inv({named(QStringLiteral("Benzeno")), named(QStringLiteral("Acetona"))});
+    const QString program = inv.folder() + QStringLiteral("/quillarbon-data");
+    QVERIFY(QFile::copy(QStringLiteral(QB_DATATOOL), program));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const Result r = run({QStringLiteral("export-csv")}, program);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.startsWith("\xEF\xBB\xBF"
+                             "ALDRICH,NOME,"));
+    QVERIFY(r.out.indexOf(",Acetona,") > 0 && r.out.indexOf(",Acetona,") < r.out.indexOf(",Benzeno,"));
+
+    // Without one beside it, it says which file it looked for and makes none.
+    QFile::remove(inv.path());
+    const auto before = folderState(inv.folder());
+    const Result missing = run({QStringLiteral("export-csv")}, program);
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.startsWith(QStringLiteral("Error 310: ")), qPrintable(missing.err));
+    QVERIFY(missing.err.contains(inv.path()));
+    QCOMPARE(folderState(inv.folder()), before);
+}
+
+void TestProgram::aFailureLeavesNoFileBehind()
+{
+    TempInventory inv({named(QStringLiteral("Acetona"))});
+    QTemporaryDir outDir;
+    const QString old = outDir.filePath(QStringLiteral("list.csv"));
+    writeFile(old, "the previous export\r\n");
+    const QString notInventory = outDir.filePath(QStringLiteral("notes.txt"));
+    writeFile(notInventory, "not a database");
+    const auto before = folderState(outDir.path());
+
+    struct Case
+    {
+        QStringList args;
+        QString error;
+    };
+    const QList<Case> cases = {
+        {{QStringLiteral("--file"), notInventory, QStringLiteral("export-csv"), QStringLiteral("--out"), old},
+         QStringLiteral("Error 312: ")},
+        {{QStringLiteral("--file"), inv.path(), QStringLiteral("print"), QStringLiteral("--out"),
+          outDir.filePath(QStringLiteral("list.pdf")), QStringLiteral("--location"),
+          QStringLiteral("Geladeira")},
+         QStringLiteral("Error 709: ")},
+        {{QStringLiteral("--file"), inv.path(), QStringLiteral("export-csv"), QStringLiteral("--out"),
+          outDir.filePath(QStringLiteral("no/such/folder.csv"))},
+         QStringLiteral("Error 702: ")},
+        {{QStringLiteral("--file"), outDir.filePath(QStringLiteral("QBData.mdb")), QStringLiteral("print"),
+          QStringLiteral("--out"), outDir.filePath(QStringLiteral("list.pdf"))},
+         QStringLiteral("Error 310: ")},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.startsWith(c.error), qPrintable(r.err));
+        QCOMPARE(folderState(outDir.path()), before);
+    }
+
+    // The inventory named as the output is refused before anything is opened for writing.
+    const QByteArray inventory = readFile(inv.path());
+    const Result self = run({QStringLiteral("--file"), inv.path(), QStringLiteral("export-csv"),
+                             QStringLiteral("--out"), inv.path()});
+    QCOMPARE(self.exitCode, 1);
+    QVERIFY2(self.err.startsWith(QStringLiteral("Error 703: ")), qPrintable(self.err));
+    QCOMPARE(readFile(inv.path()), inventory);
+}
+
+void TestProgram::aCsvGoesOutAndComesBack()
+{
+    TempInventory inv({named(QStringLiteral("Tolueno")), named(QStringLiteral("\"quoted\", with comma")),
+                       named(QStringLiteral("Água"), QString())});
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("out.csv"));
+    const Result toFile = run(
+        {QStringLiteral("--file"), inv.path(), QStringLiteral("export-csv"), QStringLiteral("--out"), csv});
+    QCOMPARE(toFile.exitCode, 0);
+    QVERIFY(toFile.out.contains("Wrote 3 records"));
+    const Result toStdout = run({QStringLiteral("--file"), inv.path(), QStringLiteral("export-csv")});
+    QCOMPARE(toStdout.out, readFile(csv));
+
+    // Into a new inventory, made because --create asks for it; a dry run first.
+    const QString fresh = dir.filePath(QStringLiteral("new.mdb"));
+    const Result dry = run({QStringLiteral("--file"), fresh, QStringLiteral("import-csv"), csv,
+                            QStringLiteral("--dry-run"), QStringLiteral("--create")});
+    QCOMPARE(dry.exitCode, 0);
+    QVERIFY(dry.out.contains("Line 2: would add '\"quoted\", with comma'."));
+    QVERIFY(dry.out.contains("3 of the 3 rows would be added"));
+    QVERIFY(!QFile::exists(fresh));
+    QCOMPARE(run({QStringLiteral("--file"), fresh, QStringLiteral("import-csv"), csv}).exitCode, 1);
+    QVERIFY(!QFile::exists(fresh));
+    const Result added =
+        run({QStringLiteral("--file"), fresh, QStringLiteral("import-csv"), csv, QStringLiteral("--create")});
+    QCOMPARE(added.exitCode, 0);
+    QVERIFY(added.out.contains("Added 3 of the 3 rows"));
+    QCOMPARE(run({QStringLiteral("--file"), fresh, QStringLiteral("export-csv")}).out, readFile(csv));
+
+    // The same file again: every row is already there. Each record takes two lines, for
+    // its hazards hold a line break.
+    const Result again = run({QStringLiteral("--file"), fresh, QStringLiteral("import-csv"), csv});
+    QCOMPARE(again.exitCode, 0);
+    QVERIFY2(again.out.contains("Line 6: 'Tolueno' is already in the inventory; not added"),
+             again.out.constData());
+    QVERIFY(again.out.contains("Added 0 of the 3 rows"));
+}
+
+void TestProgram::wrongRowsAreListedAndNothingIsAdded()
+{
+    TempInventory inv({named(QStringLiteral("Acetona"))});
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("in.csv"));
+    writeFile(csv, "NOME,LOCAL\r\nBenzeno,A\r\n,B\r\nTolueno,C,extra\r\n");
+    const QByteArray before = readFile(inv.path());
+    const Result r = run({QStringLiteral("--file"), inv.path(), QStringLiteral("import-csv"), csv});
+    QCOMPARE(r.exitCode, 1);
+    const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("Error 707: Line 3 of ")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("Error 707: Line 4 of ")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QStringLiteral("Error 708: 2 of the 3 rows")), qPrintable(lines[2]));
+    QCOMPARE(readFile(inv.path()), before);
+    QCOMPARE(inv.rows().size(), std::size_t{1});
+
+    // A --create that fails takes its new inventory away again.
+    const QString fresh = dir.filePath(QStringLiteral("new.mdb"));
+    QCOMPARE(
+        run({QStringLiteral("--file"), fresh, QStringLiteral("import-csv"), csv, QStringLiteral("--create")})
+            .exitCode,
+        1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("in.csv")}));
+}
+
+QB_TEST_MAIN(TestProgram)
+#include "tst_program.moc"
