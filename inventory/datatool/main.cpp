@@ -4,6 +4,7 @@
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/datatool/shelflist.h"
+#include "inventory/legacy/conversion.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 
@@ -41,6 +42,10 @@ Commands:
       the inventory is not added unless --allow-duplicates is given. --dry-run reports
       what would be added and changes nothing. --create makes an empty inventory first
       when there is none.
+  import-access OLD.mdb [--dry-run]
+      Adds the records of OLD.mdb, an inventory in the Access format of the program's
+      earlier version, all of them or none. --dry-run lists what would come and changes
+      nothing. OLD.mdb is only read.
   print --out FILE.pdf [--location TEXT] [--letter]
       A shelf list to hang on each storing place: one section per place, each chemical
       with its formula, quantity, signal word and hazard pictograms. --location prints
@@ -72,7 +77,7 @@ struct Arguments
 {
     QString command;
     QString file;
-    QString csv; // import-csv's FILE
+    QString csv; // import-csv's FILE, import-access's OLD.mdb
     QString out;
     QString location;
     bool forSpreadsheet = false;
@@ -134,7 +139,8 @@ Arguments parse(const QStringList& args)
             throw usage(QStringLiteral("The option %1 is not known.").arg(arg));
         else if (a.command.isEmpty())
             a.command = arg;
-        else if (a.command == QLatin1String("import-csv") && a.csv.isEmpty())
+        else if ((a.command == QLatin1String("import-csv") || a.command == QLatin1String("import-access")) &&
+                 a.csv.isEmpty())
             a.csv = arg;
         else
             throw usage(QStringLiteral("'%1' is one word too many.").arg(arg));
@@ -152,18 +158,24 @@ Arguments parse(const QStringList& args)
     else if (a.command == QLatin1String("import-csv"))
         allowed = {QStringLiteral("--dry-run"), QStringLiteral("--allow-duplicates"),
                    QStringLiteral("--create")};
+    else if (a.command == QLatin1String("import-access"))
+        allowed = {QStringLiteral("--dry-run")};
     else if (a.command == QLatin1String("print"))
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--letter")};
     else if (a.command.isEmpty())
-        throw usage(QStringLiteral("No command is given: name export-csv, import-csv or print."));
+        throw usage(
+            QStringLiteral("No command is given: name export-csv, import-csv, import-access or print."));
     else
         throw usage(
-            QStringLiteral("'%1' is not a command: name export-csv, import-csv or print.").arg(a.command));
+            QStringLiteral("'%1' is not a command: name export-csv, import-csv, import-access or print.")
+                .arg(a.command));
     for (const QString& option : std::as_const(given))
         if (!common.contains(option) && !allowed.contains(option))
             throw usage(QStringLiteral("The option %1 does not go with %2.").arg(option, a.command));
     if (a.command == QLatin1String("import-csv") && a.csv.isEmpty())
         throw usage(QStringLiteral("import-csv needs the CSV file to read."));
+    if (a.command == QLatin1String("import-access") && a.csv.isEmpty())
+        throw usage(QStringLiteral("import-access needs the old Access-format file to read."));
     if (a.command == QLatin1String("print") && a.out.isEmpty())
         throw usage(QStringLiteral("print needs --out FILE.pdf, the file to write."));
     if (given.contains(QStringLiteral("--location")) && a.location.isEmpty())
@@ -333,6 +345,30 @@ int importCsv(const Arguments& a, const QString& inventory)
     return 0;
 }
 
+int importAccess(const Arguments& a, const QString& inventory)
+{
+    auto db = datatool::openInventory(inventory, a.dryRun);
+    const legacy::ImportReport report =
+        legacy::importAccess(*db, a.csv, a.dryRun ? legacy::ImportMode::DryRun : legacy::ImportMode::Apply);
+    if (!report.source.columns.leftOut.isEmpty())
+        writeOut(QStringLiteral("Columns of the old file that are not the inventory's, not read: %1.")
+                     .arg(report.source.columns.leftOut.join(QStringLiteral(", "))));
+    if (!report.source.columns.missing.isEmpty())
+        writeOut(QStringLiteral("Columns the old file lacks, left empty: %1.")
+                     .arg(report.source.columns.missing.join(QStringLiteral(", "))));
+    const QString where = native(QFileInfo(inventory).absoluteFilePath());
+    if (a.dryRun)
+        writeOut(
+            QStringLiteral("Dry run: the %1 records of '%2' would be added to '%3'; nothing was written.")
+                .arg(report.records)
+                .arg(native(a.csv), where));
+    else
+        writeOut(QStringLiteral("Added the %1 records of '%2' to '%3'.")
+                     .arg(report.records)
+                     .arg(native(a.csv), where));
+    return 0;
+}
+
 int run(const Arguments& a)
 {
     const QString inventory = a.file.isEmpty() ? datatool::defaultInventoryPath()
@@ -341,6 +377,8 @@ int run(const Arguments& a)
         return exportCsv(a, inventory);
     if (a.command == QLatin1String("import-csv"))
         return importCsv(a, inventory);
+    if (a.command == QLatin1String("import-access"))
+        return importAccess(a, inventory);
     return printList(a, inventory);
 }
 

@@ -64,6 +64,7 @@ private slots:
     void aFailureLeavesNoFileBehind();
     void aCsvGoesOutAndComesBack();
     void wrongRowsAreListedAndNothingIsAdded();
+    void anOldAccessInventoryIsAddedAllOrNothing();
 };
 
 void TestProgram::aCommandLineNotUnderstoodIsError701()
@@ -219,6 +220,34 @@ void TestProgram::wrongRowsAreListedAndNothingIsAdded()
             .exitCode,
         1);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("in.csv")}));
+}
+
+void TestProgram::anOldAccessInventoryIsAddedAllOrNothing()
+{
+    TempInventory inv({named(QStringLiteral("Benzeno"))});
+    const QString old = QStringLiteral(QB_LEGACY_DATA "/tolmireks-jet4.mdb");
+    const QByteArray oldBytes = readFile(old);
+    const QStringList file = {QStringLiteral("--file"), inv.path()};
+
+    // A dry run lists what would come and writes nothing.
+    Result dry = run(file + QStringList{QStringLiteral("import-access"), old, QStringLiteral("--dry-run")});
+    QCOMPARE(dry.exitCode, 0);
+    QVERIFY2(dry.out.contains("the 20 records"), dry.out.constData());
+    QCOMPARE(inv.rows().size(), std::size_t(1));
+
+    Result added = run(file + QStringList{QStringLiteral("import-access"), old});
+    QVERIFY2(added.exitCode == 0, qPrintable(added.err));
+    QCOMPARE(inv.rows().size(), std::size_t(21));
+    QVERIFY(inv.column(store::NOME).contains(QStringLiteral("Ácido acético")));
+    QCOMPARE(readFile(old), oldBytes);
+
+    // A file without the table: the engine's kind of message, and nothing added.
+    Result refused = run(file + QStringList{QStringLiteral("import-access"),
+                                            QStringLiteral(QB_LEGACY_DATA "/other-table-jet4.mdb")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.startsWith(QStringLiteral("Error 801: ")), qPrintable(refused.err));
+    QVERIFY(refused.err.contains(QStringLiteral("PRODUTOS")));
+    QCOMPARE(inv.rows().size(), std::size_t(21));
 }
 
 QB_TEST_MAIN(TestProgram)
