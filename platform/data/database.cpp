@@ -384,6 +384,11 @@ void Database::beginWrite()
     }
     exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
     try {
+        // Holding the write lock, nobody else commits until this write ends: what the
+        // stamp says now is what this connection's cache must have stood for.
+        writeDataVersion_ = pragmaValue("data_version");
+        stampBeforeWrite_ = (writeDataVersion_ << 32) | (ownCommits_ & 0xffffffff);
+        stampAfterWrite_ = -1;
         bringToCurrentFormat();
     } catch (...) {
         rollback();
@@ -395,6 +400,7 @@ void Database::commit()
 {
     exec("COMMIT", QStringLiteral("saving the change"));
     ++ownCommits_;
+    stampAfterWrite_ = (writeDataVersion_ << 32) | (ownCommits_ & 0xffffffff);
 }
 
 void Database::rollback() noexcept

@@ -63,6 +63,10 @@ public:
 
     // Changes whenever this connection or any other commits a change to the file.
     std::int64_t changeStamp() const;
+    // The change stamp just before this connection's last write and just after it: what
+    // its cache stood for and what, patched with the write, it now stands for.
+    std::int64_t stampBeforeLastWrite() const { return stampBeforeWrite_; }
+    std::int64_t stampAfterLastWrite() const { return stampAfterWrite_; }
 
     // SQLite gives the next row added the id of a deleted row when that one had the
     // largest id, and a cursor elsewhere still holding the id would then show the new row
@@ -126,6 +130,9 @@ private:
     QString path_;
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
+    std::int64_t writeDataVersion_ = 0;
+    std::int64_t stampBeforeWrite_ = -1;
+    std::int64_t stampAfterWrite_ = -1;
     bool walChecked_ = false;
     std::function<void()> scheduleBurstEnd_;
     bool inReadBurst_ = false;

@@ -243,7 +243,7 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
                 insert.bind(static_cast<int>(i + 2), values[i].value);
             insert.step();
         });
-        rows_->appended(rowid);
+        rows_->appended(rowid, values);
         pos_ = RecordCount() - 1;
         newRecord_ = false;
         return;
@@ -267,7 +267,7 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
         if (sqlite3_changes(db_.handle()) == 0)
             throw DataError(RecordDeleted);
     });
-    rows_->rewritten(pos_);
+    rows_->rewritten(pos_, values);
 }
 
 int Recordset::ordinalOf(const QString& name) const

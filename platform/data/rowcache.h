@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/data/textcolumn.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -16,7 +18,7 @@ class Database;
 class Statement;
 
 // Cells as the user reads them: Null, or text in UTF-8. A number or a blob that another
-// program stored reads as its text. This is the one format of everything the cache keeps.
+// program stored reads as its text. The rows around the current one are kept so.
 class Cells final
 {
 public:
@@ -39,12 +41,13 @@ private:
 };
 
 struct RowSnapshot;
+struct FieldValue;
 
 // One cursor's rows: the row ids in the cursor's order, and their values.
-// It exists so that a loop over a million positions reads memory, not the file: the keyset, the
-// order column and columns read often are kept per connection, and rows around the current one
-// are read a batch at a time. The shared part is rebuilt when the file's change stamp moves; the
-// batch lives for one read burst.
+// It exists so that a loop over a million positions reads memory, not the file: the sorted keyset,
+// the order column and columns read often are kept per connection, and the program's own writes
+// patch them; rows around the current one are read a batch at a time. The shared part is rebuilt
+// when another connection changed the file, and a batch lives for one read burst.
 class RowCache final
 {
 public:
@@ -55,18 +58,21 @@ public:
     RowCache(const RowCache&) = delete;
     RowCache& operator=(const RowCache&) = delete;
 
-    int count() const { return static_cast<int>(rowids_.size()); }
-    std::int64_t rowid(int position) const { return rowids_[static_cast<std::size_t>(position)]; }
+    int count() const { return static_cast<int>(keyset_->size()); }
+    std::int64_t rowid(int position) const { return (*keyset_)[static_cast<std::size_t>(position)]; }
 
     // The value at a position and column ordinal. Throws RecordDeleted when the row is no
     // longer in the file.
     QVariant value(int position, int ordinal);
+    // The same as a text that may share the cache's column.
+    TextRef text(int position, int ordinal);
 
-    // This cursor's own writes, kept in step without reading the keyset again: a new row
-    // stands at the end, a deleted one leaves its place.
-    void appended(std::int64_t rowid);
+    // This cursor's own writes, just committed. The cursor keeps its positions: a new row
+    // stands at the end, a deleted one leaves its place. The connection's shared copy takes
+    // the change in its own order, unless another program wrote the file meanwhile.
+    void appended(std::int64_t rowid, const std::vector<FieldValue>& values);
     void removed(int position);
-    void rewritten(int position);
+    void rewritten(int position, const std::vector<FieldValue>& values);
 
 private:
     // The rows around a position, read in one statement and kept for the read burst.
@@ -79,19 +85,20 @@ private:
         Cells cells;            // row after row, every column
     };
 
+    const TextColumn* sharedColumn(int ordinal);
     bool sharedStandsForFile();
     void countRead(int ordinal);
     void loadColumns(const std::vector<int>& ordinals);
     void fillBatch(int position, std::uint64_t burst);
-    void dropBatch() { batch_.burst = 0; }
+    int batchRow(int position);
+    std::vector<std::int64_t>& ownKeyset();
 
     Database& db_;
     QString table_;
     QStringList columns_;
     int columnCount_;
     std::shared_ptr<RowSnapshot> shared_;
-    std::vector<std::int64_t> rowids_;
-    bool ownWrites_ = false; // the keyset no longer matches the shared one
+    std::shared_ptr<const std::vector<std::int64_t>> keyset_;
     std::unique_ptr<Statement> fetch_;
     Batch batch_;
     // Reads of each column in the current burst: a loop that reads one column of many

@@ -5,6 +5,8 @@
 #include "tests/data/items_table.h"
 #include "tests/support/test_main.h"
 
+#include <QRandomGenerator>
+
 using namespace items;
 
 class TestCursorFreshness : public QObject
@@ -13,6 +15,7 @@ class TestCursorFreshness : public QObject
 private slots:
     void aLoopSeesAnotherWindowsChangesAtTheNextEvent();
     void reopeningAfterAChangeSortsAgain();
+    void ownWritesKeepTheOrderAFreshReadingGives();
 };
 
 namespace {
@@ -117,6 +120,98 @@ void TestCursorFreshness::reopeningAfterAChangeSortsAgain()
     data->Recordset()->writeCurrent({{items::NAME, QStringLiteral("Zinco")}});
     data->Refresh();
     QCOMPARE(readAll(*data->Recordset(), items::NAME).last(), QStringLiteral("Zinco"));
+}
+
+namespace {
+
+// Every row as a cursor shows it, in its order: the name, the label and the code.
+QStringList shown(records::Recordset& rs)
+{
+    QStringList rows;
+    for (int i = 0; i < rs.RecordCount(); ++i) {
+        rs.setAbsolutePosition(i);
+        auto text = [&](int ordinal) {
+            const QVariant v = rs.Fields(ordinal).Value();
+            return v.isNull() ? QStringLiteral("<null>") : v.toString();
+        };
+        rows.append(text(items::NAME) + QLatin1Char('|') + text(items::LABEL) + QLatin1Char('|') +
+                    text(items::CODE));
+    }
+    return rows;
+}
+
+} // namespace
+
+void TestCursorFreshness::ownWritesKeepTheOrderAFreshReadingGives()
+{
+    // A window's connection writes record after record and opens its cursor again after each,
+    // as the record commands do; now and then another program writes too. After every step,
+    // what the window's cursor shows must be what a connection reading the file afresh shows.
+    TempTable inv(manyRows(300));
+    auto window = records::Database::open(inv.path());
+    window->setReadBursts([] {});
+    QRandomGenerator rng(11);
+    const QStringList names{QStringLiteral("Água"),
+                            QStringLiteral("ácido"),
+                            QStringLiteral("Benzeno"),
+                            QStringLiteral("benzeno"),
+                            QStringLiteral("Sal 0150"),
+                            QStringLiteral("Zinco"),
+                            QString(),
+                            QStringLiteral("Éter"),
+                            QStringLiteral("sal 0007")};
+    auto randomName = [&]() -> QVariant {
+        const QString n = names.at(rng.bounded(static_cast<int>(names.size())));
+        return n.isEmpty() ? QVariant() : QVariant(n);
+    };
+    for (int step = 0; step < 120; ++step) {
+        {
+            records::Recordset rs(*window, items::recordSource());
+            // Reading every row once makes the cursor keep the columns it read.
+            if (step % 10 == 0)
+                shown(rs);
+            const int position = rs.RecordCount() ? rng.bounded(rs.RecordCount()) : 0;
+            // Another program writes while this cursor is open, before this window's own write.
+            if (rng.bounded(4) == 0)
+                execOn(inv.path(),
+                       QStringLiteral("UPDATE ITEMS SET NAME = 'Outro %1', CODE = 'X' WHERE rowid = "
+                                      "(SELECT max(rowid) FROM ITEMS WHERE CODE <> 'X')")
+                           .arg(step));
+            switch (rng.bounded(5)) {
+            case 0:
+                rs.AddNew();
+                rs.writeCurrent(
+                    {{items::NAME, randomName()}, {items::CODE, QStringLiteral("C%1").arg(step)}});
+                break;
+            case 1:
+                rs.setAbsolutePosition(position);
+                rs.Delete();
+                break;
+            case 2:
+                rs.setAbsolutePosition(position);
+                rs.writeCurrent({{items::NAME, randomName()}});
+                break;
+            case 3:
+                rs.setAbsolutePosition(position);
+                rs.writeCurrent({{items::LABEL, QStringLiteral("L%1").arg(step)}, {items::CODE, QVariant()}});
+                break;
+            default:
+                // Another program.
+                execOn(inv.path(),
+                       QStringLiteral("UPDATE ITEMS SET NAME = 'Outro %1', CODE = 'X' WHERE rowid = "
+                                      "(SELECT min(rowid) FROM ITEMS WHERE CODE <> 'X')")
+                           .arg(step));
+                break;
+            }
+        }
+        window->endReadBurst();
+        records::Recordset again(*window, items::recordSource());
+        auto fresh = records::Database::open(inv.path());
+        records::Recordset truth(*fresh, items::recordSource());
+        const QStringList expected = shown(truth);
+        QVERIFY2(shown(again) == expected, qPrintable(QStringLiteral("step %1").arg(step)));
+        window->endReadBurst();
+    }
 }
 
 QB_TEST_MAIN(TestCursorFreshness)

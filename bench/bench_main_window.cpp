@@ -1,0 +1,234 @@
+// The main window as the user waits for it, against the raw ordered read of the columns it
+// reads, each a fresh process on the same file, five runs each.
+//
+//   qb_bench_main_window [N ...]      (default: 10000 100000 1000000)
+//
+// For each N, as median [min-max] in milliseconds:
+//   raw      - a process reading NOME, ALDRICH and FORMULA ordered by NOME through the SQLite
+//              C API, from its start to the last row: in byte order, and in the program's
+//              order (pt_BR, primary strength, the exact text breaking ties); and sqlite3's
+//              shell doing the same in byte order;
+//   start    - a process opening the main window, from its start to the first record painted
+//              with the event loop running. The splash's fixed two seconds are left out: the
+//              window is loaded as the splash's timer loads it, without the wait;
+//   search   - from the search timer's tick to the list of hits painted, for a common text;
+//   save, delete, refresh - from the click to the window settled: the arrays read again and,
+//              for save and delete, the repeated search's list filled and painted. The search
+//              timer's fixed 100 ms between the two is left out;
+//   refresh after another program wrote - the same, after a change by another connection;
+// and the peak memory of the process with the window up and after those commands.
+#include "bench/e2e.h"
+#include "inventory/main_window/tamsel.h"
+#include "inventory/store/chemical_table.h"
+#include "platform/data/boundfield.h"
+#include "platform/data/database.h"
+#include "platform/data/datacontrol.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/application.h"
+#include "platform/forms/identity.h"
+#include "platform/forms/listbox.h"
+#include "platform/forms/timer.h"
+#include "platform/testing/messageboxes.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Notes each paint of a widget, so a run can wait until what the user sees is drawn.
+class PaintWatch final : public QObject
+{
+public:
+    explicit PaintWatch(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+    void wait()
+    {
+        while (!painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        painted = false;
+    }
+    bool painted = false;
+};
+
+double ms(const QElapsedTimer& t)
+{
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+// A command, then the repeated search at the timer's tick; the idle wait for the tick is
+// not counted.
+double commandThenSearch(Tamsel& w, PaintWatch& list, const std::function<void()>& command)
+{
+    QElapsedTimer t;
+    t.start();
+    command();
+    const double handler = ms(t);
+    if (!w.Timer1()->isActive())
+        return handler;
+    w.Timer1()->stop();
+    t.start();
+    w.Timer1_Timer();
+    list.wait();
+    return handler + ms(t);
+}
+
+int mainWindowChild(const QString& folder)
+{
+    const double started = bench::sinceSpawnMs();
+    int argc = 1;
+    char program[] = "qb_bench_main_window";
+    char* argv[] = {program, nullptr};
+    forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral("1.0.0"));
+    forms::ScopedScriptedMessageBoxes boxes; // answers OK to the Remove question
+    forms::setPath(folder);
+
+    QElapsedTimer t;
+    t.start();
+    Tamsel* w = Tamsel::Load();
+    const double load = ms(t);
+    PaintWatch name(w->txtfields(store::NOME)->widget());
+    w->show();
+    name.wait();
+    bench::report("shown", bench::sinceSpawnMs());
+    bench::report("to_main", started);
+    bench::report("load", load);
+
+    PaintWatch list(w->List1()->viewport());
+    w->Text2()->setText(QStringLiteral("ácido"));
+    t.start();
+    w->Timer1_Timer();
+    list.wait();
+    bench::report("search", ms(t));
+    bench::report("hits", w->hitCount);
+
+    auto trigger = [w](const char* action) {
+        w->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    };
+    auto* local = dynamic_cast<QLineEdit*>(w->txtfields(store::LOCAL)->widget());
+    local->setFocus();
+    local->end(false);
+    local->insert(QStringLiteral(" *"));
+    bench::report("save", commandThenSearch(*w, list, [&] { trigger("mnusave"); }));
+    bench::report("delete", commandThenSearch(*w, list, [&] { trigger("mnudel"); }));
+
+    t.start();
+    trigger("mnurefresh");
+    name.wait();
+    bench::report("refresh", ms(t));
+
+    {
+        auto other = records::Database::open(folder + QStringLiteral("/QBData.mdb"));
+        records::Recordset rs(*other, store::designRecordSource());
+        rs.setAbsolutePosition(rs.RecordCount() / 2);
+        rs.writeCurrent({{store::QUANTIDADE, QStringLiteral("250 g")}});
+    }
+    t.start();
+    trigger("mnurefresh");
+    name.wait();
+    bench::report("refresh_other", ms(t));
+    bench::report("peak_kb", static_cast<double>(bench::peakKb()));
+    bench::report("unscripted", boxes->unscripted());
+    return 0;
+}
+
+// sqlite3's shell doing the raw read in byte order, its output thrown away.
+double shellRead(const QString& folder)
+{
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    const double start = bench::monotonicMs();
+    shell.start(QStringLiteral("sqlite3"),
+                {QStringLiteral("-readonly"), folder + QStringLiteral("/QBData.mdb"),
+                 QStringLiteral("SELECT NOME, ALDRICH, FORMULA FROM TOLMIREKS ORDER BY NOME")});
+    if (!shell.waitForFinished(600000) || shell.exitCode() != 0)
+        return -1;
+    return bench::monotonicMs() - start;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    if (const int rc = bench::runRawChild(args); rc >= 0)
+        return rc;
+    if (args.size() == 3 && args.at(1) == QLatin1String("main"))
+        return mainWindowChild(args.at(2));
+
+    QCoreApplication app(argc, argv);
+    QList<int> sizes;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        sizes.append(args.at(i).toInt());
+    if (sizes.isEmpty())
+        sizes = {10000, 100000, 1000000};
+    const QString columns = QStringLiteral("NOME, ALDRICH, FORMULA");
+    constexpr int kRuns = 5;
+
+    std::printf("medians of %d fresh processes each, [min-max], ms\n", kRuns);
+    for (int n : sizes) {
+        // Each run works on a copy, since its commands change the file.
+        const QString original = bench::inventoryFolder(n);
+        QMap<QString, QList<double>> m;
+        for (int run = 0; run <= kRuns; ++run) {
+            QTemporaryDir copy;
+            QFile::copy(original + QStringLiteral("/QBData.mdb"),
+                        copy.filePath(QStringLiteral("QBData.mdb")));
+            const auto bytes = bench::runChild({QStringLiteral("raw-bytes"), copy.path(), columns});
+            const auto locale = bench::runChild({QStringLiteral("raw-locale"), copy.path(), columns});
+            const double shell = shellRead(copy.path());
+            const auto window = bench::runChild({QStringLiteral("main"), copy.path()});
+            // The first run warms the page cache and is not counted.
+            if (run == 0 || bytes.isEmpty() || locale.isEmpty() || window.isEmpty())
+                continue;
+            const double raw = bytes.value(QStringLiteral("done"));
+            m[QStringLiteral("raw")].append(raw);
+            m[QStringLiteral("raw_locale")].append(locale.value(QStringLiteral("done")));
+            m[QStringLiteral("shell")].append(shell);
+            for (const QString& key : window.keys())
+                m[key].append(window.value(key));
+            for (const char* key : {"shown", "save", "delete", "refresh", "refresh_other"})
+                m[QStringLiteral("x_") + QLatin1String(key)].append(window.value(QLatin1String(key)) / raw);
+        }
+        auto line = [&](const char* label, const char* key, const char* ratio = nullptr, int decimals = 0) {
+            std::printf("  %-38s %s", label,
+                        qPrintable(bench::format(bench::stats(m[QLatin1String(key)]), decimals)));
+            if (ratio)
+                std::printf("   = %s x the raw read in byte order",
+                            qPrintable(bench::format(bench::stats(m[QLatin1String(ratio)]), 2)));
+            std::printf("\n");
+        };
+        std::printf("\n%d records\n", n);
+        line("raw read, byte order", "raw");
+        line("raw read, the program's order", "raw_locale");
+        line("sqlite3's shell, byte order", "shell");
+        line("start to the first record shown", "shown", "x_shown");
+        line("  of which the window's load", "load");
+        line("search \"ácido\", tick to list painted", "search", nullptr, 1);
+        line("save", "save", "x_save");
+        line("delete", "delete", "x_delete");
+        line("refresh", "refresh", "x_refresh");
+        line("refresh after another program wrote", "refresh_other", "x_refresh_other");
+        std::printf("  peak memory, MB                        %s\n",
+                    qPrintable(bench::format(bench::stats([&] {
+                        QList<double> mb;
+                        for (double kb : m[QStringLiteral("peak_kb")])
+                            mb.append(kb / 1024.0);
+                        return mb;
+                    }()))));
+        std::fflush(stdout);
+    }
+    return 0;
+}

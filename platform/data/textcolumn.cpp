@@ -1,0 +1,215 @@
+#include "platform/data/textcolumn.h"
+
+#include <algorithm>
+
+namespace records {
+
+namespace {
+
+// A chunk holds this many cells, or fewer when their text is long; a change copies one.
+constexpr std::size_t kChunkCells = 4096;
+constexpr std::size_t kChunkBytes = std::size_t(1) << 28;
+
+void appendCell(TextColumn::Chunk& chunk, TextColumn::Cell cell)
+{
+    if (cell)
+        chunk.bytes.append(*cell);
+    chunk.ends.push_back((static_cast<std::uint32_t>(chunk.bytes.size()) << 1) | (cell ? 0u : 1u));
+}
+
+} // namespace
+
+void TextColumn::Builder::append(Cell cell)
+{
+    if (!open_)
+        open_ = std::make_unique<Chunk>();
+    appendCell(*open_, cell);
+    ++size_;
+    if (open_->size() >= kChunkCells || open_->bytes.size() >= kChunkBytes)
+        seal();
+}
+
+void TextColumn::Builder::seal()
+{
+    if (!open_ || open_->size() == 0)
+        return;
+    open_->ends.shrink_to_fit();
+    open_->bytes.shrink_to_fit();
+    chunks_.push_back(std::shared_ptr<const Chunk>(std::move(open_)));
+}
+
+TextColumn TextColumn::Builder::finish()
+{
+    seal();
+    TextColumn column;
+    column.chunks_ = std::move(chunks_);
+    column.recount(0);
+    chunks_.clear();
+    size_ = 0;
+    return column;
+}
+
+void TextColumn::recount(std::size_t fromChunk)
+{
+    starts_.resize(chunks_.size());
+    std::size_t position = fromChunk == 0 ? 0 : starts_[fromChunk - 1] + chunks_[fromChunk - 1]->size();
+    for (std::size_t k = fromChunk; k < chunks_.size(); ++k) {
+        starts_[k] = position;
+        position += chunks_[k]->size();
+    }
+    size_ = position;
+}
+
+std::pair<std::size_t, std::size_t> TextColumn::locate(std::size_t position) const
+{
+    const std::size_t k = static_cast<std::size_t>(
+                              std::upper_bound(starts_.begin(), starts_.end(), position) - starts_.begin()) -
+                          1;
+    return {k, position - starts_[k]};
+}
+
+bool TextColumn::isNull(std::size_t position) const
+{
+    const auto [k, i] = locate(position);
+    return chunks_[k]->isNull(i);
+}
+
+std::string_view TextColumn::text(std::size_t position) const
+{
+    const auto [k, i] = locate(position);
+    return chunks_[k]->text(i);
+}
+
+TextColumn::Cell TextColumn::cell(std::size_t position) const
+{
+    const auto [k, i] = locate(position);
+    if (chunks_[k]->isNull(i))
+        return std::nullopt;
+    return chunks_[k]->text(i);
+}
+
+QVariant TextColumn::value(std::size_t position) const
+{
+    const auto [k, i] = locate(position);
+    const Chunk& c = *chunks_[k];
+    if (c.isNull(i))
+        return QVariant();
+    const std::string_view t = c.text(i);
+    return QVariant(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+}
+
+TextColumn::Chunk& TextColumn::writable(std::size_t k)
+{
+    // Whoever shares the chunk keeps it as it was; this column takes a chunk of its own.
+    auto own = std::make_shared<Chunk>();
+    Chunk& chunk = *own;
+    chunks_[k] = std::move(own);
+    return chunk;
+}
+
+namespace {
+
+// The chunk's cells with one taken out, put in or changed at i.
+TextColumn::Chunk rebuilt(const TextColumn::Chunk& from, std::size_t at, bool drop,
+                          std::optional<TextColumn::Cell> put)
+{
+    TextColumn::Chunk out;
+    out.ends.reserve(from.size() + 1);
+    out.bytes.reserve(from.bytes.size() + (put && *put ? (*put)->size() : 0));
+    for (std::size_t i = 0; i <= from.size(); ++i) {
+        if (i == at && put)
+            appendCell(out, *put);
+        if (i == from.size())
+            break;
+        if (i == at && drop)
+            continue;
+        appendCell(out, from.isNull(i) ? TextColumn::Cell() : TextColumn::Cell(from.text(i)));
+    }
+    return out;
+}
+
+} // namespace
+
+void TextColumn::insert(std::size_t position, Cell cell)
+{
+    if (chunks_.empty()) {
+        auto chunk = std::make_shared<Chunk>();
+        appendCell(*chunk, cell);
+        chunks_.push_back(std::move(chunk));
+        recount(0);
+        return;
+    }
+    // At the very end the new cell joins the last chunk.
+    const auto [k, i] =
+        position >= size_ ? std::pair{chunks_.size() - 1, chunks_.back()->size()} : locate(position);
+    Chunk grown = rebuilt(*chunks_[k], i, false, cell);
+    if (grown.size() < 2 * kChunkCells) {
+        writable(k) = std::move(grown);
+    } else {
+        // A chunk grown to twice its size is split, so that a change goes on copying little.
+        auto first = std::make_shared<Chunk>(), second = std::make_shared<Chunk>();
+        for (std::size_t j = 0; j < grown.size(); ++j)
+            appendCell(j < grown.size() / 2 ? *first : *second,
+                       grown.isNull(j) ? Cell() : Cell(grown.text(j)));
+        chunks_[k] = std::move(first);
+        chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1, std::move(second));
+    }
+    recount(k);
+}
+
+void TextColumn::erase(std::size_t position)
+{
+    const auto [k, i] = locate(position);
+    if (chunks_[k]->size() == 1) {
+        chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k));
+        recount(k == 0 ? 0 : k - 1);
+        return;
+    }
+    Chunk shrunk = rebuilt(*chunks_[k], i, true, std::nullopt);
+    writable(k) = std::move(shrunk);
+    recount(k);
+}
+
+void TextColumn::replace(std::size_t position, Cell cell)
+{
+    const auto [k, i] = locate(position);
+    Chunk changed = rebuilt(*chunks_[k], i, true, cell);
+    writable(k) = std::move(changed);
+}
+
+TextRef TextRef::inColumn(const TextColumn& column, std::size_t position)
+{
+    TextRef ref;
+    ref.column_ = &column;
+    ref.position_ = position;
+    ref.null_ = column.isNull(position);
+    return ref;
+}
+
+TextRef TextRef::text(std::string_view utf8)
+{
+    TextRef ref;
+    ref.own_ = std::string(utf8);
+    ref.null_ = false;
+    return ref;
+}
+
+bool TextRef::isNull() const
+{
+    return null_;
+}
+
+std::string_view TextRef::utf8() const
+{
+    if (null_)
+        return {};
+    return column_ ? column_->text(position_) : std::string_view(own_);
+}
+
+QString TextRef::toString() const
+{
+    const std::string_view t = utf8();
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+} // namespace records

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace records {
+
+// One column's cells by position, as the user reads them: Null, or text in UTF-8. The
+// cells lie in chunks that are never changed once made: a copy of the column shares every
+// chunk, and a change to one cell copies only the chunk it lies in. So a window can keep
+// the column it read while the cache goes on with a changed one, at the cost of a chunk.
+// Reading is safe from several threads at once.
+class TextColumn final
+{
+public:
+    struct Chunk
+    {
+        std::vector<std::uint32_t> ends; // per cell: where its text ends, times two, plus one for Null
+        std::string bytes;
+
+        std::size_t size() const { return ends.size(); }
+        bool isNull(std::size_t i) const { return (ends[i] & 1) != 0; }
+        std::size_t begin(std::size_t i) const { return i == 0 ? 0 : ends[i - 1] >> 1; }
+        std::size_t end(std::size_t i) const { return ends[i] >> 1; }
+        std::string_view text(std::size_t i) const
+        {
+            return std::string_view(bytes.data() + begin(i), end(i) - begin(i));
+        }
+    };
+    using Cell = std::optional<std::string_view>; // nullopt: Null
+
+    // Fills a column front to back.
+    class Builder
+    {
+    public:
+        void append(Cell cell);
+        TextColumn finish();
+
+    private:
+        void seal();
+        std::vector<std::shared_ptr<const Chunk>> chunks_;
+        std::unique_ptr<Chunk> open_;
+        std::size_t size_ = 0;
+    };
+
+    std::size_t size() const { return size_; }
+    bool isNull(std::size_t position) const;
+    std::string_view text(std::size_t position) const;
+    Cell cell(std::size_t position) const;
+    // A null QVariant for Null, else the text.
+    QVariant value(std::size_t position) const;
+
+    void insert(std::size_t position, Cell cell);
+    void erase(std::size_t position);
+    void replace(std::size_t position, Cell cell);
+
+    // For scans that read the text chunk by chunk.
+    std::size_t chunkCount() const { return chunks_.size(); }
+    const Chunk& chunk(std::size_t k) const { return *chunks_[k]; }
+    std::size_t chunkStart(std::size_t k) const { return starts_[k]; }
+
+private:
+    // The chunk holding a position and the cell's place in it.
+    std::pair<std::size_t, std::size_t> locate(std::size_t position) const;
+    Chunk& writable(std::size_t k);
+    void recount(std::size_t fromChunk);
+
+    std::vector<std::shared_ptr<const Chunk>> chunks_;
+    std::vector<std::size_t> starts_; // the first position of each chunk
+    std::size_t size_ = 0;
+};
+
+// A cell's text as the engine holds it, cheap to pass on: a place in a column the cache
+// keeps, or a text of its own for a cell read from the file. A loop that copies a column
+// into an array of its own can so share the column instead of copying its texts.
+class TextRef final
+{
+public:
+    TextRef() = default; // Null
+    static TextRef inColumn(const TextColumn& column, std::size_t position);
+    static TextRef text(std::string_view utf8);
+
+    bool isNull() const;
+    std::string_view utf8() const;
+    QString toString() const;
+
+    // The column and position it refers to; null for a text of its own.
+    const TextColumn* column() const { return column_; }
+    std::size_t position() const { return position_; }
+
+private:
+    const TextColumn* column_ = nullptr;
+    std::size_t position_ = 0;
+    std::string own_;
+    bool null_ = true;
+};
+
+} // namespace records
