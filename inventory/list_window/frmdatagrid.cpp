@@ -41,6 +41,8 @@ frmDataGrid::frmDataGrid(QWidget* parent)
     ui->Command1->raise();
     ui->List1->setUniformItemSizes(true);
     ui->grdDataGrid->setColumnWidthTwips(0, 3600);
+    // The load and Refresh fill the search arrays from these columns.
+    ui->Data1->setReadAhead({store::columnName(store::NOME), store::columnName(store::FORMULA)});
     // Positions are shown in full up to seven digits.
     ui->Data1->setCaptionRoom(QStringLiteral("0000000"));
     ui->grdDataGrid->setFocus();
@@ -129,20 +131,13 @@ void frmDataGrid::buildSearchArrays()
 {
     records::Recordset* rs = ui->Data1->Recordset();
     const int count = rs->RecordCount();
-    chemNames.assign(static_cast<std::size_t>(count) + 1, QString());
-    formulas.assign(static_cast<std::size_t>(count) + 1, QString());
-    auto take = [](const QVariant& v, QString& element) {
-        if (!v.isNull()) {
-            QString text = v.toString();
-            if (!text.isEmpty())
-                element = std::move(text);
-        }
-    };
+    chemNames.reset(static_cast<std::size_t>(count) + 1);
+    formulas.reset(static_cast<std::size_t>(count) + 1);
     for (int i = 0; i < count; ++i) {
         rs->setAbsolutePosition(i);
         const auto p = static_cast<std::size_t>(i);
-        take(rs->Fields(store::NOME).Value(), chemNames[p]);
-        take(rs->Fields(store::FORMULA).Value(), formulas[p]);
+        chemNames.take(p, rs->Fields(store::NOME).text());
+        formulas.take(p, rs->Fields(store::FORMULA).text());
     }
     ui->Data1->Refresh();
 }

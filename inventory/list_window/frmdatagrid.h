@@ -1,5 +1,7 @@
 #pragma once
 
+#include "inventory/search/textarray.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -50,8 +52,8 @@ public:
 
     // Window state. The arrays are indexed by record position and hold one element more
     // than there are records; hitPositions(k) is the position of entry k-1 of List1.
-    std::vector<QString> chemNames;
-    std::vector<QString> formulas;
+    search::TextArray chemNames;
+    search::TextArray formulas;
     std::vector<std::int32_t> hitPositions;
     std::int32_t hitCount = 0;
     bool searchReady = false;

@@ -47,28 +47,20 @@ void frmDataGrid::Command1_Click()
     }
 
     searchReady = false;
-    const search::Matcher matcher(s, search::twin(s));
     ui->List1->clear();
     hitCount = 0;
     forms::setMousePointer(forms::Pointer::Hourglass);
 
     // The arrays hold the records of their last build; the scan never reads past them.
-    const std::size_t end =
-        std::min(static_cast<std::size_t>(ui->Data1->Recordset()->RecordCount()), chemNames.size());
-    QStringList hits;
-    for (std::size_t i = 0; i < end; ++i) {
-        const QString* hit = nullptr;
-        if (matcher.matches(chemNames[i]))
-            hit = &chemNames[i];
-        else if (i < formulas.size() && matcher.matches(formulas[i]))
-            hit = &formulas[i];
-        if (hit && static_cast<std::size_t>(hitCount) + 1 < hitPositions.size()) {
-            ++hitCount;
-            hits.append(*hit);
-            hitPositions[static_cast<std::size_t>(hitCount)] = static_cast<std::int32_t>(i);
-        }
-    }
-    ui->List1->setItems(hits);
+    auto found = search::findHits(
+        {&chemNames, &formulas},
+        std::min(static_cast<std::size_t>(ui->Data1->Recordset()->RecordCount()), chemNames.size()), s,
+        search::twin(s));
+    if (found.size() + 1 > hitPositions.size())
+        found.resize(hitPositions.size() - 1);
+    for (const search::Hit& hit : found)
+        hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
+    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, formulas}, found));
 
     setList1HeightTwips(hitCount < 21 ? static_cast<float>(hitCount * 210.0 + 286.747) : 4486.747f);
     if (hitCount >= 1) {

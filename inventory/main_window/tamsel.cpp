@@ -1,5 +1,6 @@
 #include "inventory/main_window/tamsel.h"
 
+#include "inventory/store/chemical_table.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
@@ -195,6 +196,9 @@ void Tamsel::applyLook()
         if (QWidget* button = ui->Toolbar1->widgetForAction(a))
             button->setAccessibleName(a->toolTip());
     }
+    // The load and every re-read fill the search arrays from these columns.
+    ui->Data1->setReadAhead({store::columnName(store::NOME), store::columnName(store::ALDRICH),
+                             store::columnName(store::FORMULA)});
     // The record number is shown in full up to six digits.
     ui->Data1->setCaptionRoom(QStringLiteral("Chemical #: 000000"));
 }

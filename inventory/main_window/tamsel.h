@@ -1,5 +1,7 @@
 #pragma once
 
+#include "inventory/search/textarray.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -48,9 +50,9 @@ public:
     // Form-level state. The text arrays are indexed by record position and hold one
     // element more than there are records; hitPositions(k) is the position of entry k-1
     // of List1, from k = 1.
-    std::vector<QString> chemNames;
-    std::vector<QString> aldrichNames;
-    std::vector<QString> formulas;
+    search::TextArray chemNames;
+    search::TextArray aldrichNames;
+    search::TextArray formulas;
     std::vector<std::int32_t> hitPositions;
     std::int32_t hitCount = 0;
     bool searchReady = false;

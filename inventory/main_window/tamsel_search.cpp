@@ -39,23 +39,16 @@ void Tamsel::LoadSearchArrays()
 void Tamsel::readSearchArrays()
 {
     records::Recordset* rs = ui->Data1->Recordset();
-    chemNames.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
-    aldrichNames.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
-    formulas.assign(static_cast<std::size_t>(rs->RecordCount()) + 1, QString());
-    auto take = [](const QVariant& v, QString& element) {
-        if (!v.isNull()) {
-            QString text = v.toString();
-            if (!text.isEmpty())
-                element = std::move(text);
-        }
-    };
+    chemNames.reset(static_cast<std::size_t>(rs->RecordCount()) + 1);
+    aldrichNames.reset(static_cast<std::size_t>(rs->RecordCount()) + 1);
+    formulas.reset(static_cast<std::size_t>(rs->RecordCount()) + 1);
     const int count = rs->RecordCount();
     for (int i = 0; i < count; ++i) {
         rs->setAbsolutePosition(i);
         const auto p = static_cast<std::size_t>(i);
-        take(rs->Fields(store::NOME).Value(), chemNames[p]);
-        take(rs->Fields(store::ALDRICH).Value(), aldrichNames[p]);
-        take(rs->Fields(store::FORMULA).Value(), formulas[p]);
+        chemNames.take(p, rs->Fields(store::NOME).text());
+        aldrichNames.take(p, rs->Fields(store::ALDRICH).text());
+        formulas.take(p, rs->Fields(store::FORMULA).text());
     }
 }
 
@@ -89,29 +82,19 @@ void Tamsel::Command2_Click()
     }
 
     searchReady = false;
-    const search::Matcher matcher(s, search::twin(s));
     ui->List1->clear();
     hitCount = 0;
     forms::setMousePointer(forms::Pointer::Hourglass);
 
     // Arrays read before records were added elsewhere end early: the scan stops there.
-    const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size());
-    QStringList hits;
-    for (std::size_t i = 0; i < end; ++i) {
-        const QString* hit = nullptr;
-        if (matcher.matches(chemNames[i]))
-            hit = &chemNames[i];
-        else if (i < aldrichNames.size() && matcher.matches(aldrichNames[i]))
-            hit = &aldrichNames[i];
-        else if (i < formulas.size() && matcher.matches(formulas[i]))
-            hit = &formulas[i];
-        if (hit) {
-            ++hitCount;
-            hits.append(*hit);
-            hitPositions[static_cast<std::size_t>(hitCount)] = static_cast<std::int32_t>(i);
-        }
-    }
-    ui->List1->setItems(hits);
+    const auto found = search::findHits({&chemNames, &aldrichNames, &formulas},
+                                        std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s,
+                                        search::twin(s));
+    for (const search::Hit& hit : found)
+        hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
+    // An entry's text is made when it is shown, from the arrays as they are now: a later
+    // re-read leaves the list as this search made it.
+    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, found));
 
     setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
     if (hitCount >= 1) {

@@ -1,10 +1,15 @@
 #include "inventory/search/search_text.h"
 
+#include "inventory/search/textarray.h"
+
 #include <QLocale>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
 
 namespace search {
 
@@ -22,93 +27,151 @@ QString twin(const QString& text)
 
 namespace {
 
-// Whether any of the eight places from h holds a or b, followed by second when checked.
-bool anyCandidatePortable(const char16_t* h, char16_t a, char16_t b, char16_t second, bool checkSecond)
+// s and t, which differ in their first character only, as UTF-8 to look for in the
+// engine's cells: the text after the first character, then what stands before it.
+class Utf8Pattern final
 {
-    for (int k = 0; k < 8; ++k)
-        if ((h[k] == a || h[k] == b) && (!checkSecond || h[k + 1] == second))
-            return true;
-    return false;
-}
-
-#if defined(__GNUC__)
-bool anyCandidateVector(const char16_t* h, char16_t a, char16_t b, char16_t second, bool checkSecond)
-{
-    using Lanes = std::uint16_t __attribute__((vector_size(16)));
-    const Lanes va = {a, a, a, a, a, a, a, a};
-    const Lanes vb = {b, b, b, b, b, b, b, b};
-    Lanes v;
-    std::memcpy(&v, h, sizeof v);
-    Lanes hit = (v == va) | (v == vb);
-    if (checkSecond) {
-        const Lanes vs = {second, second, second, second, second, second, second, second};
-        Lanes next;
-        std::memcpy(&next, h + 1, sizeof next);
-        hit &= (next == vs);
+public:
+    Utf8Pattern(const QString& s, const QString& t)
+    {
+        const qsizetype first = s.at(0).isHighSurrogate() && s.size() > 1 ? 2 : 1;
+        const qsizetype firstT = t.at(0).isHighSurrogate() && t.size() > 1 ? 2 : 1;
+        heads_.push_back(s.left(first).toStdString());
+        if (const std::string other = t.left(firstT).toStdString(); other != heads_.front())
+            heads_.push_back(other);
+        tail_ = s.mid(first).toStdString();
+        // With no tail each head is looked for whole.
+        needles_ = tail_.empty() ? heads_ : std::vector<std::string>{tail_};
     }
-    std::uint64_t any[2];
-    std::memcpy(any, &hit, sizeof any);
-    return (any[0] | any[1]) != 0;
-}
-constexpr bool kHaveVectors = true;
+
+    bool matches(std::string_view hay) const
+    {
+        bool hit = false;
+        scan(hay, [&](std::size_t, std::size_t) {
+            hit = true;
+            return hay.size();
+        });
+        return hit;
+    }
+
+    // Calls found(begin, end) for matches in the bytes, front to back; found returns where
+    // to go on looking.
+    template <class Found> void scan(std::string_view bytes, Found&& found) const
+    {
+        for (const std::string& needle : needles_) {
+            std::size_t from = 0;
+            while (from < bytes.size()) {
+                const std::size_t off = find(bytes, from, needle);
+                if (off == std::string_view::npos)
+                    break;
+                std::size_t next = off + 1;
+                if (tail_.empty()) {
+                    next = found(off, off + needle.size());
+                } else {
+                    for (const std::string& head : heads_) {
+                        if (off >= head.size() && bytes.compare(off - head.size(), head.size(), head) == 0) {
+                            next = found(off - head.size(), off + needle.size());
+                            break;
+                        }
+                    }
+                }
+                from = std::max(next, off + 1);
+            }
+        }
+    }
+
+private:
+    // The C library's searches are the fastest at hand: memchr for one byte, memmem where
+    // there is one.
+    static std::size_t find(std::string_view bytes, std::size_t from, const std::string& needle)
+    {
+        const char* begin = bytes.data() + from;
+        const std::size_t size = bytes.size() - from;
+        const void* at = nullptr;
+        if (needle.size() == 1)
+            at = std::memchr(begin, needle.front(), size);
+        else
+#if defined(__GLIBC__)
+            at = memmem(begin, size, needle.data(), needle.size());
 #else
-bool anyCandidateVector(const char16_t* h, char16_t a, char16_t b, char16_t second, bool checkSecond)
-{
-    return anyCandidatePortable(h, a, b, second, checkSecond);
-}
-constexpr bool kHaveVectors = false;
+        {
+            const std::size_t off = bytes.find(needle, from);
+            return off;
+        }
 #endif
+        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : std::string_view::npos;
+    }
+
+    std::vector<std::string> heads_;
+    std::string tail_;
+    std::vector<std::string> needles_;
+};
+
+// Marks the positions of [0, count) whose cell in the column holds the pattern. A chunk's
+// cells lie end to end, so a chunk is searched in one go and a match is kept only when it
+// lies within one cell.
+void markColumn(const records::TextColumn& column, std::size_t count, const Utf8Pattern& pattern,
+                std::vector<std::uint8_t>& marks)
+{
+    for (std::size_t k = 0; k < column.chunkCount() && column.chunkStart(k) < count; ++k) {
+        const records::TextColumn::Chunk& chunk = column.chunk(k);
+        const std::size_t start = column.chunkStart(k);
+        std::size_t i = 0; // matches come front to back: the cell is found walking on
+        pattern.scan(chunk.bytes, [&](std::size_t begin, std::size_t end) {
+            if (begin < chunk.begin(i))
+                i = 0;
+            while (i < chunk.size() && chunk.end(i) <= begin)
+                ++i;
+            if (i >= chunk.size() || start + i >= count)
+                return chunk.bytes.size();
+            if (end <= chunk.end(i))
+                marks[start + i] = 1;
+            return chunk.end(i) > begin ? chunk.end(i) : begin + 1;
+        });
+    }
+}
 
 } // namespace
 
-Matcher::Matcher(const QString& s, const QString& t, Scan scan)
-    : s_(s), t_(t), oneScan_(!s.isEmpty() && s.size() == t.size() && !s.at(0).isSurrogate() &&
-                             !t.at(0).isSurrogate() && QStringView(s).mid(1) == QStringView(t).mid(1)),
-      vector_(kHaveVectors && scan == Scan::Best)
-{}
-
-bool Matcher::matches(const QString& hay) const
+std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::size_t end, const QString& s,
+                          const QString& t)
 {
-    if (!oneScan_)
-        return hay.contains(s_) || (t_ != s_ && hay.contains(t_));
-    // One pass: a place where either first character stands and the rest follows.
-    const qsizetype n = s_.size();
-    const qsizetype last = hay.size() - n;
-    if (last < 0)
-        return false;
-    const char16_t a = s_.at(0).unicode();
-    const char16_t b = t_.at(0).unicode();
-    const char16_t* h = reinterpret_cast<const char16_t*>(hay.constData());
-    const char16_t* rest = reinterpret_cast<const char16_t*>(s_.constData()) + 1;
-    auto candidate = [&](qsizetype k) {
-        return (h[k] == a || h[k] == b) && std::equal(rest, rest + (n - 1), h + k + 1);
+    std::vector<Hit> hits;
+    if (s.isEmpty())
+        return hits;
+    const Utf8Pattern pattern(s, t);
+    std::vector<std::vector<std::uint8_t>> marks;
+    for (const TextArray* array : arrays) {
+        const std::size_t count = std::min(end, array->size());
+        std::vector<std::uint8_t>& m = marks.emplace_back(count, 0);
+        const std::size_t shared = std::min(count, array->sharedCount());
+        markColumn(array->shared(), shared, pattern, m);
+        // Elements of the array's own, and those after the shared ones, one by one.
+        for (const std::size_t i : array->ownElements())
+            if (i < shared)
+                m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
+        for (std::size_t i = shared; i < count; ++i)
+            m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
+    }
+    for (std::size_t p = 0; p < end; ++p) {
+        for (std::size_t a = 0; a < marks.size(); ++a) {
+            if (p < marks[a].size() && marks[a][p]) {
+                hits.push_back({static_cast<std::int32_t>(p), static_cast<int>(a)});
+                break;
+            }
+        }
+    }
+    return hits;
+}
+
+std::function<QString(int)> hitTexts(std::initializer_list<TextArray> arrays, std::vector<Hit> hits)
+{
+    auto kept = std::make_shared<const std::vector<TextArray>>(arrays);
+    auto places = std::make_shared<const std::vector<Hit>>(std::move(hits));
+    return [kept, places](int row) {
+        const Hit& hit = (*places)[static_cast<std::size_t>(row)];
+        return (*kept)[static_cast<std::size_t>(hit.array)].at(static_cast<std::size_t>(hit.position));
     };
-    // Few places to look at: one by one.
-    if (last < 8) {
-        for (qsizetype k = 0; k <= last; ++k)
-            if (candidate(k))
-                return true;
-        return false;
-    }
-    // Otherwise eight places a step look for either first character followed by the
-    // second at once (a pair is much rarer than a letter); the last step ends at the last
-    // place, overlapping the one before it. The second character of a place lies within
-    // the text, as the match would need it there.
-    const bool checkSecond = n > 1;
-    const char16_t second = checkSecond ? rest[0] : 0;
-    for (qsizetype i = 0;; i += 8) {
-        if (i > last - 7)
-            i = last - 7;
-        const bool any = vector_ ? anyCandidateVector(h + i, a, b, second, checkSecond)
-                                 : anyCandidatePortable(h + i, a, b, second, checkSecond);
-        if (any)
-            for (qsizetype k = i; k < i + 8; ++k)
-                if (candidate(k))
-                    return true;
-        if (i == last - 7)
-            break;
-    }
-    return false;
 }
 
 } // namespace search

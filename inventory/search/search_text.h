@@ -2,36 +2,39 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 // The search compares exactly, case distinguished, but also tries the text with its
 // first character's case swapped, so "benzene" finds "Benzene" at the start of a name.
+// It runs over the windows' arrays, which share their texts with the engine as UTF-8.
 namespace search {
 
 // The twin of a search text: its first character in the other case (by the locale's
 // rules); the same text when that character has no case.
 QString twin(const QString& text);
 
-// Whether hay contains s or t, compared code unit by code unit.
-class Matcher final
+class TextArray;
+
+// A place where the search found its text: a record position and the first of the arrays,
+// in the order given, whose element there holds s or t.
+struct Hit
 {
-public:
-    // How a long text is scanned: eight places a step with the compiler's vector types
-    // where it has them, or the plain loop that every compiler builds.
-    enum class Scan
-    {
-        Best,
-        Portable,
-    };
-
-    Matcher(const QString& s, const QString& t, Scan scan = Scan::Best);
-    bool matches(const QString& hay) const;
-
-private:
-    QString s_;
-    QString t_;
-    bool oneScan_; // s and t differ only in their first code unit
-    bool vector_;
+    std::int32_t position;
+    int array;
+    bool operator==(const Hit&) const = default;
 };
+
+// The hits among positions [0, end) of the arrays, in ascending position; an array shorter
+// than end has no hits beyond its end. Texts are compared byte for byte in UTF-8, which
+// gives the hits that comparing code unit by code unit gives.
+std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::size_t end, const QString& s,
+                          const QString& t);
+
+// The text of each hit, the element of its array, made when asked for. It keeps copies of
+// the arrays as they are now, which share their texts with them.
+std::function<QString(int)> hitTexts(std::initializer_list<TextArray> arrays, std::vector<Hit> hits);
 
 } // namespace search

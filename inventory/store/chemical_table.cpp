@@ -23,6 +23,11 @@ const std::array<Column, kColumnCount> kColumns = {{
     {CARACTERISTIC, "CARACTERISTIC", "caracteristic/solubility", "", true},
 }};
 
+QString columnName(int ordinal)
+{
+    return QString::fromLatin1(kColumns.at(static_cast<std::size_t>(ordinal)).name);
+}
+
 QString fileName()
 {
     return QStringLiteral("QBData.mdb");

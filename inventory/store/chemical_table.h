@@ -42,6 +42,9 @@ struct Column
 inline constexpr int kColumnCount = 12;
 extern const std::array<Column, kColumnCount> kColumns;
 
+// The name of the column of an ordinal, "NOME" for NOME.
+QString columnName(int ordinal);
+
 QString fileName();           // "QBData.mdb"
 QString mainFilePart();       // "\QBData.mdb", as the main window joins it
 QString listFilePart();       // "/QBData.mdb", as the list window joins it

@@ -149,7 +149,7 @@ void DataControl::Refresh()
         opened = Database::open(path, options);
         db = opened.get();
     }
-    auto rs = std::make_unique<records::Recordset>(*db, recordSource_);
+    auto rs = std::make_unique<records::Recordset>(*db, recordSource_, readAhead_);
     std::vector<Binding> bindings = collectBindings(*rs);
     std::vector<ViewBinding> views = collectViews(*rs);
 

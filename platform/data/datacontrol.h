@@ -58,6 +58,9 @@ public:
 
     // How long a write waits for another program's lock before it reports one.
     void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
+    // Columns the window reads for every record when it opens (its search arrays): read
+    // with the keyset at each Refresh, in one scan, rather than column by column.
+    void setReadAhead(const QStringList& columns) { readAhead_ = columns; }
 
     // (Re)opens the record set; the record at position 0 becomes current. Edits pending
     // on the current record raise Validate with ActionClose first.
@@ -138,6 +141,7 @@ private:
     bool exclusive_ = false;
     bool readOnly_ = false;
     int busyTimeoutMs_ = 3000;
+    QStringList readAhead_;
 
     std::unique_ptr<Database> db_;
     std::unique_ptr<records::Recordset> rs_;

@@ -51,12 +51,17 @@ QVariant Field::Value() const
     return rs_->value(ordinal_);
 }
 
+TextRef Field::text() const
+{
+    return rs_->text(ordinal_);
+}
+
 QString Field::Name() const
 {
     return rs_->fieldNames().at(ordinal_);
 }
 
-Recordset::Recordset(Database& db, const QString& source) : db_(db)
+Recordset::Recordset(Database& db, const QString& source, const QStringList& readAhead) : db_(db)
 {
     // A new cursor sees the file as it is now.
     db.endReadBurst();
@@ -80,7 +85,11 @@ Recordset::Recordset(Database& db, const QString& source) : db_(db)
         orderColumn = columns_.at(ordinal);
     }
 
-    rows_ = std::make_unique<RowCache>(db_, table_, columns_, orderColumn);
+    std::vector<int> ahead;
+    for (const QString& name : readAhead)
+        if (const int ordinal = ordinalOf(name); ordinal >= 0)
+            ahead.push_back(ordinal);
+    rows_ = std::make_unique<RowCache>(db_, table_, columns_, orderColumn, ahead);
     pos_ = rows_->count() == 0 ? -1 : 0;
 }
 
@@ -318,6 +327,19 @@ QVariant Recordset::value(int ordinal) const
     if (!hasCurrentRecord())
         throw DataError(NoCurrentRecord);
     return rows_->value(pos_, ordinal);
+}
+
+TextRef Recordset::text(int ordinal) const
+{
+    checkedOrdinal(ordinal);
+    if (currentDeleted_)
+        throw DataError(RecordDeleted, QStringLiteral("Record is deleted: this record was deleted; move to "
+                                                      "another record."));
+    if (newRecord_)
+        return TextRef();
+    if (!hasCurrentRecord())
+        throw DataError(NoCurrentRecord);
+    return rows_->text(pos_, ordinal);
 }
 
 QVariant Recordset::valueAt(int position, int ordinal) const

@@ -56,6 +56,8 @@ class Field final
 public:
     // The column's value in the current record; a null QVariant for Null.
     QVariant Value() const;
+    // The same as a text that may share the engine's copy of the column.
+    TextRef text() const;
     QString Name() const;
     int ordinal() const { return ordinal_; }
 
@@ -78,7 +80,9 @@ struct FieldValue
 class Recordset final
 {
 public:
-    Recordset(Database& db, const QString& source);
+    // readAhead names the columns the owner will read for every record (a window filling its
+    // arrays): they are read with the keyset, in one scan of the table.
+    Recordset(Database& db, const QString& source, const QStringList& readAhead = {});
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -122,6 +126,7 @@ public:
 
     // For Field.
     QVariant value(int ordinal) const;
+    TextRef text(int ordinal) const;
     // The value at another position, without moving there: what a grid shows of the rows
     // it paints. Throws RecordDeleted for a row deleted since the cursor was opened.
     QVariant valueAt(int position, int ordinal) const;

@@ -8,9 +8,22 @@
 #include <cstring>
 #include <thread>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace records {
 
 namespace {
+
+// The memory a reading of the whole table used for a moment goes back to the system, so the
+// program's size is what it keeps.
+void giveBackMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 constexpr int kBatchRows = 32;
 // Reads of one column in one burst after which the whole column is read at once.
@@ -115,7 +128,8 @@ int bytesCompare(std::string_view a, std::string_view b)
 
 struct Entry
 {
-    std::uint64_t prefix; // the key's first eight bytes, big-endian: most compares end here
+    std::uint64_t prefix;  // the key's first eight bytes, big-endian: most compares end here
+    std::uint64_t prefix2; // its next eight, for names that begin alike ("Ácido ...")
     std::int64_t rowid;
     std::uint64_t key; // where the key starts in its maker's arena
     std::uint32_t keySize;
@@ -138,41 +152,57 @@ void makeKeys(std::vector<Entry>& entries, const TextColumn& names, std::size_t 
         e.key = arena.size();
         e.keySize =
             static_cast<std::uint32_t>(keyMaker.append(arena, text.data(), static_cast<int>(text.size())));
-        for (std::size_t b = 0; b < 8; ++b)
-            e.prefix = (e.prefix << 8) | (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+        for (std::size_t b = 0; b < 16; ++b) {
+            std::uint64_t& word = b < 8 ? e.prefix : e.prefix2;
+            word = (word << 8) | (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+        }
     }
 }
 
-std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table, int columnCount,
-                                          const QString& orderColumn, int order, std::int64_t stamp)
+std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table, const QStringList& columnNames,
+                                          int order, const std::vector<int>& readAhead, std::int64_t stamp)
 {
+    const int columnCount = static_cast<int>(columnNames.size());
     auto snap = std::make_shared<RowSnapshot>();
     snap->table = table;
     snap->order = order;
     snap->stamp = stamp;
     snap->columns.resize(static_cast<std::size_t>(columnCount));
 
+    // The order column first, then the columns the cursor's owner reads for every record,
+    // all in one scan.
+    std::vector<int> read;
+    if (order >= 0)
+        read.push_back(order);
+    for (int ordinal : readAhead)
+        if (ordinal != order && ordinal >= 0 && ordinal < columnCount)
+            read.push_back(ordinal);
+    QStringList quoted{QStringLiteral("rowid")};
+    for (int ordinal : read)
+        quoted.append(quoteIdentifier(columnNames.at(ordinal)));
+
     std::vector<Entry> entries;
-    TextColumn names; // the order column in row-id order
+    std::vector<TextColumn> scannedColumns(read.size()); // in row-id order
     {
-        TextColumn::Builder scanned;
-        Statement all(
-            db, order >= 0
-                    ? QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
-                          .arg(quoteIdentifier(orderColumn), quoteIdentifier(table))
-                    : QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoteIdentifier(table)));
+        std::vector<TextColumn::Builder> scanned(read.size());
+        Statement all(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                              .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table)));
         Statement::Reset done(all);
         while (all.step()) {
-            Entry e{0, all.int64(0), 0, 0, static_cast<std::uint32_t>(entries.size()), 0, true};
-            if (order >= 0) {
-                const TextColumn::Cell name = cellOf(all, 1);
-                scanned.append(name);
-                e.null = !name.has_value();
+            Entry e{0, 0, all.int64(0), 0, 0, static_cast<std::uint32_t>(entries.size()), 0, true};
+            for (std::size_t c = 0; c < read.size(); ++c) {
+                const TextColumn::Cell cell = cellOf(all, static_cast<int>(c) + 1);
+                scanned[c].append(cell);
+                if (c == 0 && order >= 0)
+                    e.null = !cell.has_value();
             }
             entries.push_back(e);
         }
-        names = scanned.finish();
+        for (std::size_t c = 0; c < read.size(); ++c)
+            scannedColumns[c] = scanned[c].finish();
     }
+    static const TextColumn kNoNames;
+    const TextColumn& names = order >= 0 ? scannedColumns.front() : kNoNames;
 
     if (order >= 0) {
         // The keys cost most of an opening: each core makes those of a share of the rows.
@@ -195,6 +225,8 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
             if (!a.null) {
                 if (a.prefix != b.prefix)
                     return a.prefix < b.prefix;
+                if (a.prefix2 != b.prefix2)
+                    return a.prefix2 < b.prefix2;
                 if (const int c = bytesCompare({arenas[a.arena].data() + a.key, a.keySize},
                                                {arenas[b.arena].data() + b.key, b.keySize});
                     c != 0)
@@ -224,11 +256,13 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
     }
     snap->rowids = std::move(rowids);
     entries = {};
-    if (order >= 0) {
-        RowSnapshot::Column& column = snap->columns[static_cast<std::size_t>(order)];
-        column.cells = toPositionOrder(names, snap->rank);
+    for (std::size_t c = 0; c < read.size(); ++c) {
+        RowSnapshot::Column& column = snap->columns[static_cast<std::size_t>(read[c])];
+        column.cells = toPositionOrder(scannedColumns[c], snap->rank);
         column.loaded = true;
+        scannedColumns[c] = {};
     }
+    giveBackMemory();
     return snap;
 }
 
@@ -328,7 +362,8 @@ void putIn(RowSnapshot& s, std::vector<std::int64_t>& rowids, std::size_t p, std
 
 } // namespace
 
-RowCache::RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn)
+RowCache::RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn,
+                   const std::vector<int>& readAhead)
     : db_(db), table_(table), columns_(columns), columnCount_(static_cast<int>(columns.size())),
       sweepReads_(static_cast<std::size_t>(columns.size()), 0)
 {
@@ -337,7 +372,7 @@ RowCache::RowCache(Database& db, const QString& table, const QStringList& column
     const std::int64_t stamp = db.changeStamp();
     if (!kept || kept->stamp != stamp || kept->table != table || kept->order != order ||
         static_cast<int>(kept->columns.size()) != columnCount_)
-        kept = readSnapshot(db, table, columnCount_, orderColumn, order, stamp);
+        kept = readSnapshot(db, table, columns, order, readAhead, stamp);
     shared_ = kept;
     keyset_ = shared_->rowids;
 
@@ -350,6 +385,14 @@ RowCache::RowCache(Database& db, const QString& table, const QStringList& column
     fetch_ = std::make_unique<Statement>(
         db, QStringLiteral("SELECT rowid,%1 FROM %2 WHERE rowid IN (%3)")
                 .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table), params.join(QLatin1Char(','))));
+
+    // Columns to read ahead that the kept copy lacks are read now, in one scan.
+    std::vector<int> missing;
+    for (int ordinal : readAhead)
+        if (ordinal >= 0 && ordinal < columnCount_ && !shared_->columns[static_cast<std::size_t>(ordinal)].loaded)
+            missing.push_back(ordinal);
+    if (!missing.empty() && sharedStandsForFile())
+        loadColumns(missing);
 }
 
 RowCache::~RowCache() = default;
@@ -449,6 +492,7 @@ void RowCache::loadColumns(const std::vector<int>& ordinals)
         column.cells = toPositionOrder(byRowid, shared_->rank);
         column.loaded = true;
     }
+    giveBackMemory();
 }
 
 void RowCache::fillBatch(int position, std::uint64_t burst)

@@ -52,8 +52,11 @@ class RowCache final
 {
 public:
     // Reads the keyset of table in the order of orderColumn (empty: the table's own order),
-    // or takes the connection's copy when the file has not changed since it was read.
-    RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn);
+    // or takes the connection's copy when the file has not changed since it was read. The
+    // columns to read ahead, which the cursor's owner reads for every record, are read with
+    // the keyset in the same scan.
+    RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn,
+             const std::vector<int>& readAhead = {});
     ~RowCache();
     RowCache(const RowCache&) = delete;
     RowCache& operator=(const RowCache&) = delete;

@@ -75,6 +75,7 @@ private:
     std::vector<std::shared_ptr<const Chunk>> chunks_;
     std::vector<std::size_t> starts_; // the first position of each chunk
     std::size_t size_ = 0;
+    bool full_ = true; // every chunk but the last holds the most cells a chunk holds
 };
 
 // A cell's text as the engine holds it, cheap to pass on: a place in a column the cache

@@ -1,11 +1,38 @@
 #include "platform/forms/listbox.h"
 
+#include <QAbstractListModel>
 #include <QItemSelectionModel>
-#include <QStringListModel>
 
 namespace forms {
 
-ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new QStringListModel(this))
+// The entries: a string list, or a count and the function that makes each entry's text.
+class ListBox::Entries final : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void set(int count, std::function<QString(int)> entry)
+    {
+        beginResetModel();
+        count_ = count;
+        entry_ = std::move(entry);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : count_; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= count_ ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return entry_(index.row());
+    }
+
+private:
+    int count_ = 0;
+    std::function<QString(int)> entry_;
+};
+
+ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new Entries(this))
 {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -27,17 +54,22 @@ int ListBox::count() const
 
 QString ListBox::text(int row) const
 {
-    return model_->index(row).data().toString();
+    return model_->index(row, 0).data().toString();
 }
 
 void ListBox::setItems(const QStringList& items)
 {
-    model_->setStringList(items);
+    model_->set(static_cast<int>(items.size()), [items](int row) { return items.at(row); });
+}
+
+void ListBox::setEntries(int count, std::function<QString(int)> entry)
+{
+    model_->set(count, std::move(entry));
 }
 
 void ListBox::clear()
 {
-    model_->setStringList({});
+    model_->set(0, {});
 }
 
 int ListBox::currentRow() const
@@ -48,12 +80,12 @@ int ListBox::currentRow() const
 
 void ListBox::setCurrentRow(int row)
 {
-    setCurrentIndex(model_->index(row));
+    setCurrentIndex(model_->index(row, 0));
 }
 
 QRect ListBox::visualItemRect(int row) const
 {
-    return visualRect(model_->index(row));
+    return visualRect(model_->index(row, 0));
 }
 
 void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint)

@@ -3,12 +3,13 @@
 #include <QListView>
 #include <QStringList>
 
-class QStringListModel;
+#include <functional>
 
 namespace forms {
 
-// A single-choice list box whose entries live in one string list: filling it with a hundred
-// thousand entries costs a list copy, not an item object each.
+// A single-choice list box whose entries live in one string list, or are made when shown:
+// filling it with a million entries costs no item object each, and entries made on demand
+// cost nothing until they are painted.
 class ListBox final : public QListView
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
     int count() const;
     QString text(int row) const;
     void setItems(const QStringList& items);
+    // count entries whose texts entry(row) gives when they are shown.
+    void setEntries(int count, std::function<QString(int row)> entry);
     void clear();
 
     // -1 with no current entry.
@@ -31,7 +34,8 @@ signals:
     void currentRowChanged(int row);
 
 private:
-    QStringListModel* model_;
+    class Entries;
+    Entries* model_;
 };
 
 } // namespace forms

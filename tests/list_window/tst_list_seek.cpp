@@ -148,7 +148,7 @@ void TestListSeek::listHeightFollowsTheHits()
     QCOMPARE(w->List1()->height(), forms::px(4486.747f));
     // Twenty hits are as high as the cap.
     w->Text1()->setText(QStringLiteral("Sal"));
-    w->chemNames[20] = QStringLiteral("Outro");
+    w->chemNames.set(20, QStringLiteral("Outro"));
     seek(*w, QStringLiteral("Sal"));
     QVERIFY(waitForTick(*w));
     QCOMPARE(w->hitCount, 20);
@@ -242,8 +242,8 @@ void TestListSeek::theSeekNeverReadsPastItsArrays()
     auto w = readyList(inv);
     QVERIFY(w);
     // Arrays that hold fewer records than the record set: the scan stops at their end.
-    w->chemNames.resize(2);
-    w->formulas.resize(1);
+    w->chemNames.truncate(2);
+    w->formulas.truncate(1);
     seek(*w, QStringLiteral("eno"));
     QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Tolueno")}));
 }

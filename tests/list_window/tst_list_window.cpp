@@ -94,9 +94,9 @@ void TestListWindow::opensAsDesignedOnTheFirstRecord()
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Formula"));
     QCOMPARE(cell(*w, 0, 0), QStringLiteral("Acetona"));
     QCOMPARE(cell(*w, 2, 1), QStringLiteral("C7H8"));
-    QCOMPARE(w->chemNames, std::vector<QString>({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
+    QCOMPARE(w->chemNames.toVector(), std::vector<QString>({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
                                                  QStringLiteral("Tolueno"), QString()}));
-    QCOMPARE(w->formulas, std::vector<QString>({QStringLiteral("C3H6O"), QStringLiteral("C6H6"),
+    QCOMPARE(w->formulas.toVector(), std::vector<QString>({QStringLiteral("C3H6O"), QStringLiteral("C6H6"),
                                                 QStringLiteral("C7H8"), QString()}));
 
     // Moving in the grid moves the cursor, and the caption shows the position.
@@ -116,8 +116,8 @@ void TestListWindow::emptyTableAndEmptyColumns()
 {
     TempInventory empty;
     auto w = openList(empty);
-    QCOMPARE(w->chemNames, std::vector<QString>({QString()}));
-    QCOMPARE(w->formulas, std::vector<QString>({QString()}));
+    QCOMPARE(w->chemNames.toVector(), std::vector<QString>({QString()}));
+    QCOMPARE(w->formulas.toVector(), std::vector<QString>({QString()}));
     QCOMPARE(w->grdDataGrid()->model()->rowCount(), 0);
     QCOMPARE(w->Data1()->Caption(), QStringLiteral("0"));
 
@@ -126,9 +126,9 @@ void TestListWindow::emptyTableAndEmptyColumns()
     TempInventory inv({nullName, chemical(QString(QLatin1String("")), {}, QString(QLatin1String(""))),
                        chemical(QStringLiteral("Acetona"))});
     auto v = openList(inv);
-    QCOMPARE(v->chemNames,
+    QCOMPARE(v->chemNames.toVector(),
              std::vector<QString>({QString(), QString(), QStringLiteral("Acetona"), QString()}));
-    QCOMPARE(v->formulas, std::vector<QString>({QStringLiteral("H2O"), QString(), QString(), QString()}));
+    QCOMPARE(v->formulas.toVector(), std::vector<QString>({QStringLiteral("H2O"), QString(), QString(), QString()}));
     QCOMPARE(cell(*v, 0, 0), QString());
     QCOMPARE(cell(*v, 0, 1), QStringLiteral("H2O"));
 }
