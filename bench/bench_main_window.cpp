@@ -107,9 +107,9 @@ int mainWindowChild(const QString& folder)
 
     PaintWatch list(w->List1()->viewport());
     // Common texts and rare ones; the one with no hit would show its message box.
-    for (const auto& [text, key] : {std::pair{"a", "search_a"}, std::pair{"benz", "search_benz"},
-                                    std::pair{"H2O", "search_H2O"}, std::pair{"cloreto", "search_cloreto"},
-                                    std::pair{"ácido", "search"}}) {
+    for (const auto& [text, key] :
+         {std::pair{"a", "search_a"}, std::pair{"benz", "search_benz"}, std::pair{"H2O", "search_H2O"},
+          std::pair{"cloreto", "search_cloreto"}, std::pair{"ácido", "search"}}) {
         w->Text2()->setText(QString::fromUtf8(text));
         t.start();
         w->Timer1_Timer();
@@ -224,10 +224,10 @@ int main(int argc, char** argv)
         line("sqlite3's shell, byte order", "shell");
         line("start to the first record shown", "shown", "x_shown");
         line("  of which the window's load", "load");
-        for (const auto& [label, key] : {std::pair{"search \"a\"", "search_a"}, std::pair{"search \"benz\"", "search_benz"},
-                                         std::pair{"search \"H2O\"", "search_H2O"},
-                                         std::pair{"search \"cloreto\"", "search_cloreto"},
-                                         std::pair{"search \"ácido\"", "search"}}) {
+        for (const auto& [label, key] :
+             {std::pair{"search \"a\"", "search_a"}, std::pair{"search \"benz\"", "search_benz"},
+              std::pair{"search \"H2O\"", "search_H2O"}, std::pair{"search \"cloreto\"", "search_cloreto"},
+              std::pair{"search \"ácido\"", "search"}}) {
             const QString hitsKey = QStringLiteral("hits_") + QLatin1String(key);
             std::printf("  %-38s %s   (%.0f hits)\n",
                         qPrintable(QString::fromUtf8(label) + QStringLiteral(", tick to list painted")),
@@ -246,7 +246,8 @@ int main(int argc, char** argv)
         };
         std::printf("  peak memory with the window up and after the searches, MB %s\n",
                     qPrintable(megabytes("peak_after_searches_kb")));
-        std::printf("  peak memory after every command above, MB                 %s\n", qPrintable(megabytes("peak_kb")));
+        std::printf("  peak memory after every command above, MB                 %s\n",
+                    qPrintable(megabytes("peak_kb")));
         std::fflush(stdout);
     }
     return 0;

@@ -87,9 +87,9 @@ void Tamsel::Command2_Click()
     forms::setMousePointer(forms::Pointer::Hourglass);
 
     // Arrays read before records were added elsewhere end early: the scan stops there.
-    const auto found = search::findHits({&chemNames, &aldrichNames, &formulas},
-                                        std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s,
-                                        search::twin(s));
+    const auto found = search::findHits(
+        {&chemNames, &aldrichNames, &formulas},
+        std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s, search::twin(s));
     for (const search::Hit& hit : found)
         hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
     // An entry's text is made when it is shown, from the arrays as they are now: a later

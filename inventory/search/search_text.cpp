@@ -40,8 +40,14 @@ public:
         if (const std::string other = t.left(firstT).toStdString(); other != heads_.front())
             heads_.push_back(other);
         tail_ = s.mid(first).toStdString();
-        // With no tail each head is looked for whole.
-        needles_ = tail_.empty() ? heads_ : std::vector<std::string>{tail_};
+        // A short tail is common in texts ("2O" of "H2O"): then each form is looked for whole.
+        if (tail_.size() < 3) {
+            for (const std::string& head : heads_)
+                needles_.push_back(head + tail_);
+            tail_.clear();
+        } else {
+            needles_ = {tail_};
+        }
     }
 
     bool matches(std::string_view hay) const
@@ -99,7 +105,8 @@ private:
             return off;
         }
 #endif
-        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : std::string_view::npos;
+        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data())
+                  : std::string_view::npos;
     }
 
     std::vector<std::string> heads_;
@@ -107,12 +114,12 @@ private:
     std::vector<std::string> needles_;
 };
 
-// Marks the positions of [0, count) whose cell in the column holds the pattern. A chunk's
-// cells lie end to end, so a chunk is searched in one go and a match is kept only when it
-// lies within one cell.
-void markColumn(const records::TextColumn& column, std::size_t count, const Utf8Pattern& pattern,
+// Marks the cells of the column that hold the pattern. A chunk's cells lie end to end, so
+// a chunk is searched in one go and a match is kept only when it lies within one cell.
+void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern,
                 std::vector<std::uint8_t>& marks)
 {
+    const std::size_t count = marks.size();
     for (std::size_t k = 0; k < column.chunkCount() && column.chunkStart(k) < count; ++k) {
         const records::TextColumn::Chunk& chunk = column.chunk(k);
         const std::size_t start = column.chunkStart(k);
@@ -145,7 +152,12 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
         const std::size_t count = std::min(end, array->size());
         std::vector<std::uint8_t>& m = marks.emplace_back(count, 0);
         const std::size_t shared = std::min(count, array->sharedCount());
-        markColumn(array->shared(), shared, pattern, m);
+        if (shared > 0) {
+            std::vector<std::uint8_t> cells(array->shared().size(), 0);
+            markColumn(array->shared(), pattern, cells);
+            for (std::size_t i = 0; i < shared; ++i)
+                m[i] = cells[array->sharedCell(i)];
+        }
         // Elements of the array's own, and those after the shared ones, one by one.
         for (const std::size_t i : array->ownElements())
             if (i < shared)

@@ -8,7 +8,9 @@ void TextArray::reset(std::size_t count)
 {
     size_ = count;
     shared_ = {};
+    order_.reset();
     source_ = nullptr;
+    orderSource_ = nullptr;
     sharedCount_ = 0;
     own_.clear();
 }
@@ -18,15 +20,20 @@ void TextArray::take(std::size_t i, const records::TextRef& text)
     if (i >= size_)
         return;
     const records::TextColumn* column = text.column();
-    if (column && text.position() == i && i >= sharedCount_ && !own_.count(i) && (!source_ || column == source_) &&
-        sameAsColumn(*column, sharedCount_, i)) {
+    const records::CellOrder empty;
+    const records::CellOrder& order = text.order() ? *text.order() : empty;
+    if (column && text.position() == i && i >= sharedCount_ && !own_.count(i) &&
+        (!source_ || (column == source_ && order.get() == orderSource_)) &&
+        sameAsColumn(*column, order, sharedCount_, i)) {
         // The elements read before the engine kept the column hold what it holds: they
         // are shared too.
         for (std::size_t j = sharedCount_; j < i; ++j)
             own_.erase(j);
         if (!source_) {
             source_ = column;
+            orderSource_ = order.get();
             shared_ = *column;
+            order_ = order;
         }
         sharedCount_ = i + 1;
         return;
@@ -36,14 +43,16 @@ void TextArray::take(std::size_t i, const records::TextRef& text)
     own_[i] = std::string(text.utf8());
 }
 
-bool TextArray::sameAsColumn(const records::TextColumn& column, std::size_t from, std::size_t to) const
+bool TextArray::sameAsColumn(const records::TextColumn& column, const records::CellOrder& order,
+                             std::size_t from, std::size_t to) const
 {
-    if (to > column.size())
-        return false;
     for (std::size_t j = from; j < to; ++j) {
+        const std::size_t cell = order ? (*order)[j] : j;
+        if (cell >= column.size())
+            return false;
         const auto own = own_.find(j);
         const std::string_view mine = own != own_.end() ? std::string_view(own->second) : std::string_view();
-        if (mine != column.text(j))
+        if (mine != column.text(cell))
             return false;
     }
     return true;
@@ -72,7 +81,7 @@ std::string_view TextArray::utf8(std::size_t i) const
     if (const auto own = own_.find(i); own != own_.end())
         return own->second;
     if (i < sharedCount_)
-        return shared_.text(i);
+        return shared_.text(sharedCell(i));
     return {};
 }
 

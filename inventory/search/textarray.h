@@ -32,10 +32,12 @@ public:
     QString operator[](std::size_t i) const { return at(i); }
     std::string_view utf8(std::size_t i) const;
 
-    // Elements [0, sharedCount()) are the shared column's cells at the same positions
-    // (Null read as empty), unless set otherwise.
+    // Elements [0, sharedCount()) are the shared column's cells in its order (Null read
+    // as empty), unless set otherwise.
     std::size_t sharedCount() const { return sharedCount_; }
     const records::TextColumn& shared() const { return shared_; }
+    // The shared column's cell of element i.
+    std::size_t sharedCell(std::size_t i) const { return order_ ? (*order_)[i] : i; }
     bool isOwn(std::size_t i) const { return own_.count(i) != 0; }
     // The elements that are not the shared column's, in no order.
     std::vector<std::size_t> ownElements() const;
@@ -44,11 +46,14 @@ public:
     bool operator==(const std::vector<QString>& other) const { return toVector() == other; }
 
 private:
-    bool sameAsColumn(const records::TextColumn& column, std::size_t from, std::size_t to) const;
+    bool sameAsColumn(const records::TextColumn& column, const records::CellOrder& order, std::size_t from,
+                      std::size_t to) const;
 
     std::size_t size_ = 0;
     records::TextColumn shared_;
+    records::CellOrder order_;
     const records::TextColumn* source_ = nullptr;
+    const std::vector<std::uint32_t>* orderSource_ = nullptr;
     std::size_t sharedCount_ = 0;
     std::unordered_map<std::size_t, std::string> own_;
 };

@@ -5,7 +5,10 @@
 #include "platform/data/sortkeys.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <thread>
 
 #if defined(__GLIBC__)
@@ -83,19 +86,22 @@ QVariant Cells::value(std::size_t i) const
 }
 
 // What a cursor read of a whole table, shared by the cursors that a connection opens on it
-// while the file stays as it was, and patched by the connection's own writes.
+// while the file stays as it was, and patched by the connection's own writes. The columns
+// keep their cells in row-id order, as a scan of the table gives them; the rank says which
+// cell stands at each position of the cursor's order. So a column costs no second copy laid
+// out in order, and a row the program adds, having the largest row id, joins at the end.
 struct RowSnapshot
 {
     struct Column
     {
         bool loaded = false;
-        TextColumn cells; // by position
+        TextColumn cells; // in row-id order
     };
     QString table;
     int order = -1; // the order column's ordinal; -1: row-id order
     std::int64_t stamp = -1;
     std::shared_ptr<const std::vector<std::int64_t>> rowids; // in the cursor's order
-    std::vector<std::uint32_t> rank;                         // per position: its row's place in row-id order
+    CellOrder rank;                                          // per position: its row's cell
     std::vector<Column> columns;
 };
 
@@ -110,16 +116,6 @@ TextColumn::Cell cellOf(const Statement& row, int column)
     return std::string_view(text, static_cast<std::size_t>(size));
 }
 
-// Cells read in row-id order, laid out in the cursor's order so that a loop over the
-// positions reads memory front to back.
-TextColumn toPositionOrder(const TextColumn& scanned, const std::vector<std::uint32_t>& rank)
-{
-    TextColumn::Builder ordered;
-    for (const std::uint32_t r : rank)
-        ordered.append(scanned.cell(r));
-    return ordered.finish();
-}
-
 int bytesCompare(std::string_view a, std::string_view b)
 {
     const int c = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
@@ -131,36 +127,115 @@ struct Entry
     std::uint64_t prefix;  // the key's first eight bytes, big-endian: most compares end here
     std::uint64_t prefix2; // its next eight, for names that begin alike ("Ácido ...")
     std::int64_t rowid;
-    std::uint64_t key; // where the key starts in its maker's arena
+    std::uint32_t key; // where the key starts in its maker's arena
     std::uint32_t keySize;
     std::uint32_t scan;
     std::uint8_t arena;
     bool null;
 };
 
-// The sort keys of entries [begin, end), made with a collator of the thread's own.
-void makeKeys(std::vector<Entry>& entries, const TextColumn& names, std::size_t begin, std::size_t end,
-              std::string& arena, std::uint8_t arenaIndex)
+// Makes the sort keys of the names as the scan reads them: each full chunk of names goes to
+// a thread of its own collator, so the keys are made on every core while the file is still
+// being read. A key goes into its thread's arena; its entry learns where.
+class KeyMaking final
 {
-    SortKeys keyMaker;
-    for (std::size_t i = begin; i < end; ++i) {
-        Entry& e = entries[i];
-        if (e.null)
-            continue;
-        const std::string_view text = names.text(e.scan);
-        e.arena = arenaIndex;
-        e.key = arena.size();
-        e.keySize =
-            static_cast<std::uint32_t>(keyMaker.append(arena, text.data(), static_cast<int>(text.size())));
-        for (std::size_t b = 0; b < 16; ++b) {
-            std::uint64_t& word = b < 8 ? e.prefix : e.prefix2;
-            word = (word << 8) | (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+public:
+    KeyMaking(std::vector<Entry>& entries, std::size_t threads) : entries_(entries), arenas_(threads)
+    {
+        for (std::size_t t = 0; t < threads; ++t)
+            workers_.emplace_back([this, t] { work(static_cast<std::uint8_t>(t)); });
+    }
+    ~KeyMaking() { finish(); }
+    KeyMaking(const KeyMaking&) = delete;
+    KeyMaking& operator=(const KeyMaking&) = delete;
+
+    void add(std::size_t first, std::shared_ptr<const TextColumn::Chunk> chunk)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            jobs_.push_back({first, std::move(chunk)});
+            ++pending_;
+        }
+        wake_.notify_one();
+    }
+    // Waits until every chunk given so far has its keys: before the entries move.
+    void drain()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        idle_.wait(lock, [this] { return pending_ == 0; });
+    }
+    void finish()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            closed_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread& w : workers_)
+            if (w.joinable())
+                w.join();
+    }
+    const std::vector<std::string>& arenas() const { return arenas_; }
+
+private:
+    struct Job
+    {
+        std::size_t first;
+        std::shared_ptr<const TextColumn::Chunk> chunk;
+    };
+
+    void work(std::uint8_t arenaIndex)
+    {
+        SortKeys keyMaker;
+        std::string& arena = arenas_[arenaIndex];
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                wake_.wait(lock, [this] { return closed_ || !jobs_.empty(); });
+                if (jobs_.empty())
+                    return;
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
+            }
+            Entry* entries = entries_.data() + job.first;
+            const TextColumn::Chunk& chunk = *job.chunk;
+            for (std::size_t i = 0; i < chunk.size(); ++i) {
+                if (chunk.isNull(i))
+                    continue;
+                const std::string_view text = chunk.text(i);
+                Entry& e = entries[i];
+                e.arena = arenaIndex;
+                e.key = static_cast<std::uint32_t>(arena.size());
+                e.keySize = static_cast<std::uint32_t>(
+                    keyMaker.append(arena, text.data(), static_cast<int>(text.size())));
+                for (std::size_t b = 0; b < 16; ++b) {
+                    std::uint64_t& word = b < 8 ? e.prefix : e.prefix2;
+                    word = (word << 8) | (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+                }
+            }
+            {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                --pending_;
+            }
+            idle_.notify_all();
         }
     }
-}
 
-std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table, const QStringList& columnNames,
-                                          int order, const std::vector<int>& readAhead, std::int64_t stamp)
+    std::vector<Entry>& entries_;
+    std::vector<std::string> arenas_;
+    std::vector<std::thread> workers_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<Job> jobs_;
+    std::size_t pending_ = 0;
+    bool closed_ = false;
+};
+
+std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table,
+                                          const QStringList& columnNames, int order,
+                                          const std::vector<int>& readAhead, std::int64_t stamp)
 {
     const int columnCount = static_cast<int>(columnNames.size());
     auto snap = std::make_shared<RowSnapshot>();
@@ -182,42 +257,51 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
         quoted.append(quoteIdentifier(columnNames.at(ordinal)));
 
     std::vector<Entry> entries;
+    {
+        // Room for every row at once: growing a vector of a million entries would hold it
+        // twice for a moment. The largest row id bounds the count unless rows were deleted.
+        Statement largest(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
+        Statement::Reset done(largest);
+        if (largest.step())
+            entries.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(largest.int64(0), 0, 1 << 26)));
+    }
+    // The keys cost most of an opening: they are made on every core, as the names are read.
+    const std::size_t threads = order < 0 || entries.capacity() < kParallelRows
+                                    ? 1
+                                    : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    KeyMaking keys(entries, threads);
     std::vector<TextColumn> scannedColumns(read.size()); // in row-id order
     {
         std::vector<TextColumn::Builder> scanned(read.size());
+        if (order >= 0)
+            scanned.front().onSealed([&](std::size_t first, std::shared_ptr<const TextColumn::Chunk> chunk) {
+                keys.add(first, std::move(chunk));
+            });
         Statement all(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                               .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table)));
         Statement::Reset done(all);
+        std::vector<TextColumn::Cell> cells(read.size());
         while (all.step()) {
-            Entry e{0, 0, all.int64(0), 0, 0, static_cast<std::uint32_t>(entries.size()), 0, true};
-            for (std::size_t c = 0; c < read.size(); ++c) {
-                const TextColumn::Cell cell = cellOf(all, static_cast<int>(c) + 1);
-                scanned[c].append(cell);
-                if (c == 0 && order >= 0)
-                    e.null = !cell.has_value();
-            }
-            entries.push_back(e);
+            for (std::size_t c = 0; c < read.size(); ++c)
+                cells[c] = cellOf(all, static_cast<int>(c) + 1);
+            // The entry is in place before its chunk of names can reach a key maker.
+            if (entries.size() == entries.capacity())
+                keys.drain();
+            entries.push_back(Entry{0, 0, all.int64(0), 0, 0, static_cast<std::uint32_t>(entries.size()), 0,
+                                    order < 0 || !cells.front().has_value()});
+            for (std::size_t c = 0; c < read.size(); ++c)
+                scanned[c].append(cells[c]);
         }
         for (std::size_t c = 0; c < read.size(); ++c)
             scannedColumns[c] = scanned[c].finish();
     }
+    keys.finish();
     static const TextColumn kNoNames;
     const TextColumn& names = order >= 0 ? scannedColumns.front() : kNoNames;
+    const std::vector<std::string>& arenas = keys.arenas();
 
     if (order >= 0) {
-        // The keys cost most of an opening: each core makes those of a share of the rows.
         const std::size_t n = entries.size();
-        const std::size_t threads =
-            n < kParallelRows ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-        std::vector<std::string> arenas(threads);
-        std::vector<std::thread> workers;
-        for (std::size_t t = 1; t < threads; ++t)
-            workers.emplace_back(makeKeys, std::ref(entries), std::cref(names), n * t / threads,
-                                 n * (t + 1) / threads, std::ref(arenas[t]), static_cast<std::uint8_t>(t));
-        makeKeys(entries, names, 0, n / threads, arenas[0], 0);
-        for (std::thread& w : workers)
-            w.join();
-
         // Null first, then the person's order, then the exact text, then the row id: stable.
         auto less = [&](const Entry& a, const Entry& b) {
             if (a.null != b.null)
@@ -237,30 +321,32 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
             return a.rowid < b.rowid;
         };
         if (threads > 1) {
+            // Split at the median, then sort each side on its own core: no merge, no buffer.
             const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(n / 2);
+            std::nth_element(entries.begin(), middle, entries.end(), less);
             std::thread half([&] { std::sort(middle, entries.end(), less); });
             std::sort(entries.begin(), middle, less);
             half.join();
-            std::inplace_merge(entries.begin(), middle, entries.end(), less);
         } else {
             std::sort(entries.begin(), entries.end(), less);
         }
     }
 
     auto rowids = std::make_shared<std::vector<std::int64_t>>();
+    auto rank = std::make_shared<std::vector<std::uint32_t>>();
     rowids->reserve(entries.size());
-    snap->rank.reserve(entries.size());
+    rank->reserve(entries.size());
     for (const Entry& e : entries) {
         rowids->push_back(e.rowid);
-        snap->rank.push_back(e.scan);
+        rank->push_back(e.scan);
     }
     snap->rowids = std::move(rowids);
+    snap->rank = std::move(rank);
     entries = {};
     for (std::size_t c = 0; c < read.size(); ++c) {
         RowSnapshot::Column& column = snap->columns[static_cast<std::size_t>(read[c])];
-        column.cells = toPositionOrder(scannedColumns[c], snap->rank);
+        column.cells = std::move(scannedColumns[c]);
         column.loaded = true;
-        scannedColumns[c] = {};
     }
     giveBackMemory();
     return snap;
@@ -268,8 +354,8 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
 
 // Where a row goes in the snapshot's order: the place before the first row that sorts after
 // it. The keys of the rows compared with are made as the search goes: a handful of them.
-std::size_t orderedPlace(const RowSnapshot& s, const std::vector<std::int64_t>& rowids, TextColumn::Cell name,
-                         std::int64_t rowid)
+std::size_t orderedPlace(const RowSnapshot& s, const std::vector<std::int64_t>& rowids,
+                         const std::vector<std::uint32_t>& rank, TextColumn::Cell name, std::int64_t rowid)
 {
     if (s.order < 0)
         return static_cast<std::size_t>(std::upper_bound(rowids.begin(), rowids.end(), rowid) -
@@ -279,20 +365,20 @@ std::size_t orderedPlace(const RowSnapshot& s, const std::vector<std::int64_t>& 
     std::string key;
     if (name)
         keyMaker.append(key, name->data(), static_cast<int>(name->size()));
-    // Whether the row at p sorts after the one placed.
+    // Whether the row at p sorts after the one placed: Null first, then the person's order,
+    // the exact text, the row id.
     auto after = [&](std::size_t p) {
-        const TextColumn::Cell other = names.cell(p);
-        if (!name || !other) {
-            if (name.has_value() != other.has_value())
-                return !other.has_value() ? false : true;
-            return rowids[p] > rowid;
+        const TextColumn::Cell other = names.cell(rank[p]);
+        if (name.has_value() != other.has_value())
+            return !name.has_value();
+        if (name) {
+            std::string otherKey;
+            keyMaker.append(otherKey, other->data(), static_cast<int>(other->size()));
+            if (const int c = bytesCompare(otherKey, key); c != 0)
+                return c > 0;
+            if (const int c = bytesCompare(*other, *name); c != 0)
+                return c > 0;
         }
-        std::string otherKey;
-        keyMaker.append(otherKey, other->data(), static_cast<int>(other->size()));
-        if (const int c = bytesCompare(otherKey, key); c != 0)
-            return c > 0;
-        if (const int c = bytesCompare(*other, *name); c != 0)
-            return c > 0;
         return rowids[p] > rowid;
     };
     std::size_t lo = 0, hi = rowids.size();
@@ -323,42 +409,19 @@ const FieldValue* written(const std::vector<FieldValue>& values, std::size_t ord
     return nullptr;
 }
 
-// A row taken out of the snapshot: its cells, and its place in row-id order.
-struct TakenRow
+// The copy being patched: its keyset and rank of its own, its columns changed in place
+// (their chunks are copied on change).
+struct Patch
 {
-    std::vector<std::optional<std::string>> cells;
-    std::uint32_t rank = 0;
+    RowSnapshot& s;
+    std::vector<std::int64_t> rowids;
+    std::vector<std::uint32_t> rank;
+
+    std::size_t placeOf(std::int64_t rowid) const
+    {
+        return static_cast<std::size_t>(std::find(rowids.begin(), rowids.end(), rowid) - rowids.begin());
+    }
 };
-
-TakenRow takeOut(RowSnapshot& s, std::vector<std::int64_t>& rowids, std::size_t p)
-{
-    TakenRow row;
-    row.rank = s.rank[p];
-    row.cells.resize(s.columns.size());
-    for (std::size_t c = 0; c < s.columns.size(); ++c) {
-        RowSnapshot::Column& column = s.columns[c];
-        if (!column.loaded)
-            continue;
-        if (const TextColumn::Cell cell = column.cells.cell(p))
-            row.cells[c] = std::string(*cell);
-        column.cells.erase(p);
-    }
-    rowids.erase(rowids.begin() + static_cast<std::ptrdiff_t>(p));
-    s.rank.erase(s.rank.begin() + static_cast<std::ptrdiff_t>(p));
-    return row;
-}
-
-void putIn(RowSnapshot& s, std::vector<std::int64_t>& rowids, std::size_t p, std::int64_t rowid,
-           const TakenRow& row)
-{
-    for (std::size_t c = 0; c < s.columns.size(); ++c) {
-        RowSnapshot::Column& column = s.columns[c];
-        if (column.loaded)
-            column.cells.insert(p, row.cells[c] ? TextColumn::Cell(*row.cells[c]) : TextColumn::Cell());
-    }
-    rowids.insert(rowids.begin() + static_cast<std::ptrdiff_t>(p), rowid);
-    s.rank.insert(s.rank.begin() + static_cast<std::ptrdiff_t>(p), row.rank);
-}
 
 } // namespace
 
@@ -389,7 +452,8 @@ RowCache::RowCache(Database& db, const QString& table, const QStringList& column
     // Columns to read ahead that the kept copy lacks are read now, in one scan.
     std::vector<int> missing;
     for (int ordinal : readAhead)
-        if (ordinal >= 0 && ordinal < columnCount_ && !shared_->columns[static_cast<std::size_t>(ordinal)].loaded)
+        if (ordinal >= 0 && ordinal < columnCount_ &&
+            !shared_->columns[static_cast<std::size_t>(ordinal)].loaded)
             missing.push_back(ordinal);
     if (!missing.empty() && sharedStandsForFile())
         loadColumns(missing);
@@ -420,7 +484,7 @@ const TextColumn* RowCache::sharedColumn(int ordinal)
 QVariant RowCache::value(int position, int ordinal)
 {
     if (const TextColumn* column = sharedColumn(ordinal))
-        return column->value(static_cast<std::size_t>(position));
+        return column->value((*shared_->rank)[static_cast<std::size_t>(position)]);
     const int row = batchRow(position);
     return batch_.cells.value(static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_) +
                               static_cast<std::size_t>(ordinal));
@@ -429,7 +493,7 @@ QVariant RowCache::value(int position, int ordinal)
 TextRef RowCache::text(int position, int ordinal)
 {
     if (const TextColumn* column = sharedColumn(ordinal))
-        return TextRef::inColumn(*column, static_cast<std::size_t>(position));
+        return TextRef::inColumn(*column, shared_->rank, static_cast<std::size_t>(position));
     const int row = batchRow(position);
     const std::size_t at = static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_) +
                            static_cast<std::size_t>(ordinal);
@@ -485,11 +549,9 @@ void RowCache::loadColumns(const std::vector<int>& ordinals)
     // the batches.
     if (rows != shared_->rowids->size())
         return;
-    // One column at a time, so that a column is held twice at most while it is laid out.
     for (std::size_t i = 0; i < scanned.size(); ++i) {
-        const TextColumn byRowid = scanned[i].finish();
         RowSnapshot::Column& column = shared_->columns[static_cast<std::size_t>(ordinals[i])];
-        column.cells = toPositionOrder(byRowid, shared_->rank);
+        column.cells = scanned[i].finish();
         column.loaded = true;
     }
     giveBackMemory();
@@ -551,16 +613,11 @@ void patchShared(Database& db, std::shared_ptr<RowSnapshot>& kept, const RowSnap
         kept.reset();
         return;
     }
-    auto rowids = std::make_shared<std::vector<std::int64_t>>(*kept->rowids);
-    change(*kept, *rowids);
-    kept->rowids = std::move(rowids);
+    Patch patch{*kept, *kept->rowids, *kept->rank};
+    change(patch);
+    kept->rowids = std::make_shared<const std::vector<std::int64_t>>(std::move(patch.rowids));
+    kept->rank = std::make_shared<const std::vector<std::uint32_t>>(std::move(patch.rank));
     kept->stamp = db.stampAfterLastWrite();
-}
-
-std::size_t sharedPlace(const RowSnapshot& s, std::int64_t rowid)
-{
-    const auto& rowids = *s.rowids;
-    return static_cast<std::size_t>(std::find(rowids.begin(), rowids.end(), rowid) - rowids.begin());
 }
 
 } // namespace
@@ -568,19 +625,28 @@ std::size_t sharedPlace(const RowSnapshot& s, std::int64_t rowid)
 void RowCache::appended(std::int64_t id, const std::vector<FieldValue>& values)
 {
     ownKeyset().push_back(id);
-    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](RowSnapshot& s, std::vector<std::int64_t>& rowids) {
-        TakenRow row;
-        row.cells.resize(s.columns.size());
-        for (std::size_t c = 0; c < s.columns.size(); ++c)
-            if (const FieldValue* v = written(values, c); v && !v->value.isNull())
-                row.cells[c] = v->value.toString().toStdString();
-        // The new row has the largest row id.
-        row.rank = static_cast<std::uint32_t>(rowids.size());
-        const TextColumn::Cell name = s.order >= 0 && row.cells[static_cast<std::size_t>(s.order)]
-                                          ? TextColumn::Cell(*row.cells[static_cast<std::size_t>(s.order)])
-                                          : TextColumn::Cell();
-        const std::size_t place = orderedPlace(s, rowids, name, id);
-        putIn(s, rowids, place, id, row);
+    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](Patch& patch) {
+        RowSnapshot& s = patch.s;
+        // The new row has the largest row id: its cells go at the columns' end.
+        const auto cell = static_cast<std::uint32_t>(patch.rowids.size());
+        std::string name;
+        bool nameNull = true;
+        for (std::size_t c = 0; c < s.columns.size(); ++c) {
+            RowSnapshot::Column& column = s.columns[c];
+            const FieldValue* v = written(values, c);
+            std::string storage;
+            const TextColumn::Cell value = v ? writtenCell(v->value, storage) : TextColumn::Cell();
+            if (column.loaded)
+                column.cells.insert(cell, value);
+            if (static_cast<int>(c) == s.order && value) {
+                name = std::string(*value);
+                nameNull = false;
+            }
+        }
+        const std::size_t place = orderedPlace(s, patch.rowids, patch.rank,
+                                               nameNull ? TextColumn::Cell() : TextColumn::Cell(name), id);
+        patch.rowids.insert(patch.rowids.begin() + static_cast<std::ptrdiff_t>(place), id);
+        patch.rank.insert(patch.rank.begin() + static_cast<std::ptrdiff_t>(place), cell);
     });
 }
 
@@ -589,13 +655,18 @@ void RowCache::removed(int position)
     const std::int64_t id = rowid(position);
     std::vector<std::int64_t>& rows = ownKeyset();
     rows.erase(rows.begin() + position);
-    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](RowSnapshot& s, std::vector<std::int64_t>& rowids) {
-        const std::size_t place = sharedPlace(s, id);
-        if (place >= rowids.size())
+    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](Patch& patch) {
+        const std::size_t place = patch.placeOf(id);
+        if (place >= patch.rowids.size())
             return;
-        const std::uint32_t rank = takeOut(s, rowids, place).rank;
-        for (std::uint32_t& r : s.rank)
-            if (r > rank)
+        const std::uint32_t cell = patch.rank[place];
+        for (RowSnapshot::Column& column : patch.s.columns)
+            if (column.loaded)
+                column.cells.erase(cell);
+        patch.rowids.erase(patch.rowids.begin() + static_cast<std::ptrdiff_t>(place));
+        patch.rank.erase(patch.rank.begin() + static_cast<std::ptrdiff_t>(place));
+        for (std::uint32_t& r : patch.rank)
+            if (r > cell)
                 --r;
     });
 }
@@ -605,29 +676,29 @@ void RowCache::rewritten(int position, const std::vector<FieldValue>& values)
     const std::int64_t id = rowid(position);
     // The cursor keeps its positions; only the batch it read is out of date.
     batch_.burst = 0;
-    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](RowSnapshot& s, std::vector<std::int64_t>& rowids) {
-        const std::size_t place = sharedPlace(s, id);
-        if (place >= rowids.size())
+    patchShared(db_, db_.rowSnapshot_, shared_.get(), [&](Patch& patch) {
+        RowSnapshot& s = patch.s;
+        const std::size_t place = patch.placeOf(id);
+        if (place >= patch.rowids.size())
             return;
-        const bool moves = s.order >= 0 && written(values, static_cast<std::size_t>(s.order));
-        if (!moves) {
-            std::string storage;
-            for (const FieldValue& v : values) {
-                RowSnapshot::Column& column = s.columns[static_cast<std::size_t>(v.ordinal)];
-                if (column.loaded)
-                    column.cells.replace(place, writtenCell(v.value, storage));
-            }
-            return;
+        const std::uint32_t cell = patch.rank[place];
+        std::string storage;
+        for (const FieldValue& v : values) {
+            RowSnapshot::Column& column = s.columns[static_cast<std::size_t>(v.ordinal)];
+            if (column.loaded)
+                column.cells.replace(cell, writtenCell(v.value, storage));
         }
-        TakenRow row = takeOut(s, rowids, place);
-        for (const FieldValue& v : values)
-            row.cells[static_cast<std::size_t>(v.ordinal)] =
-                v.value.isNull() ? std::nullopt
-                                 : std::optional<std::string>(v.value.toString().toStdString());
-        const auto& name = row.cells[static_cast<std::size_t>(s.order)];
-        const std::size_t to =
-            orderedPlace(s, rowids, name ? TextColumn::Cell(*name) : TextColumn::Cell(), id);
-        putIn(s, rowids, to, id, row);
+        // A new name may sort elsewhere: the row moves to its place among the others.
+        if (s.order < 0 || !written(values, static_cast<std::size_t>(s.order)))
+            return;
+        const TextColumn::Cell name = s.columns[static_cast<std::size_t>(s.order)].cells.cell(cell);
+        const std::string nameText = name ? std::string(*name) : std::string();
+        patch.rowids.erase(patch.rowids.begin() + static_cast<std::ptrdiff_t>(place));
+        patch.rank.erase(patch.rank.begin() + static_cast<std::ptrdiff_t>(place));
+        const std::size_t to = orderedPlace(s, patch.rowids, patch.rank,
+                                            name ? TextColumn::Cell(nameText) : TextColumn::Cell(), id);
+        patch.rowids.insert(patch.rowids.begin() + static_cast<std::ptrdiff_t>(to), id);
+        patch.rank.insert(patch.rank.begin() + static_cast<std::ptrdiff_t>(to), cell);
     });
 }
 

@@ -36,6 +36,9 @@ void TextColumn::Builder::seal()
     open_->ends.shrink_to_fit();
     open_->bytes.shrink_to_fit();
     chunks_.push_back(std::shared_ptr<const Chunk>(std::move(open_)));
+    if (sealed_)
+        sealed_(sealedCells_, chunks_.back());
+    sealedCells_ += chunks_.back()->size();
 }
 
 TextColumn TextColumn::Builder::finish()
@@ -46,6 +49,7 @@ TextColumn TextColumn::Builder::finish()
     column.recount(0);
     chunks_.clear();
     size_ = 0;
+    sealedCells_ = 0;
     return column;
 }
 
@@ -177,12 +181,20 @@ void TextColumn::replace(std::size_t position, Cell cell)
     writable(k) = std::move(changed);
 }
 
+TextRef TextRef::inColumn(const TextColumn& column, const CellOrder& order, std::size_t position)
+{
+    TextRef ref;
+    ref.column_ = &column;
+    ref.order_ = &order;
+    ref.position_ = position;
+    return ref;
+}
+
 TextRef TextRef::inColumn(const TextColumn& column, std::size_t position)
 {
     TextRef ref;
     ref.column_ = &column;
     ref.position_ = position;
-    ref.null_ = column.isNull(position);
     return ref;
 }
 
@@ -190,20 +202,20 @@ TextRef TextRef::text(std::string_view utf8)
 {
     TextRef ref;
     ref.own_ = std::string(utf8);
-    ref.null_ = false;
+    ref.ownNull_ = false;
     return ref;
 }
 
 bool TextRef::isNull() const
 {
-    return null_;
+    return column_ ? column_->isNull(cell()) : ownNull_;
 }
 
 std::string_view TextRef::utf8() const
 {
-    if (null_)
-        return {};
-    return column_ ? column_->text(position_) : std::string_view(own_);
+    if (column_)
+        return column_->text(cell());
+    return std::string_view(own_);
 }
 
 QString TextRef::toString() const

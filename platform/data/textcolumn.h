@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,9 +43,17 @@ public:
     public:
         void append(Cell cell);
         TextColumn finish();
+        // Called with each chunk once it is full and will not change, and the position of
+        // its first cell: work on the cells can start while the rest is still read.
+        void onSealed(std::function<void(std::size_t first, std::shared_ptr<const Chunk>)> sealed)
+        {
+            sealed_ = std::move(sealed);
+        }
 
     private:
         void seal();
+        std::function<void(std::size_t, std::shared_ptr<const Chunk>)> sealed_;
+        std::size_t sealedCells_ = 0;
         std::vector<std::shared_ptr<const Chunk>> chunks_;
         std::unique_ptr<Chunk> open_;
         std::size_t size_ = 0;
@@ -78,13 +87,19 @@ private:
     bool full_ = true; // every chunk but the last holds the most cells a chunk holds
 };
 
-// A cell's text as the engine holds it, cheap to pass on: a place in a column the cache
+// Which cell of a column stands at each position: a cursor's order over cells kept in
+// another one. Null means the cell at a position is the one of that number.
+using CellOrder = std::shared_ptr<const std::vector<std::uint32_t>>;
+
+// A cell's text as the engine holds it, cheap to pass on: a position in a column the cache
 // keeps, or a text of its own for a cell read from the file. A loop that copies a column
 // into an array of its own can so share the column instead of copying its texts.
 class TextRef final
 {
 public:
     TextRef() = default; // Null
+    // The cell at a position of the column taken in order (which must outlive the reference).
+    static TextRef inColumn(const TextColumn& column, const CellOrder& order, std::size_t position);
     static TextRef inColumn(const TextColumn& column, std::size_t position);
     static TextRef text(std::string_view utf8);
 
@@ -92,15 +107,19 @@ public:
     std::string_view utf8() const;
     QString toString() const;
 
-    // The column and position it refers to; null for a text of its own.
+    // The column, its order and the position it refers to; a null column for a text of its own.
     const TextColumn* column() const { return column_; }
+    const CellOrder* order() const { return order_; }
     std::size_t position() const { return position_; }
 
 private:
+    std::size_t cell() const { return order_ && *order_ ? (**order_)[position_] : position_; }
+
     const TextColumn* column_ = nullptr;
+    const CellOrder* order_ = nullptr;
     std::size_t position_ = 0;
     std::string own_;
-    bool null_ = true;
+    bool ownNull_ = true;
 };
 
 } // namespace records

@@ -21,8 +21,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : count_; }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= count_ ||
-            (role != Qt::DisplayRole && role != Qt::EditRole))
+        if (!index.isValid() || index.row() >= count_ || (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
         return entry_(index.row());
     }

@@ -94,10 +94,11 @@ void TestListWindow::opensAsDesignedOnTheFirstRecord()
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Formula"));
     QCOMPARE(cell(*w, 0, 0), QStringLiteral("Acetona"));
     QCOMPARE(cell(*w, 2, 1), QStringLiteral("C7H8"));
-    QCOMPARE(w->chemNames.toVector(), std::vector<QString>({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
-                                                 QStringLiteral("Tolueno"), QString()}));
+    QCOMPARE(w->chemNames.toVector(),
+             std::vector<QString>({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
+                                   QStringLiteral("Tolueno"), QString()}));
     QCOMPARE(w->formulas.toVector(), std::vector<QString>({QStringLiteral("C3H6O"), QStringLiteral("C6H6"),
-                                                QStringLiteral("C7H8"), QString()}));
+                                                           QStringLiteral("C7H8"), QString()}));
 
     // Moving in the grid moves the cursor, and the caption shows the position.
     QTest::keyClick(w->grdDataGrid(), Qt::Key_Down);
@@ -128,7 +129,8 @@ void TestListWindow::emptyTableAndEmptyColumns()
     auto v = openList(inv);
     QCOMPARE(v->chemNames.toVector(),
              std::vector<QString>({QString(), QString(), QStringLiteral("Acetona"), QString()}));
-    QCOMPARE(v->formulas.toVector(), std::vector<QString>({QStringLiteral("H2O"), QString(), QString(), QString()}));
+    QCOMPARE(v->formulas.toVector(),
+             std::vector<QString>({QStringLiteral("H2O"), QString(), QString(), QString()}));
     QCOMPARE(cell(*v, 0, 0), QString());
     QCOMPARE(cell(*v, 0, 1), QStringLiteral("H2O"));
 }

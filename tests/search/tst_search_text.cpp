@@ -44,8 +44,8 @@ records::TextColumn columnOf(const std::vector<std::optional<QString>>& texts)
 }
 
 // The search as a plain loop over QStrings: the first array whose element holds s or t.
-std::vector<search::Hit> naive(const std::vector<std::vector<QString>>& arrays, std::size_t end, const QString& s,
-                               const QString& t)
+std::vector<search::Hit> naive(const std::vector<std::vector<QString>>& arrays, std::size_t end,
+                               const QString& s, const QString& t)
 {
     std::vector<search::Hit> hits;
     for (std::size_t p = 0; p < end; ++p)
@@ -64,9 +64,10 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
     // Texts over a small alphabet meet the search text often: at every place of a cell, at
     // the start and end of cells lying end to end in the engine's chunks, and across them.
     QRandomGenerator rng(7);
-    const QStringList alphabet = {QStringLiteral("a"),      QStringLiteral("b"),      QStringLiteral("A"),
-                                  QStringLiteral("B"),      QStringLiteral("\u00e1"), QStringLiteral("\u00c1"),
-                                  QStringLiteral("z"),      QStringLiteral(" "),      QStringLiteral("\U0001D49C")};
+    const QStringList alphabet = {
+        QStringLiteral("a"), QStringLiteral("b"),      QStringLiteral("A"),
+        QStringLiteral("B"), QStringLiteral("\u00e1"), QStringLiteral("\u00c1"),
+        QStringLiteral("z"), QStringLiteral(" "),      QStringLiteral("\U0001D49C")};
     auto randomText = [&](int length) {
         QString text;
         for (int i = 0; i < length; ++i)
@@ -83,7 +84,9 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
             std::vector<std::optional<QString>> texts;
             for (int p = 0; p < n; ++p) {
                 const int kind = rng.bounded(10);
-                texts.push_back(kind == 0 ? std::optional<QString>() : std::optional<QString>(randomText(kind == 1 ? 0 : rng.bounded(12))));
+                texts.push_back(kind == 0
+                                    ? std::optional<QString>()
+                                    : std::optional<QString>(randomText(kind == 1 ? 0 : rng.bounded(12))));
             }
             columns.push_back(columnOf(texts));
         }
@@ -97,11 +100,11 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
                 // Texts read from the file, as before the engine keeps a column: for every
                 // element of one array, or for the first ones of another.
                 const bool fromFile = (a == 1 && round % 4 == 0) || (a == 0 && round % 4 == 1 && p < 256);
-                const auto ref = fromFile
-                                     ? (columns[a].isNull(static_cast<std::size_t>(p))
-                                            ? records::TextRef()
-                                            : records::TextRef::text(columns[a].text(static_cast<std::size_t>(p))))
-                                     : records::TextRef::inColumn(columns[a], static_cast<std::size_t>(p));
+                const auto ref =
+                    fromFile ? (columns[a].isNull(static_cast<std::size_t>(p))
+                                    ? records::TextRef()
+                                    : records::TextRef::text(columns[a].text(static_cast<std::size_t>(p))))
+                             : records::TextRef::inColumn(columns[a], static_cast<std::size_t>(p));
                 arrays[a].take(static_cast<std::size_t>(p), ref);
                 plain[a][static_cast<std::size_t>(p)] = ref.toString();
             }
@@ -113,7 +116,8 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
                 plain[a][1] = QStringLiteral("ab");
             }
         }
-        for (const QString& s : {randomText(1 + rng.bounded(3)), randomText(1), QStringLiteral("b\U0001D49C")}) {
+        for (const QString& s :
+             {randomText(1 + rng.bounded(3)), randomText(1), QStringLiteral("b\U0001D49C")}) {
             const QString t = search::twin(s);
             const std::size_t end = static_cast<std::size_t>(n - rng.bounded(3));
             const auto hits = search::findHits({&arrays[0], &arrays[1], &arrays[2]}, end, s, t);
