@@ -1,3 +1,4 @@
+#include "inventory/app/start_check.h"
 #include "inventory/info_windows/frmsplash.h"
 #include "inventory/legacy/convertdialog.h"
 #include "inventory/main_window/tamsel.h"
@@ -34,14 +35,23 @@ bool inventoryReady()
 int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    // The desktop's menu entry, so a desktop shows the entry's icon for the windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillarbon.Quillarbon"));
+    const bool check = start_check::requested();
+    if (check)
+        start_check::begin();
     if (!inventoryReady())
-        return 0;
+        return check ? start_check::exitCode() : 0;
 
     // The splash is the start-up window; two seconds on it hands over to the main window.
     // The program ends when its last window is closed.
-    auto showMainWindow = [] {
-        Tamsel::Load()->show();
+    auto showMainWindow = [check] {
+        Tamsel* window = Tamsel::Load();
+        window->show();
+        if (check)
+            start_check::loaded(*window);
     };
     info::frmSplash::Load(showMainWindow)->show();
-    return app.exec();
+    const int status = app.exec();
+    return check ? start_check::exitCode() : status;
 }
