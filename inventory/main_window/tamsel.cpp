@@ -10,6 +10,7 @@
 
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 
 // The window's wiring and look; its search and its record events live beside it.
 
@@ -116,6 +117,8 @@ Tamsel::Tamsel(QWidget* parent)
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
+    makeAccessible();
+
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(100);
     connect(Timer1_, &QTimer::timeout, this, [this] { forms::guarded([this] { Timer1_Timer(); }); });
@@ -141,11 +144,46 @@ Tamsel::Tamsel(QWidget* parent)
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,
             [this] { forms::guarded([this] { Data1_Reposition(); }); });
+    // After the handler has set the caption, a screen reader hears the record number too.
+    connect(ui->Data1, &records::DataControl::Reposition, this,
+            [this] { ui->Data1->setAccessibleDescription(ui->Data1->Caption()); });
     connect(ui->Data1, &records::DataControl::Error, this,
             [this](int& dataErr, int& response) { forms::guarded([&] { Data1_Error(dataErr, response); }); });
 }
 
 Tamsel::~Tamsel() = default;
+
+// For screen readers and the keyboard: names for what the design leaves unnamed or names
+// only by where it stands (the labelled boxes are named by their labels, the design's
+// buddies), and keys for the record moves.
+void Tamsel::makeAccessible()
+{
+    // Boxes that sit on a frame rather than beside a label are named by its caption.
+    const std::pair<QWidget*, QGroupBox*> framed[] = {
+        {ui->txtfields_6, ui->Frame1}, {ui->txtfields_7, ui->Frame3},  {ui->txtfields_8, ui->Frame4},
+        {ui->txtfields_9, ui->Frame5}, {ui->txtfields_11, ui->Frame6}, {ui->txtfields_10, ui->Frame7},
+    };
+    for (const auto& [box, frame] : framed)
+        box->setAccessibleName(frame->title());
+    // The tab control takes the focus on its tab bar.
+    if (QTabBar* bar = ui->SSTab1->findChild<QTabBar*>())
+        bar->setAccessibleName(ui->SSTab1->accessibleName());
+
+    // The data control's buttons take no focus; these keys move between records from
+    // anywhere in the window, and a screen reader names them with the buttons.
+    const std::pair<int, QKeyCombination> keys[] = {
+        {records::ActionMoveFirst, Qt::ALT | Qt::Key_Home},
+        {records::ActionMovePrevious, Qt::ALT | Qt::Key_PageUp},
+        {records::ActionMoveNext, Qt::ALT | Qt::Key_PageDown},
+        {records::ActionMoveLast, Qt::ALT | Qt::Key_End},
+    };
+    for (const auto& [action, key] : keys)
+        if (QToolButton* button = ui->Data1->button(action))
+            button->setShortcut(QKeySequence(key));
+
+    if (link1_ && link1_->widget())
+        link1_->widget()->setAccessibleDescription(QStringLiteral("Opens the laboratory's web site"));
+}
 
 records::DataControl* Tamsel::Data1() const
 {

@@ -80,6 +80,7 @@ protected:
 
 private:
     void applyLook();
+    void makeAccessible();
     void readSearchArrays();
     void setList1HeightTwips(double twips);
 
