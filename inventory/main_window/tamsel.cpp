@@ -3,11 +3,13 @@
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
+#include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/look.h"
 #include "platform/forms/timer.h"
 #include "ui_tamsel.h"
 
+#include <QLabel>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,6 +19,11 @@
 namespace {
 
 constexpr quint32 kLightGrey = 0x00C0C0C0;
+// Behind the link: its light-yellow text is hardly readable on the grey, and reads at
+// 15:1 on the dark blue the about box also uses.
+constexpr quint32 kLinkBack = 0x00800000;
+// Around the link's text, in pixels.
+constexpr int kLinkBackMargin = 3;
 constexpr forms::FontSpec kBoxFont{"MS Sans Serif", 9.75};
 
 // The design's fonts and colours; uic takes whole points only.
@@ -96,6 +103,7 @@ Tamsel::Tamsel(QWidget* parent)
     // saved for it; without the library the window goes on without the link.
     link1_ = controls::placeControl(QStringLiteral("Zorbel.link"), ui->centralwidget,
                                     QStringLiteral(":/main_window/link1.json"), {7680, 480, {}, {}});
+    backLink();
 
     // The keyboard order of the design's tab indices, for the controls that take the
     // focus; the tab control takes it on its tab bar.
@@ -183,6 +191,31 @@ void Tamsel::makeAccessible()
 
     if (link1_ && link1_->widget())
         link1_->widget()->setAccessibleDescription(QStringLiteral("Opens the laboratory's web site"));
+}
+
+// A panel of the window under the link, just around the text of its label look; the
+// link stays where the design puts it. The window never changes the link's caption,
+// font or look, so the panel is placed once.
+void Tamsel::backLink()
+{
+    if (!link1_ || !link1_->widget())
+        return;
+    const auto* label = link1_->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    if (!label || !label->isVisibleTo(ui->centralwidget))
+        return;
+    auto* back = new QWidget(ui->centralwidget);
+    back->setObjectName(QStringLiteral("LinkBack"));
+    back->setAttribute(Qt::WA_TransparentForMouseEvents);
+    forms::setBackColor(back, kLinkBack);
+    back->setAutoFillBackground(true);
+    const QRect text(label->mapTo(ui->centralwidget, QPoint(0, 0)), label->size());
+    QRect area = text.adjusted(-kLinkBackMargin, -kLinkBackMargin, kLinkBackMargin, kLinkBackMargin);
+    // The text begins where the logo's frame ends: the frame stays whole.
+    const QRect logo = ui->Picture1->geometry();
+    if (area.intersects(logo) && text.left() > logo.right())
+        area.setLeft(logo.right() + 1);
+    back->setGeometry(area);
+    back->stackUnder(link1_->widget());
 }
 
 records::DataControl* Tamsel::Data1() const

@@ -81,6 +81,7 @@ protected:
 private:
     void applyLook();
     void makeAccessible();
+    void backLink();
     void readSearchArrays();
     void setList1HeightTwips(double twips);
 

@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cmath>
+#include <map>
 #include <memory>
 
 using namespace testsupport;
@@ -74,6 +76,35 @@ QStringList unnamedControls(QWidget* window)
     return unnamed;
 }
 
+// The WCAG relative luminance of an sRGB colour, and the contrast ratio of two.
+double luminance(const QColor& c)
+{
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour most pixels of the area have: what lies behind a line of text.
+QColor mostCommonColor(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return most == counts.end() ? QColor() : QColor::fromRgb(most->first);
+}
+
 std::unique_ptr<Tamsel> openMainWindow(const TempInventory& inventory)
 {
     forms::setPath(inventory.folder());
@@ -104,6 +135,7 @@ class TestAccessibleWindows : public QObject
 private slots:
     void mainWindowNamesEveryControlOnEveryTab();
     void mainWindowMovesBetweenRecordsFromTheKeyboard();
+    void theLinkReadsOnItsBackground();
     void listWindowNamesEveryControl();
     void aboutBoxAndSplashAreNamed();
 };
@@ -177,6 +209,35 @@ void TestAccessibleWindows::mainWindowMovesBetweenRecordsFromTheKeyboard()
     // A screen reader hears the keys with the buttons.
     const QKeySequence next = w->Data1()->button(records::ActionMoveNext)->shortcut();
     QCOMPARE(next, QKeySequence(Qt::ALT | Qt::Key_PageDown));
+}
+
+void TestAccessibleWindows::theLinkReadsOnItsBackground()
+{
+    // The measure itself: black on white is the largest contrast there is.
+    QCOMPARE(contrast(Qt::black, Qt::white), 21.0);
+
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openMainWindow(inv);
+    QLabel* label = linkLabel(*w);
+    QVERIFY(label && label->isVisible());
+    const QColor text = label->palette().color(QPalette::Active, QPalette::WindowText);
+    // The design's light yellow stays.
+    QCOMPARE(text, QColor(0xff, 0xff, 0xc0));
+
+    // What is painted behind the text, as the window shows it.
+    const QImage shot = w->grab().toImage();
+    const QRect area(label->mapTo(w.get(), QPoint(0, 0)), label->size());
+    QVERIFY(shot.rect().contains(area));
+    const QColor back = mostCommonColor(shot, area);
+    QVERIFY2(contrast(text, back) >= 3.0, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                                         .arg(text.name(), back.name())
+                                                         .arg(contrast(text, back), 0, 'f', 2)));
+    // The text itself is drawn in its colour on that background.
+    bool drawn = false;
+    for (int y = area.top(); y <= area.bottom() && !drawn; ++y)
+        for (int x = area.left(); x <= area.right() && !drawn; ++x)
+            drawn = QColor(shot.pixel(x, y)) == text;
+    QVERIFY(drawn);
 }
 
 void TestAccessibleWindows::listWindowNamesEveryControl()
