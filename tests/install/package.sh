@@ -70,19 +70,15 @@ cmp -s "$inventory" "$folder/QBData-sample.mdb" || fail "the inventory is not th
     fail "the inventory is $(stat -c '%a %G' "$inventory"), not group-writable by quillarbon"
 dpkg -S "$inventory" >/dev/null 2>&1 && fail "the package owns the inventory"
 
-# The desktop's files.
-desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail "the desktop entry is not valid"
+# The desktop's files (.ci/run validates the entry and the metainfo).
 grep -qx "Categories=Education;Science;Chemistry;" "/usr/share/applications/$app_id.desktop" ||
     fail "the desktop entry's categories"
 grep -qx "Exec=$folder/quillarbon" "/usr/share/applications/$app_id.desktop" || fail "the desktop entry's command"
-appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" 2>&1 || {
-    cat "$work/appstream.log" >&2
-    fail "the metainfo is not valid"
-}
+[ -f "/usr/share/metainfo/$app_id.metainfo.xml" ] || fail "no metainfo"
 [ -f "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"
 for size in 48 256; do
-    file "/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | grep -q "PNG image data, $size x $size" ||
-        fail "the $size px icon: $(file "/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")"
+    kind="$(file "/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")"
+    [[ "$kind" == *"PNG image data, $size x $size"* ]] || fail "the $size px icon: $kind"
 done
 
 # A member of the group starts the program and adds a record with the companion.
@@ -93,7 +89,7 @@ printf 'NOME,FORMULA,LOCAL\r\nPackage test chemical,NaCl,Shelf 9\r\n' >"$work/ne
 chmod 644 "$work/new.csv"
 runuser -u "$member" -- env HOME="$work" "$folder/quillarbon-data" import-csv "$work/new.csv" >/dev/null ||
     fail "a member of quillarbon could not add a record"
-names | grep -q "Package test chemical" || fail "the record is not in the inventory"
+[[ "$(names)" == *"Package test chemical"* ]] || fail "the record is not in the inventory"
 before="$(md5sum <"$inventory")"
 
 # Someone outside the group is told the file is read-only, and the program ends cleanly.
@@ -110,7 +106,7 @@ dpkg-deb -R "$deb" "$work/newer"
 sed -i 's/^Version: .*/&.1/' "$work/newer/DEBIAN/control"
 dpkg-deb -b "$work/newer" "$work/quillarbon_newer.deb" >/dev/null
 install_deb "$work/quillarbon_newer.deb"
-dpkg-query -W -f='${Version}' quillarbon | grep -q '\.1$' || fail "the upgrade did not happen"
+[[ "$(dpkg-query -W -f='${Version}' quillarbon)" == *.1 ]] || fail "the upgrade did not happen"
 [ "$(md5sum <"$inventory")" = "$before" ] || fail "upgrading changed the inventory"
 [ "$(stat -c '%a %G' "$folder")" = "2775 quillarbon" ] || fail "upgrading changed the folder's permissions"
 out="$(start_as "$member")" || fail "the upgraded program did not load: $out"
@@ -122,7 +118,7 @@ apt-get remove -y quillarbon >"$work/apt.log" 2>&1 || fail "apt-get remove faile
 [ "$(md5sum <"$inventory")" = "$before" ] || fail "removing changed the inventory"
 dpkg --purge quillarbon >"$work/apt.log" 2>&1 || fail "dpkg --purge failed"
 [ "$(md5sum <"$inventory")" = "$before" ] || fail "purging changed the inventory"
-names | grep -q "Package test chemical" || fail "the record is gone after purging"
+[[ "$(names)" == *"Package test chemical"* ]] || fail "the record is gone after purging"
 
 # Installing again keeps that inventory rather than the sample.
 install_deb "$deb"

@@ -28,11 +28,13 @@ check_self_contained() {
         runpath="$(readelf -d "$folder/$f" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')"
         [ "$runpath" = '$ORIGIN' ] || fail "$f has the library path '$runpath', not \$ORIGIN"
     done
+    local libraries
     for f in quillarbon Zorbel.ocx; do
-        env -i ldd "$folder/$f" | grep -q "libqb_forms.so => $folder/libqb_forms.so" ||
-            fail "$f does not take libqb_forms.so from its own folder: $(env -i ldd "$folder/$f" | grep qb_)"
+        libraries="$(env -i ldd "$folder/$f")"
+        [[ "$libraries" == *"libqb_forms.so => $folder/libqb_forms.so "* ]] ||
+            fail "$f does not take libqb_forms.so from its own folder: $libraries"
     done
-    ! grep -q "$build" "$folder/controls.reg" || fail "controls.reg names the build folder"
+    [[ "$(cat "$folder/controls.reg")" != *"$build"* ]] || fail "controls.reg names the build folder"
 }
 
 expect_loaded() {
