@@ -11,8 +11,11 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace zorbel {
 
@@ -62,6 +65,30 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 void ClickButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
@@ -87,6 +114,8 @@ link::link(QWidget* parent)
     Label1->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, true));
     Label1->setCursor(handCursor());
     Label1->adjustSize();
+    // Reachable from the keyboard as the button look is.
+    Label1->setFocusPolicy(Qt::TabFocus);
 
     QWidget::setTabOrder(Command1, Label1);
 

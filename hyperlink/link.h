@@ -16,7 +16,8 @@ namespace zorbel {
 
 class about;
 
-// A label that reports a click: the button pressed and released over it.
+// A label that reports a click: the button pressed and released over it, or Space or
+// Enter while it has the keyboard focus, which it shows with a focus frame.
 class ClickLabel final : public QLabel
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

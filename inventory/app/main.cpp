@@ -34,6 +34,8 @@ bool inventoryReady()
 int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    // The desktop's menu entry, so a desktop shows the entry's icon for the windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillarbon.Quillarbon"));
     if (!inventoryReady())
         return 0;
 

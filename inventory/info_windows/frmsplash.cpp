@@ -91,6 +91,9 @@ void frmSplash::Form_Load()
     ui->lblVersion->adjustSize();
     ui->lblProductName->setText(forms::Title());
     ui->lblProductName->adjustSize();
+    // The window has no title bar, and takes the focus itself: a screen reader names it so.
+    setAccessibleName(forms::Title());
+    setAccessibleDescription(ui->lblVersion->text());
 }
 
 // Shows the main window, then closes the splash; the program lives on in the main window.

@@ -69,6 +69,9 @@ frmDataGrid::frmDataGrid(QWidget* parent)
     });
     connect(ui->Data1, &records::DataControl::Reposition, this,
             [this] { forms::guarded([this] { Data1_Reposition(); }); });
+    // After the handler has set the caption, a screen reader hears the position too.
+    connect(ui->Data1, &records::DataControl::Reposition, this,
+            [this] { ui->Data1->setAccessibleDescription(ui->Data1->Caption()); });
     ui->Text1->installEventFilter(this);
 }
 

@@ -4,19 +4,27 @@
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
+#include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/look.h"
 #include "platform/forms/timer.h"
 #include "ui_tamsel.h"
 
+#include <QLabel>
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 
 // The window's wiring and look; its search and its record events live beside it.
 
 namespace {
 
 constexpr quint32 kLightGrey = 0x00C0C0C0;
+// Behind the link: its light-yellow text is hardly readable on the grey, and reads at
+// 15:1 on the dark blue the about box also uses.
+constexpr quint32 kLinkBack = 0x00800000;
+// Around the link's text, in pixels.
+constexpr int kLinkBackMargin = 3;
 constexpr forms::FontSpec kBoxFont{"MS Sans Serif", 9.75};
 
 // The design's fonts and colours; uic takes whole points only.
@@ -96,6 +104,7 @@ Tamsel::Tamsel(QWidget* parent)
     // saved for it; without the library the window goes on without the link.
     link1_ = controls::placeControl(QStringLiteral("Zorbel.link"), ui->centralwidget,
                                     QStringLiteral(":/main_window/link1.json"), {7680, 480, {}, {}});
+    backLink();
 
     // The keyboard order of the design's tab indices, for the controls that take the
     // focus; the tab control takes it on its tab bar.
@@ -116,6 +125,8 @@ Tamsel::Tamsel(QWidget* parent)
     }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+
+    makeAccessible();
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(100);
@@ -142,11 +153,71 @@ Tamsel::Tamsel(QWidget* parent)
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,
             [this] { forms::guarded([this] { Data1_Reposition(); }); });
+    // After the handler has set the caption, a screen reader hears the record number too.
+    connect(ui->Data1, &records::DataControl::Reposition, this,
+            [this] { ui->Data1->setAccessibleDescription(ui->Data1->Caption()); });
     connect(ui->Data1, &records::DataControl::Error, this,
             [this](int& dataErr, int& response) { forms::guarded([&] { Data1_Error(dataErr, response); }); });
 }
 
 Tamsel::~Tamsel() = default;
+
+// For screen readers and the keyboard: names for what the design leaves unnamed or names
+// only by where it stands (the labelled boxes are named by their labels, the design's
+// buddies), and keys for the record moves.
+void Tamsel::makeAccessible()
+{
+    // Boxes that sit on a frame rather than beside a label are named by its caption.
+    const std::pair<QWidget*, QGroupBox*> framed[] = {
+        {ui->txtfields_6, ui->Frame1}, {ui->txtfields_7, ui->Frame3},  {ui->txtfields_8, ui->Frame4},
+        {ui->txtfields_9, ui->Frame5}, {ui->txtfields_11, ui->Frame6}, {ui->txtfields_10, ui->Frame7},
+    };
+    for (const auto& [box, frame] : framed)
+        box->setAccessibleName(frame->title());
+    // The tab control takes the focus on its tab bar.
+    if (QTabBar* bar = ui->SSTab1->findChild<QTabBar*>())
+        bar->setAccessibleName(ui->SSTab1->accessibleName());
+
+    // The data control's buttons take no focus; these keys move between records from
+    // anywhere in the window, and a screen reader names them with the buttons.
+    const std::pair<int, QKeyCombination> keys[] = {
+        {records::ActionMoveFirst, Qt::ALT | Qt::Key_Home},
+        {records::ActionMovePrevious, Qt::ALT | Qt::Key_PageUp},
+        {records::ActionMoveNext, Qt::ALT | Qt::Key_PageDown},
+        {records::ActionMoveLast, Qt::ALT | Qt::Key_End},
+    };
+    for (const auto& [action, key] : keys)
+        if (QToolButton* button = ui->Data1->button(action))
+            button->setShortcut(QKeySequence(key));
+
+    if (link1_ && link1_->widget())
+        link1_->widget()->setAccessibleDescription(QStringLiteral("Opens the laboratory's web site"));
+}
+
+// A panel of the window under the link, just around the text of its label look; the
+// link stays where the design puts it. The window never changes the link's caption,
+// font or look, so the panel is placed once.
+void Tamsel::backLink()
+{
+    if (!link1_ || !link1_->widget())
+        return;
+    const auto* label = link1_->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    if (!label || !label->isVisibleTo(ui->centralwidget))
+        return;
+    auto* back = new QWidget(ui->centralwidget);
+    back->setObjectName(QStringLiteral("LinkBack"));
+    back->setAttribute(Qt::WA_TransparentForMouseEvents);
+    forms::setBackColor(back, kLinkBack);
+    back->setAutoFillBackground(true);
+    const QRect text(label->mapTo(ui->centralwidget, QPoint(0, 0)), label->size());
+    QRect area = text.adjusted(-kLinkBackMargin, -kLinkBackMargin, kLinkBackMargin, kLinkBackMargin);
+    // The text begins where the logo's frame ends: the frame stays whole.
+    const QRect logo = ui->Picture1->geometry();
+    if (area.intersects(logo) && text.left() > logo.right())
+        area.setLeft(logo.right() + 1);
+    back->setGeometry(area);
+    back->stackUnder(link1_->widget());
+}
 
 records::DataControl* Tamsel::Data1() const
 {

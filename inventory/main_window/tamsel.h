@@ -82,6 +82,8 @@ protected:
 
 private:
     void applyLook();
+    void makeAccessible();
+    void backLink();
     void readSearchArrays();
     void setList1HeightTwips(double twips);
 

@@ -5,6 +5,7 @@
 #include "platform/controls/server.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -71,6 +72,36 @@ void writeFile(const QJsonObject& root)
                 .arg(quoted(path), file.errorString()));
 }
 
+// The registration file's own folder, with links resolved where it exists, so that a
+// library's canonical path compares with it.
+QDir registrationFolder()
+{
+    const QFileInfo folder(QFileInfo(ControlRegistry::file()).absolutePath());
+    const QString canonical = folder.canonicalFilePath();
+    return QDir(canonical.isEmpty() ? folder.absoluteFilePath() : canonical);
+}
+
+// A library in the registration file's folder, or below it, is written relative to that
+// folder, so the folder can be copied or installed anywhere with its registrations; one
+// elsewhere keeps its absolute path.
+QString storedLibraryPath(const QString& libraryPath)
+{
+    const QDir folder = registrationFolder();
+    const QString relative = folder.relativeFilePath(libraryPath);
+    if (relative.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(relative))
+        return QDir::cleanPath(libraryPath);
+    return relative;
+}
+
+// Files written before relative paths, and by hand, may hold absolute paths; both work.
+QString libraryPathFrom(const QJsonObject& o)
+{
+    const QString stored = o.value(QLatin1String("library")).toString();
+    if (stored.isEmpty() || QDir::isAbsolutePath(stored))
+        return stored;
+    return QDir::cleanPath(registrationFolder().absoluteFilePath(stored));
+}
+
 QJsonArray idList(const QList<QUuid>& ids)
 {
     QJsonArray out;
@@ -85,7 +116,7 @@ ClassRegistration classFrom(const QUuid& clsid, const QJsonObject& o)
     r.clsid = clsid;
     r.name = o.value(QLatin1String("name")).toString();
     r.progId = o.value(QLatin1String("progId")).toString();
-    r.library = o.value(QLatin1String("library")).toString();
+    r.library = libraryPathFrom(o);
     r.typeLibrary = QUuid::fromString(o.value(QLatin1String("typeLibrary")).toString());
     r.typeLibraryVersion = o.value(QLatin1String("version")).toString();
     r.interfaceId = QUuid::fromString(o.value(QLatin1String("interface")).toString());
@@ -136,7 +167,7 @@ std::optional<TypeLibraryRegistration> ControlRegistry::findTypeLibrary(const QU
     r.name = o.value(QLatin1String("name")).toString();
     r.version = o.value(QLatin1String("version")).toString();
     r.description = o.value(QLatin1String("description")).toString();
-    r.library = o.value(QLatin1String("library")).toString();
+    r.library = libraryPathFrom(o);
     const QJsonObject version = o.value(QLatin1String("versionInfo")).toObject();
     for (auto v = version.constBegin(); v != version.constEnd(); ++v)
         r.versionInfo.append({v.key(), v->toString()});
@@ -186,6 +217,7 @@ void ControlRegistry::add(const ProjectHeader& header, const QString& libraryPat
     QJsonObject libs = root.value(kTypeLibraries).toObject();
     QJsonObject interfaces = root.value(kInterfaces).toObject();
     const TypeLibraryInfo& tl = header.typeLibrary;
+    const QString stored = storedLibraryPath(libraryPath);
 
     QJsonObject version;
     for (const auto& [name, value] : header.versionInfo)
@@ -193,7 +225,7 @@ void ControlRegistry::add(const ProjectHeader& header, const QString& libraryPat
     libs.insert(key(tl.libid), QJsonObject{{QStringLiteral("name"), tl.name},
                                            {QStringLiteral("version"), tl.version()},
                                            {QStringLiteral("description"), tl.description},
-                                           {QStringLiteral("library"), libraryPath},
+                                           {QStringLiteral("library"), stored},
                                            {QStringLiteral("versionInfo"), version}});
     for (const InterfaceInfo* i : tl.interfaces)
         interfaces.insert(key(i->iid), QJsonObject{{QStringLiteral("name"), i->name},
@@ -202,7 +234,7 @@ void ControlRegistry::add(const ProjectHeader& header, const QString& libraryPat
     for (const ClassEntry& c : header.classes) {
         const bool control = c.kind == ClassEntry::Kind::Control;
         QJsonObject o{{QStringLiteral("name"), c.name},
-                      {QStringLiteral("library"), libraryPath},
+                      {QStringLiteral("library"), stored},
                       {QStringLiteral("typeLibrary"), key(tl.libid)},
                       {QStringLiteral("version"), tl.version()},
                       {QStringLiteral("control"), control}};

@@ -17,7 +17,7 @@ struct ClassRegistration
     QUuid clsid;
     QString name;
     QString progId;  // empty for a class that is no control
-    QString library; // absolute path of the library that serves it
+    QString library; // absolute path of the library that serves it, as read
     QUuid typeLibrary;
     QString typeLibraryVersion;
     QUuid interfaceId;
@@ -40,6 +40,9 @@ struct TypeLibraryRegistration
 
 // Where registrations live: one JSON file, by default "controls.reg" beside the running
 // executable, which the build writes when it registers the libraries beside the program.
+// A library in the file's folder (or below) is named relative to it, so the program's
+// folder keeps working when it is copied or installed elsewhere; any other library is
+// named by its absolute path. Reads hand out absolute paths either way.
 class ControlRegistry
 {
 public:

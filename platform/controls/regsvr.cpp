@@ -1,5 +1,7 @@
 // Registers control libraries in the registration file, or removes them from it.
 //   qb_regsvr [--unregister] [--file registration-file] library...
+// A library in the registration file's folder is written relative to it, so the program's
+// folder can be copied or installed elsewhere without registering again.
 #include "platform/controls/registry.h"
 #include "platform/forms/errors.h"
 
@@ -15,7 +17,9 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Registers control libraries for the programs beside them."));
+        QStringLiteral("Registers control libraries for the programs beside them. Libraries in the "
+                       "registration file's folder are named relative to it, so the folder can be "
+                       "moved."));
     parser.addHelpOption();
     const QCommandLineOption unregister(QStringList{QStringLiteral("u"), QStringLiteral("unregister")},
                                         QStringLiteral("Remove the libraries' registrations."));

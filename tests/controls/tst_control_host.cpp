@@ -9,6 +9,7 @@
 #include "tests/support/test_main.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -52,6 +53,7 @@ class TestControlHost : public QObject
 private slots:
     void registeringWritesTheTableAndUnregisteringRemovesExactlyIt();
     void whatIsNoControlLibraryIsRefusedWithTheFileUntouched();
+    void librariesBesideTheFileAreNamedRelativeToItSoTheFolderCanMove();
     void aWindowWhoseControlCannotBeMadeShowsOneMessage();
     void theLibraryCannotUnloadWhileAControlLives();
     void callsAreCheckedBeforeTheMemberRuns();
@@ -135,6 +137,60 @@ void TestControlHost::whatIsNoControlLibraryIsRefusedWithTheFileUntouched()
     QCOMPARE(testsupport::errorNumber([] { controls::classIdFromProgId(QStringLiteral("Zorbel.link")); }),
              controls::RegistrationUnreadable);
     QCOMPARE(readAll(file), QByteArray("{ half a file"));
+}
+
+void TestControlHost::librariesBesideTheFileAreNamedRelativeToItSoTheFolderCanMove()
+{
+    // A library table of its own: registering it writes paths without loading anything.
+    controls::ProjectHeader header;
+    header.typeLibrary.name = QStringLiteral("Moving");
+    header.typeLibrary.libid = QUuid::createUuid();
+    controls::ClassEntry thing;
+    thing.name = QStringLiteral("thing");
+    thing.clsid = QUuid::createUuid();
+    header.classes.append(thing);
+    const auto registered = [&] {
+        const auto found = controls::ControlRegistry::findClass(thing.clsid);
+        return found ? found->library : QString();
+    };
+    const auto stored = [](const QString& file) {
+        const QJsonObject root = QJsonDocument::fromJson(readAll(file)).object();
+        const QJsonObject classes = root.value(QStringLiteral("classes")).toObject();
+        return classes.begin()->toObject().value(QStringLiteral("library")).toString();
+    };
+
+    QTemporaryDir top;
+    QVERIFY(QDir(top.path()).mkpath(QStringLiteral("program/controls")));
+    // The folder is reached through a link, as a build folder often is: the library's
+    // own path, which the library reports resolved, still lies inside it.
+    QVERIFY(QFile::link(top.filePath(QStringLiteral("program")), top.filePath(QStringLiteral("via"))));
+    const QString file = top.filePath(QStringLiteral("via/controls.reg"));
+    const QString real = QFileInfo(top.filePath(QStringLiteral("program"))).canonicalFilePath();
+    {
+        controls::ScopedRegistrationFile scoped(file);
+        controls::ControlRegistry::add(header, real + QStringLiteral("/Moving.ocx"));
+        QCOMPARE(stored(file), QStringLiteral("Moving.ocx"));
+        QCOMPARE(registered(), real + QStringLiteral("/Moving.ocx"));
+        controls::ControlRegistry::add(header, real + QStringLiteral("/controls/Moving.ocx"));
+        QCOMPARE(stored(file), QStringLiteral("controls/Moving.ocx"));
+        QCOMPARE(controls::ControlRegistry::findTypeLibrary(header.typeLibrary.libid)->library,
+                 real + QStringLiteral("/controls/Moving.ocx"));
+    }
+
+    // The folder moved: the registration follows it.
+    QVERIFY(QDir(top.path()).rename(QStringLiteral("program"), QStringLiteral("moved")));
+    const QString moved = QFileInfo(top.filePath(QStringLiteral("moved"))).canonicalFilePath();
+    {
+        controls::ScopedRegistrationFile scoped(top.filePath(QStringLiteral("moved/controls.reg")));
+        QCOMPARE(registered(), moved + QStringLiteral("/controls/Moving.ocx"));
+
+        // A library outside the folder keeps its absolute path, and one written by hand
+        // or by an earlier version still works.
+        controls::ControlRegistry::add(header, top.filePath(QStringLiteral("elsewhere/Moving.ocx")));
+        QCOMPARE(stored(top.filePath(QStringLiteral("moved/controls.reg"))),
+                 QDir::cleanPath(top.filePath(QStringLiteral("elsewhere/Moving.ocx"))));
+        QCOMPARE(registered(), QDir::cleanPath(top.filePath(QStringLiteral("elsewhere/Moving.ocx"))));
+    }
 }
 
 void TestControlHost::aWindowWhoseControlCannotBeMadeShowsOneMessage()

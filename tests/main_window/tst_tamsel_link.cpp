@@ -18,6 +18,7 @@ class TestTamselLink : public QObject
 private slots:
     void linkShowsTheSiteAsAnUnderlinedLabel();
     void clickOpensTheSiteAndLeavesTheRecordAlone();
+    void theKeyboardReachesAndOpensTheLink();
     void windowGoesOnWithoutTheLibrary();
 };
 
@@ -41,7 +42,34 @@ void TestTamselLink::linkShowsTheSiteAsAnUnderlinedLabel()
     // The link takes its place in the keyboard order, between the hidden buttons and the list.
     QCOMPARE(w->findChild<QWidget*>(QStringLiteral("BtnProximo"))->nextInFocusChain(),
              static_cast<QWidget*>(button));
-    QCOMPARE(button->nextInFocusChain(), static_cast<QWidget*>(w->List1()));
+    QCOMPARE(button->nextInFocusChain(), static_cast<QWidget*>(label));
+    QCOMPARE(label->nextInFocusChain(), static_cast<QWidget*>(w->List1()));
+}
+
+void TestTamselLink::theKeyboardReachesAndOpensTheLink()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    auto* label = w->link1()->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    // Tab from the magnifier: the hidden button look is passed over.
+    w->findChild<QWidget*>(QStringLiteral("BtnBusca"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(label));
+
+    controls::ScopedRecordingHyperlink opened;
+    QTest::keyClick(label, Qt::Key_Return);
+    QTRY_COMPARE(opened->targets(), QStringList({w->link1()->get(QStringLiteral("url")).toString()}));
+    // A key with a modifier is not a click: the label does not even flash.
+    const QColor still = label->palette().color(QPalette::Active, QPalette::WindowText);
+    QTest::keyClick(label, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), still);
+    QTest::keyClick(label, Qt::Key_Space);
+    QVERIFY(label->palette().color(QPalette::Active, QPalette::WindowText) != still);
+    QTRY_COMPARE(opened->targets().size(), 2);
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
 }
 
 void TestTamselLink::clickOpensTheSiteAndLeavesTheRecordAlone()
