@@ -69,9 +69,6 @@ frmDataGrid::frmDataGrid(QWidget* parent)
     });
     connect(ui->Data1, &records::DataControl::Reposition, this,
             [this] { forms::guarded([this] { Data1_Reposition(); }); });
-    // After the handler has set the caption, a screen reader hears the position too.
-    connect(ui->Data1, &records::DataControl::Reposition, this,
-            [this] { ui->Data1->setAccessibleDescription(ui->Data1->Caption()); });
     ui->Text1->installEventFilter(this);
 }
 
@@ -162,7 +159,7 @@ void frmDataGrid::cmdClose_Click()
 
 void frmDataGrid::Data1_Reposition()
 {
-    ui->Data1->setCaption(QString::number(ui->Data1->Recordset()->AbsolutePosition() + 1));
+    ui->Data1->setCaption(QString(), ui->Data1->Recordset()->AbsolutePosition() + 1);
 }
 
 // The grid's height follows the window's outer height; nothing else moves. A height that

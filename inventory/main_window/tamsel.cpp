@@ -153,9 +153,6 @@ Tamsel::Tamsel(QWidget* parent)
             [this](int& action, bool& save) { forms::guarded([&] { Data1_Validate(action, save); }); });
     connect(ui->Data1, &records::DataControl::Reposition, this,
             [this] { forms::guarded([this] { Data1_Reposition(); }); });
-    // After the handler has set the caption, a screen reader hears the record number too.
-    connect(ui->Data1, &records::DataControl::Reposition, this,
-            [this] { ui->Data1->setAccessibleDescription(ui->Data1->Caption()); });
     connect(ui->Data1, &records::DataControl::Error, this,
             [this](int& dataErr, int& response) { forms::guarded([&] { Data1_Error(dataErr, response); }); });
 }

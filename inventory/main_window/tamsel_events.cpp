@@ -41,8 +41,7 @@ void Tamsel::Data1_Reposition()
 {
     forms::setMousePointer(forms::Pointer::Default);
     try {
-        ui->Data1->setCaption(QStringLiteral("Chemical #: ") +
-                              QString::number(ui->Data1->Recordset()->AbsolutePosition() + 1));
+        ui->Data1->setCaption(QStringLiteral("Chemical #: "), ui->Data1->Recordset()->AbsolutePosition() + 1);
     } catch (...) {
         // The caption keeps its previous text.
     }

@@ -107,11 +107,31 @@ QToolButton* DataControl::button(int action) const
     return buttons_[action - ActionMoveFirst];
 }
 
+const QString& DataControl::Caption() const
+{
+    if (captionStale_) {
+        caption_ = captionPrefix_ + QString::number(captionNumber_);
+        captionStale_ = false;
+    }
+    return caption_;
+}
+
 void DataControl::setCaption(const QString& caption)
 {
-    if (caption == caption_)
+    if (!captionStale_ && caption == caption_)
         return;
+    captionStale_ = false;
     caption_ = caption;
+    update();
+}
+
+void DataControl::setCaption(const QString& prefix, qint64 number)
+{
+    if (captionStale_ && number == captionNumber_ && prefix == captionPrefix_)
+        return;
+    captionPrefix_ = prefix;
+    captionNumber_ = number;
+    captionStale_ = true;
     update();
 }
 
@@ -365,6 +385,10 @@ void DataControl::flushNow()
 {
     // Filling the boxes reads within the burst that ends here; nothing new is scheduled.
     syncBound();
+    // A screen reader hears the caption (the record's number) with the control's name,
+    // once the moves of an event are over.
+    if (accessibleDescription() != Caption())
+        setAccessibleDescription(Caption());
     if (db_)
         db_->endReadBurst();
     flushPending_ = false;
@@ -507,7 +531,7 @@ void DataControl::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    p.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Caption());
 }
 
 } // namespace records

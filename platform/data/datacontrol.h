@@ -53,8 +53,11 @@ public:
     void setExclusive(bool on) { exclusive_ = on; }
     bool ReadOnly() const { return readOnly_; }
     void setReadOnly(bool on) { readOnly_ = on; }
-    const QString& Caption() const { return caption_; }
+    const QString& Caption() const;
     void setCaption(const QString& caption);
+    // The caption as a prefix and a number, "Chemical #: " and 12: a loop of moves that sets
+    // it at every record only stores the number, and the text is made when it is shown.
+    void setCaption(const QString& prefix, qint64 number);
 
     // How long a write waits for another program's lock before it reports one.
     void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
@@ -136,7 +139,10 @@ private:
     QString connect_ = QStringLiteral("Access");
     QString databaseName_;
     QString recordSource_;
-    QString caption_;
+    mutable QString caption_;
+    QString captionPrefix_;
+    qint64 captionNumber_ = 0;
+    mutable bool captionStale_ = false; // caption_ is still to be made from the two above
     QString captionRoom_;
     bool exclusive_ = false;
     bool readOnly_ = false;
