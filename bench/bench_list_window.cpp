@@ -13,6 +13,7 @@
 //   seek    - from the timer's tick to the list of hits painted, for a common text;
 // the open against the raw read in the program's order, and the peak memory of the window.
 #include "bench/e2e.h"
+#include "bench/paintwatch.h"
 #include "inventory/list_window/frmdatagrid.h"
 #include "platform/data/datagrid.h"
 #include "platform/forms/application.h"
@@ -27,28 +28,6 @@
 
 namespace {
 
-// Notes each paint of a widget, so the run can wait until what the user sees is drawn.
-class PaintWatch final : public QObject
-{
-public:
-    explicit PaintWatch(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-    // Processes events until the widget was painted; returns the milliseconds it took.
-    double waitMs(const QElapsedTimer& since)
-    {
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        painted = false;
-        return static_cast<double>(since.nsecsElapsed()) / 1e6;
-    }
-    bool painted = false;
-};
-
 int listChild(const QString& folder)
 {
     const double started = bench::sinceSpawnMs();
@@ -62,10 +41,10 @@ int listChild(const QString& folder)
     t.start();
     auto* w = list_window::frmDataGrid::Load();
     const double load = static_cast<double>(t.nsecsElapsed()) / 1e6;
-    PaintWatch grid(w->grdDataGrid()->viewport());
+    bench::PaintWatch grid(w->grdDataGrid()->viewport());
     t.start();
     w->show();
-    const double firstPaint = grid.waitMs(t);
+    const double firstPaint = grid.wait(t);
     bench::report("painted", bench::sinceSpawnMs());
     bench::report("to_main", started);
     bench::report("load", load);
@@ -75,15 +54,15 @@ int listChild(const QString& folder)
     const int last = w->grdDataGrid()->model()->rowCount() - 1;
     t.start();
     w->grdDataGrid()->setCurrentIndex(w->grdDataGrid()->model()->index(last, 0));
-    const double scroll = grid.waitMs(t);
+    const double scroll = grid.wait(t);
     bench::report("scroll_end", scroll);
 
     // The tick of a seek for a common text, to its list painted.
-    PaintWatch list(w->List1()->viewport());
+    bench::PaintWatch list(w->List1()->viewport());
     w->Text1()->setText(QStringLiteral("ácido"));
     t.start();
     w->Timer1_Timer();
-    const double seek = list.waitMs(t);
+    const double seek = list.wait(t);
     bench::report("seek", seek);
     bench::report("hits", w->hitCount);
     bench::report("peak_kb", static_cast<double>(bench::peakKb()));

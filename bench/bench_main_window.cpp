@@ -19,6 +19,7 @@
 //   refresh after another program wrote - the same, after a change by another connection;
 // and the peak memory of the process with the window up and after those commands.
 #include "bench/e2e.h"
+#include "bench/paintwatch.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
@@ -42,26 +43,6 @@
 
 namespace {
 
-// Notes each paint of a widget, so a run can wait until what the user sees is drawn.
-class PaintWatch final : public QObject
-{
-public:
-    explicit PaintWatch(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-    void wait()
-    {
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        painted = false;
-    }
-    bool painted = false;
-};
-
 double ms(const QElapsedTimer& t)
 {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
@@ -69,7 +50,7 @@ double ms(const QElapsedTimer& t)
 
 // A command, then the repeated search at the timer's tick; the idle wait for the tick is
 // not counted.
-double commandThenSearch(Tamsel& w, PaintWatch& list, const std::function<void()>& command)
+double commandThenSearch(Tamsel& w, bench::PaintWatch& list, const std::function<void()>& command)
 {
     QElapsedTimer t;
     t.start();
@@ -80,8 +61,7 @@ double commandThenSearch(Tamsel& w, PaintWatch& list, const std::function<void()
     w.Timer1()->stop();
     t.start();
     w.Timer1_Timer();
-    list.wait();
-    return handler + ms(t);
+    return handler + list.wait(t);
 }
 
 int mainWindowChild(const QString& folder)
@@ -98,14 +78,14 @@ int mainWindowChild(const QString& folder)
     t.start();
     Tamsel* w = Tamsel::Load();
     const double load = ms(t);
-    PaintWatch name(w->txtfields(store::NOME)->widget());
+    bench::PaintWatch name(w->txtfields(store::NOME)->widget());
     w->show();
-    name.wait();
+    name.wait(t);
     bench::report("shown", bench::sinceSpawnMs());
     bench::report("to_main", started);
     bench::report("load", load);
 
-    PaintWatch list(w->List1()->viewport());
+    bench::PaintWatch list(w->List1()->viewport());
     // Common texts and rare ones; the one with no hit would show its message box.
     for (const auto& [text, key] :
          {std::pair{"a", "search_a"}, std::pair{"benz", "search_benz"}, std::pair{"H2O", "search_H2O"},
@@ -113,8 +93,7 @@ int mainWindowChild(const QString& folder)
         w->Text2()->setText(QString::fromUtf8(text));
         t.start();
         w->Timer1_Timer();
-        list.wait();
-        bench::report(key, ms(t));
+        bench::report(key, list.wait(t));
         bench::report((std::string("hits_") + key).c_str(), w->hitCount);
     }
 
@@ -132,8 +111,7 @@ int mainWindowChild(const QString& folder)
 
     t.start();
     trigger("mnurefresh");
-    name.wait();
-    bench::report("refresh", ms(t));
+    bench::report("refresh", name.wait(t));
 
     {
         auto other = records::Database::open(folder + QStringLiteral("/QBData.mdb"));
@@ -143,8 +121,7 @@ int mainWindowChild(const QString& folder)
     }
     t.start();
     trigger("mnurefresh");
-    name.wait();
-    bench::report("refresh_other", ms(t));
+    bench::report("refresh_other", name.wait(t));
     bench::report("peak_kb", static_cast<double>(bench::peakKb()));
     bench::report("unscripted", boxes->unscripted());
     return 0;

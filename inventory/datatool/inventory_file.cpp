@@ -1,14 +1,12 @@
 #include "inventory/datatool/inventory_file.h"
 
 #include "platform/data/database.h"
+#include "platform/data/sortkeys.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QVariant>
-
-#include <unicode/ucol.h>
-#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <atomic>
@@ -122,58 +120,17 @@ QString Record::string(int ordinal) const
 
 // --- TextOrder ---------------------------------------------------------------------------------
 
-struct TextOrder::Impl
-{
-    UCollator* collator = nullptr;
-    std::vector<UChar> text = std::vector<UChar>(256);
-    std::vector<std::uint8_t> key = std::vector<std::uint8_t>(512);
-};
+// The keys are the cursor's own (records::SortKeys), so the order is the program's.
+TextOrder::TextOrder() : keys_(std::make_unique<records::SortKeys>()) {}
 
-TextOrder::TextOrder() : d(std::make_unique<Impl>())
-{
-    // The same rules as the program's cursor: Portuguese, and only the letters count at
-    // the first level, so "Ácido" sorts among the A's and "benzene" beside "Benzene".
-    UErrorCode status = U_ZERO_ERROR;
-    d->collator = ucol_open("pt_BR", &status);
-    if (U_FAILURE(status))
-        throw records::DataError(records::DatabaseError,
-                                 QStringLiteral("The order of names cannot be prepared (%1).")
-                                     .arg(QString::fromLatin1(u_errorName(status))));
-    ucol_setStrength(d->collator, UCOL_PRIMARY);
-}
-
-TextOrder::~TextOrder()
-{
-    ucol_close(d->collator);
-}
+TextOrder::~TextOrder() = default;
 
 void TextOrder::key(std::string_view utf8, std::string& key)
 {
-    // Text that is not UTF-8 is read leniently, as the program reads it.
-    const auto size = static_cast<int32_t>(utf8.size());
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8.data(), size,
-                         &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR || length > static_cast<int32_t>(d->text.size())) {
-        d->text.resize(static_cast<std::size_t>(length) + 1);
-        status = U_ZERO_ERROR;
-        u_strFromUTF8Lenient(d->text.data(), static_cast<int32_t>(d->text.size()), &length, utf8.data(), size,
-                             &status);
-    }
-    if (U_FAILURE(status))
-        length = 0;
-    int32_t needed = ucol_getSortKey(d->collator, d->text.data(), length, d->key.data(),
-                                     static_cast<int32_t>(d->key.size()));
-    if (needed > static_cast<int32_t>(d->key.size())) {
-        d->key.resize(static_cast<std::size_t>(needed));
-        needed = ucol_getSortKey(d->collator, d->text.data(), length, d->key.data(), needed);
-    }
-    // The collation key ends in the zero byte that separates it from the text.
-    const std::size_t keyLength = needed > 0 ? static_cast<std::size_t>(needed) : 0;
-    key.assign(reinterpret_cast<const char*>(d->key.data()), keyLength);
-    if (keyLength == 0)
-        key.push_back('\0');
+    key.clear();
+    keys_->append(key, utf8.data(), static_cast<int>(utf8.size()));
+    // A zero byte, which no collation key holds, then the text that breaks ties.
+    key.push_back('\0');
     key.append(utf8);
 }
 

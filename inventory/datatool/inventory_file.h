@@ -14,7 +14,8 @@
 
 namespace records {
 class Database;
-}
+class SortKeys;
+} // namespace records
 
 // The companion's access to an inventory file: opened and checked as the program opens
 // it, read in the program's order one record at a time, and added to under the rules
@@ -63,8 +64,7 @@ public:
     static std::string_view textOf(std::string_view key);
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
+    std::unique_ptr<records::SortKeys> keys_;
 };
 
 // Streams the records of an inventory in the program's order: by name (NOME, Null

@@ -6,6 +6,7 @@
 #include "platform/data/recordset.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/listbox.h"
 #include "platform/forms/look.h"
 #include "platform/forms/msgbox.h"
@@ -203,12 +204,7 @@ void frmDataGrid::changeEvent(QEvent* event)
 bool frmDataGrid::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->Text1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        int code = 0;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            code = 13;
-        else if (!key->text().isEmpty())
-            code = key->text().at(0).unicode();
+        int code = forms::keyAscii(*static_cast<QKeyEvent*>(event));
         if (code != 0)
             forms::guarded([&] { Text1_KeyPress(code); });
         // The key still reaches the box.

@@ -5,6 +5,7 @@
 #include "platform/data/datacontrol.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/listbox.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
@@ -135,12 +136,7 @@ void Tamsel::Timer1_Timer()
 bool Tamsel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->Text2 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        int code = 0;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            code = 13;
-        else if (!key->text().isEmpty())
-            code = key->text().at(0).unicode();
+        int code = forms::keyAscii(*static_cast<QKeyEvent*>(event));
         if (code != 0)
             forms::guarded([&] { Text2_KeyPress(code); });
         // The key still reaches the box.

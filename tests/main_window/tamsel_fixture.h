@@ -7,6 +7,7 @@
 #include "platform/forms/identity.h"
 #include "platform/forms/timer.h"
 #include "tests/support/inventory_fixture.h"
+#include "tests/support/typing.h"
 
 #include "platform/forms/listbox.h"
 #include <QLineEdit>
@@ -42,6 +43,22 @@ inline void seek(Tamsel& w, const QString& text)
 {
     w.Text2()->setText(text);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+}
+
+// Types at the end of a bound box, as the user does.
+inline void typeInto(Tamsel& w, int box, const QString& text)
+{
+    QWidget* editor = w.txtfields(box)->widget();
+    QTest::keyClick(editor, Qt::Key_End);
+    testsupport::typeText(editor, text);
+}
+
+// Selects all of a bound box and deletes it.
+inline void clearBox(Tamsel& w, int box)
+{
+    QWidget* editor = w.txtfields(box)->widget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
 }
 
 inline bool waitForSearch(Tamsel& w)

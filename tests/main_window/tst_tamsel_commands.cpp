@@ -22,20 +22,6 @@ namespace {
 const QString kRemove = QStringLiteral("Do you really want to REMOVE this  Record?!");
 const QString kName = QStringLiteral("The CHEMICAL NAME Field must be filled!");
 
-void typeInto(Tamsel& w, int box, const QString& text)
-{
-    QWidget* editor = w.txtfields(box)->widget();
-    QTest::keyClick(editor, Qt::Key_End);
-    typeText(editor, text);
-}
-
-void clearBox(Tamsel& w, int box)
-{
-    QWidget* editor = w.txtfields(box)->widget();
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Delete);
-}
-
 void run(Tamsel& w, const char* action)
 {
     w.findChild<QAction*>(QString::fromLatin1(action))->trigger();

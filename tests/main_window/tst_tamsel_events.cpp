@@ -16,20 +16,6 @@ namespace {
 const QString kAsk = QStringLiteral("The Record was Changed. Do you want Update this Record?");
 const QString kName = QStringLiteral("The CHEMICAL NAME Field must be filled!");
 
-void typeInto(Tamsel& w, int box, const QString& text)
-{
-    QWidget* editor = w.txtfields(box)->widget();
-    QTest::keyClick(editor, Qt::Key_End);
-    typeText(editor, text);
-}
-
-void clearBox(Tamsel& w, int box)
-{
-    QWidget* editor = w.txtfields(box)->widget();
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Delete);
-}
-
 void pressNext(Tamsel& w)
 {
     QTest::mouseClick(w.Data1()->button(records::ActionMoveNext), Qt::LeftButton);
