@@ -475,23 +475,13 @@ void Statement::reset() noexcept
 
 QVariant Statement::value(int i) const
 {
-    switch (sqlite3_column_type(stmt_, i)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt_, i)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt_, i));
-    case SQLITE_BLOB: {
-        const void* data = sqlite3_column_blob(stmt_, i);
-        return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, i)));
-    }
-    case SQLITE_NULL:
+    // Every storage class reads as the text the user sees: a number or a blob another
+    // program stored is shown, compared and written back as its text, never its raw bytes.
+    if (sqlite3_column_type(stmt_, i) == SQLITE_NULL)
         return QVariant();
-    default: {
-        int size = 0;
-        const char* text = utf8(i, &size);
-        return QVariant(QString::fromUtf8(text, size));
-    }
-    }
+    int size = 0;
+    const char* text = utf8(i, &size);
+    return QVariant(QString::fromUtf8(text, size));
 }
 
 const char* Statement::utf8(int i, int* size) const

@@ -156,6 +156,7 @@ public:
     int columnType(int i) const { return sqlite3_column_type(stmt_, i); }
     std::int64_t int64(int i) const { return sqlite3_column_int64(stmt_, i); }
     double real(int i) const { return sqlite3_column_double(stmt_, i); }
+    // Null, or the column's text whatever its storage class (see int64 for numbers).
     QVariant value(int i) const;
     // The text of a column as UTF-8 bytes, valid until the next step or reset.
     const char* utf8(int i, int* size) const;
