@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <mutex>
+#include <vector>
 
 namespace records {
 
@@ -22,6 +24,22 @@ bool writableByIntent(const QFileInfo& info)
 {
     const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.isWritable() && (info.permissions() & writeBits);
+}
+
+// Every connection of this process. With the rollback journal a commit waits until no
+// connection reads the file, so a write first ends the read bursts of the program's other
+// windows: one of them may still hold its event's burst when the write comes, and it would
+// never end while this thread waits for it.
+std::mutex& connectionsLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+std::vector<Database*>& connections()
+{
+    static std::vector<Database*> all;
+    return all;
 }
 
 } // namespace
@@ -42,10 +60,17 @@ QString quoteIdentifier(const QString& name)
 
 Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
     : db_(db), path_(std::move(path)), options_(options)
-{}
+{
+    const std::lock_guard<std::mutex> guard(connectionsLock());
+    connections().push_back(this);
+}
 
 Database::~Database()
 {
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        std::erase(connections(), this);
+    }
     endReadBurst();
     sqlite3_close_v2(db_);
 }
@@ -151,7 +176,8 @@ void Database::create(const QString& rawPath, const QString& script)
     try {
         if (rc != SQLITE_OK)
             throw db->error(rc, QStringLiteral("creating it"));
-        db->exec("PRAGMA journal_mode=WAL", QStringLiteral("creating it"));
+        // A new file keeps SQLite's rollback journal: a write-ahead log needs shared memory
+        // beside the file, which a network share does not give.
         // The write marks the new file as ours, in the current format.
         db->write([&] {
             const QByteArray sql = script.toUtf8();
@@ -167,8 +193,7 @@ void Database::create(const QString& rawPath, const QString& script)
     } catch (...) {
         db.reset();
         QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-wal"));
-        QFile::remove(path + QStringLiteral("-shm"));
+        QFile::remove(path + QStringLiteral("-journal"));
         throw;
     }
 }
@@ -364,24 +389,19 @@ void Database::endReadBurst() noexcept
 void Database::beginWrite()
 {
     endReadBurst();
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        for (Database* other : connections())
+            if (other != this)
+                other->endReadBurst();
+    }
     if (options_.readOnly)
         throw DataError(ReadOnlyRecordset,
                         QStringLiteral("The database '%1' was opened read-only; nothing was "
                                        "written.")
                             .arg(QDir::toNativeSeparators(path_)));
-    if (!walChecked_) {
-        // Readers in other windows and programs go on while this one writes.
-        Statement mode(*this, QStringLiteral("PRAGMA journal_mode"));
-        QString current;
-        {
-            Statement::Reset done(mode);
-            if (mode.step())
-                current = mode.value(0).toString();
-        }
-        if (current.compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0 && !options_.exclusive)
-            exec("PRAGMA journal_mode=WAL", QStringLiteral("preparing to write"));
-        walChecked_ = true;
-    }
+    // The file keeps the journal mode it has: the program changes rows, never the header's
+    // mode, and two programs share either mode through BEGIN IMMEDIATE and the busy timeout.
     exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
     try {
         bringToCurrentFormat();

@@ -126,7 +126,6 @@ private:
     QString path_;
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
-    bool walChecked_ = false;
     std::function<void()> scheduleBurstEnd_;
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;

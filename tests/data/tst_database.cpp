@@ -86,6 +86,7 @@ private slots:
     void aWriteWaitsForAnotherProgramThenGivesUp();
     void aFailedWriteLeavesNothingBehind();
     void filesCarryTheirIdentityAndOldOnesAreBroughtOver();
+    void writesNeverChangeTheJournalMode();
 };
 
 void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
@@ -404,6 +405,45 @@ void TestDatabase::filesCarryTheirIdentityAndOldOnesAreBroughtOver()
     QVERIFY2(text.contains(QDir::toNativeSeparators(fresh.path())) && text.contains(QStringLiteral("newer")),
              qPrintable(text));
     QCOMPARE(readBytes(fresh.path()), newer);
+}
+
+void TestDatabase::writesNeverChangeTheJournalMode()
+{
+    // Bytes 18 and 19 of the header say which journal a file uses: 1 rollback, 2 WAL.
+    auto modeBytes = [](const QString& path) {
+        return readBytes(path).mid(18, 2);
+    };
+    auto writeThrough = [](const QString& path) {
+        auto db = Database::open(path);
+        Recordset rs(*db, items::recordSource());
+        rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 3")}});
+        rs.AddNew();
+        rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
+        rs.setAbsolutePosition(0);
+        rs.Delete();
+    };
+
+    // A file the program makes keeps the rollback journal through every kind of write.
+    TempTable made({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+    QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
+    writeThrough(made.path());
+    QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
+    QCOMPARE(pragma(made.path(), "application_id"), std::int64_t(records::kApplicationId));
+    QVERIFY(!QFileInfo::exists(made.path() + QStringLiteral("-wal")));
+
+    // A file another tool (or an earlier version) put in WAL mode stays in it, also through
+    // the first write that brings an old file of ours to the current format.
+    TempTable wal({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+    {
+        RawConnection raw(wal.path());
+        QCOMPARE(raw.exec("PRAGMA journal_mode=WAL; PRAGMA application_id=0; PRAGMA user_version=0"),
+                 SQLITE_OK);
+    }
+    QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
+    writeThrough(wal.path());
+    QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
+    QCOMPARE(pragma(wal.path(), "application_id"), std::int64_t(records::kApplicationId));
+    QCOMPARE(wal.column(items::NAME), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Dioxano")}));
 }
 
 QB_TEST_MAIN(TestDatabase)
