@@ -16,6 +16,7 @@ void BoundField::showValue(const QString& value)
     // Setting a text lays it out: skip that when the box already shows it.
     if (value != editorText())
         setText(value);
+    shown_ = value;
     dataChanged_ = false;
 }
 

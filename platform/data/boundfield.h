@@ -27,6 +27,15 @@ public:
     void setText(const QString& text);
     // Shows a record's value: the box then holds no edit.
     void showValue(const QString& value);
+    // The value last shown, or last saved from the box: what the record held when the
+    // user began to edit it.
+    const QString& shownValue() const { return shown_; }
+    // The box's text was saved as the record's value.
+    void markSaved(const QString& saved)
+    {
+        shown_ = saved;
+        dataChanged_ = false;
+    }
 
     virtual QWidget* widget() = 0;
 
@@ -45,6 +54,7 @@ private:
     QString dataSource_;
     bool dataChanged_ = false;
     bool programmatic_ = false;
+    QString shown_;
 };
 
 // A single-line bound box.

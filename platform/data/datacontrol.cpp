@@ -292,25 +292,30 @@ void DataControl::leaving(int action)
 void DataControl::writeFlagged()
 {
     std::vector<FieldValue> values;
-    std::vector<BoundField*> written;
+    std::vector<FieldValue> shown;
+    std::vector<std::pair<BoundField*, QString>> written;
     for (const Binding& b : bindings_) {
         if (!b.widget || !b.field->DataChanged())
             continue;
         const QString text = b.field->Text();
         // An emptied box empties the column.
         values.push_back({b.ordinal, text.isEmpty() ? QVariant() : QVariant(text)});
-        written.push_back(b.field);
+        // What the box showed of this record, so a change made elsewhere since is not
+        // overwritten. A box not yet filled with this record showed the user nothing of it.
+        if (!boundBehind_)
+            shown.push_back({b.ordinal, b.field->shownValue()});
+        written.emplace_back(b.field, text);
     }
     if (values.empty())
         return;
     try {
-        rs_->writeCurrent(values);
+        rs_->writeCurrent(values, shown);
     } catch (forms::RuntimeError& e) {
         reportOwnError(e);
         throw;
     }
-    for (BoundField* f : written)
-        f->setDataChanged(false);
+    for (const auto& [field, text] : written)
+        field->markSaved(text);
 }
 
 void DataControl::arrived()

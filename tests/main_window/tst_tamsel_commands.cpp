@@ -85,6 +85,7 @@ private slots:
     void deleteOfANewRecordDropsIt();
     void refreshRereadsAndKeepsTheList();
     void aRefusedWriteKeepsTheEditsAndTheWindow();
+    void saveNeverOverwritesAnotherProgramsChange();
     void theToolbarRunsTheCommandsByTheirKeys();
     void menuExitUnloadsOnlyTheMainWindow();
     void toolbarExitEndsAtOnceWritingNothing();
@@ -324,6 +325,45 @@ void TestTamselCommands::aRefusedWriteKeepsTheEditsAndTheWindow()
     typeInto(w, store::LOCAL, QStringLiteral("!"));
     run(w, "mnusave");
     QCOMPARE(inv.column(store::LOCAL).at(1), QStringLiteral("Cabinet 1 (alto)!"));
+}
+
+void TestTamselCommands::saveNeverOverwritesAnotherProgramsChange()
+{
+    TempInventory inv(fourRows());
+    auto w = openTamsel(inv);
+    w->show();
+    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
+    typeInto(*w, store::QUANTIDADE, QStringLiteral("500 mL"));
+    const auto arrays = w->chemNames;
+
+    // Another program saves the same field of the same record first.
+    {
+        auto db = records::Database::open(inv.path());
+        records::Recordset other(*db, store::recordSource());
+        other.writeCurrent({{store::QUANTIDADE, QStringLiteral("1 L")}});
+    }
+    const auto theirs = inv.rows();
+    run(*w, "mnusave");
+    QCOMPARE((*boxes)->shown().size(), 1);
+    const QString said = (*boxes)->shown()[0].prompt;
+    QVERIFY2(said.contains(QStringLiteral("changed this record")) &&
+                 said.contains(QStringLiteral("QUANTIDADE")),
+             qPrintable(said));
+    QCOMPARE(inv.rows(), theirs);
+    QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("500 mL"));
+    QVERIFY(w->txtfields(store::QUANTIDADE)->DataChanged());
+    QCOMPARE(w->chemNames, arrays);
+
+    // Refresh, dropping the edit when asked, shows what the other program saved.
+    (*boxes)->answer({forms::No});
+    run(*w, "mnurefresh");
+    QCOMPARE((*boxes)->shown().size(), 2);
+    QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("1 L"));
+    QCOMPARE(inv.rows(), theirs);
+    typeInto(*w, store::QUANTIDADE, QStringLiteral(" + 500 mL"));
+    run(*w, "mnusave");
+    QCOMPARE((*boxes)->shown().size(), 2);
+    QCOMPARE(inv.column(store::QUANTIDADE).at(1), QStringLiteral("1 L + 500 mL"));
 }
 
 void TestTamselCommands::theToolbarRunsTheCommandsByTheirKeys()
