@@ -273,6 +273,25 @@ QStringList Database::columns(const QString& table) const
     return names;
 }
 
+QString Database::lineBreakInUse(const QString& table, const QStringList& columns) const
+{
+    // Some hundred values with a line break tell the file's habit.
+    std::int64_t crlf = 0, lf = 0;
+    for (const QString& column : columns) {
+        Statement count(*this,
+                        QStringLiteral("SELECT count(*), total(instr(v, char(13, 10)) > 0) FROM "
+                                       "(SELECT %1 AS v FROM %2 WHERE instr(%1, char(10)) > 0 LIMIT 200)")
+                            .arg(quoteIdentifier(column), quoteIdentifier(table)));
+        Statement::Reset done(count);
+        if (!count.step())
+            continue;
+        const auto withCrlf = static_cast<std::int64_t>(count.real(1));
+        crlf += withCrlf;
+        lf += count.int64(0) - withCrlf;
+    }
+    return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
 std::int64_t Database::changeStamp() const
 {
     Statement version(*this, QStringLiteral("PRAGMA data_version"));

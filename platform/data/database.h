@@ -61,6 +61,10 @@ public:
     // The table's columns in their order in the table.
     QStringList columns(const QString& table) const;
 
+    // The line ending most values of the columns that hold several lines use: "\r\n" or
+    // "\n" ("\n" when none holds any).
+    QString lineBreakInUse(const QString& table, const QStringList& columns) const;
+
     // Changes whenever this connection or any other commits a change to the file.
     std::int64_t changeStamp() const;
 

@@ -167,6 +167,7 @@ void DataControl::Refresh()
     }
     rs_ = std::move(rs);
     rs_->setListener(this);
+    fileLineBreak_.reset();
     bindings_ = std::move(bindings);
     views_ = std::move(views);
     watchBound();
@@ -297,6 +298,8 @@ void DataControl::writeFlagged()
     for (const Binding& b : bindings_) {
         if (!b.widget || !b.field->DataChanged())
             continue;
+        if (b.field->wantsFileLineBreak())
+            b.field->setFileLineBreak(fileLineBreak());
         const QString text = b.field->Text();
         // An emptied box empties the column.
         values.push_back({b.ordinal, text.isEmpty() ? QVariant() : QVariant(text)});
@@ -316,6 +319,18 @@ void DataControl::writeFlagged()
     }
     for (const auto& [field, text] : written)
         field->markSaved(text);
+}
+
+QString DataControl::fileLineBreak()
+{
+    if (!fileLineBreak_) {
+        QStringList multiLine;
+        for (const Binding& b : bindings_)
+            if (b.widget && dynamic_cast<BoundTextEdit*>(b.field))
+                multiLine.append(rs_->fieldNames().at(b.ordinal));
+        fileLineBreak_ = rs_->database().lineBreakInUse(rs_->table(), multiLine);
+    }
+    return *fileLineBreak_;
 }
 
 void DataControl::arrived()

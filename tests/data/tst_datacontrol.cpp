@@ -10,7 +10,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -187,6 +189,7 @@ private slots:
     void aFailedRefreshLeavesTheControlAsItWas();
     void whatAWindowReadsEndsWithItsEvent();
     void textRoundTripsThroughTheBoxes();
+    void aSavedBoxKeepsTheLineEndingsOfItsValue();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -817,6 +820,64 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
     again.type(items::REMARKS, QStringLiteral("!"));
     again.press(records::ActionMoveLast);
     QCOMPARE(inv.rows().back()[items::REMARKS].toString(), earlier + QStringLiteral("!"));
+}
+
+void TestDataControl::aSavedBoxKeepsTheLineEndingsOfItsValue()
+{
+    // Values brought from the earlier platform end their lines with CRLF; some are mixed.
+    Row crlf = item(QStringLiteral("Acetona"));
+    crlf[items::NOTES] = QStringLiteral("H225\r\nH319\r\nH336");
+    crlf[items::REMARKS] = QStringLiteral("untouched\r\nlines\rand\nmore");
+    Row mixed = item(QStringLiteral("Benzeno"));
+    mixed[items::NOTES] = QStringLiteral("H225\r\nH304\nH340\r\n");
+    Row none = item(QStringLiteral("Cicloexano"));
+    TempTable inv({crlf, mixed, none});
+    Window w;
+    w.open(inv.path());
+
+    // Lines typed at the end take the value's own ending; the untouched box is not written.
+    w.type(items::NOTES, QStringLiteral(" (vapor)\nH411"));
+    w.press(records::ActionMoveNext);
+    QVERIFY(w.errors.empty());
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::NOTES].toString(),
+             QStringLiteral("H225\r\nH319\r\nH336 (vapor)\r\nH411"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::REMARKS].toString(),
+             QStringLiteral("untouched\r\nlines\rand\nmore"));
+
+    // An edit in the middle of mixed endings changes only what was typed.
+    auto* editor = qobject_cast<QPlainTextEdit*>(w.box(items::NOTES).widget());
+    w.data->syncBound();
+    QTextCursor at(editor->document());
+    at.setPosition(QStringLiteral("H225\u2029H304").size());
+    editor->setTextCursor(at);
+    QTest::keyClick(editor, Qt::Key_Return);
+    typeText(editor, QStringLiteral("P301"));
+    w.press(records::ActionMoveNext);
+    // The old LF stays, and the one line more takes the value's most common ending.
+    QCOMPARE(stored(inv, QStringLiteral("Benzeno"))[items::NOTES].toString(),
+             QStringLiteral("H225\r\nH304\nP301\r\nH340\r\n"));
+
+    // A box that held no line takes the ending the file's other values use.
+    w.type(items::REMARKS, QStringLiteral("Sólido\nbranco"));
+    w.press(records::ActionMoveFirst);
+    QCOMPARE(stored(inv, QStringLiteral("Cicloexano"))[items::REMARKS].toString(),
+             QStringLiteral("Sólido\r\nbranco"));
+    // In a file whose values end lines with LF, LF.
+    TempTable lfFile({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+    {
+        auto db = records::Database::open(lfFile.path());
+        records::Recordset rs(*db, items::recordSource());
+        rs.writeCurrent(
+            {{items::NOTES, QStringLiteral("H225\nH319")}, {items::REMARKS, QStringLiteral("a\nb")}});
+    }
+    w.data->setDatabaseName(lfFile.path());
+    w.data->Refresh();
+    w.press(records::ActionMoveNext);
+    w.type(items::NOTES, QStringLiteral("H304\nH340"));
+    w.press(records::ActionMoveFirst);
+    QCOMPARE(stored(lfFile, QStringLiteral("Benzeno"))[items::NOTES].toString(),
+             QStringLiteral("H304\nH340"));
+    QVERIFY(w.errors.empty());
 }
 
 QB_TEST_MAIN(TestDataControl)
