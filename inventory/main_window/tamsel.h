@@ -81,6 +81,7 @@ protected:
 private:
     void applyLook();
     void readSearchArrays();
+    void noticeWhyNothingIsSaved();
     void setList1HeightTwips(double twips);
 
     std::unique_ptr<Ui::Tamsel> ui;

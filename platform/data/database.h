@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,17 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
+    // Opened for reading only, as the caller asked.
     bool readOnly() const { return options_.readOnly; }
+    // Why no write can be saved in the file: it is read-only (file, folder or medium), or
+    // damaged (PRAGMA quick_check finds it so). Null when writes may go ahead. Every write
+    // throws this error. A file opened for writing is checked once: on a thread of its own
+    // from startCheck (a window starts it when its load is done), else here, which waits
+    // for the check.
+    const DataError* writeRefusal() const;
+    void startCheck() const;
+    // The check started and has not finished yet.
+    bool checkPending() const;
     sqlite3* handle() const { return db_; }
 
     // The table's name as the schema spells it, matched without regard to case; empty
@@ -118,6 +129,8 @@ public:
     Database(Key, sqlite3* db, QString path, OpenOptions options);
 
 private:
+    class IntegrityCheck;
+    void refuseAsDamaged(const QString& problem) const;
     void exec(const char* sql, const QString& doing);
     std::int64_t pragmaValue(const char* name) const;
     void checkFormat() const;
@@ -130,6 +143,9 @@ private:
     QString path_;
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
+    mutable bool checkDue_ = false;
+    mutable std::unique_ptr<IntegrityCheck> check_;
+    mutable std::optional<DataError> refusal_;
     std::function<void()> scheduleBurstEnd_;
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;

@@ -83,6 +83,7 @@ class TestDatabase : public QObject
 private slots:
     void badFilesAreRefusedAndLeftAsTheyWere();
     void readOnlyFileOpensForReadingOnly();
+    void filesThatMayNotBeChangedOpenForLookingAndRefuseEveryWrite();
     void aWriteWaitsForAnotherProgramThenGivesUp();
     void aFailedWriteLeavesNothingBehind();
     void filesCarryTheirIdentityAndOldOnesAreBroughtOver();
@@ -133,24 +134,6 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
              return none;
          },
          records::ColumnNotFound},
-        {"read-only file",
-         [&](const QString& path) {
-             items::createEmptyFile(path);
-             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-             return none;
-         },
-         records::ReadOnlyFile},
-        {"read-only folder",
-         [&](const QString& path) {
-             items::createEmptyFile(path);
-             const QString folder = QFileInfo(path).absolutePath();
-             QFile::setPermissions(folder,
-                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
-             return std::shared_ptr<void>(nullptr, [folder](void*) {
-                 QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-             });
-         },
-         records::ReadOnlyFile},
         {"locked by another program",
          [&](const QString& path) {
              makeRollbackInventory(path);
@@ -235,6 +218,98 @@ void TestDatabase::readOnlyFileOpensForReadingOnly()
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::ReadOnlyRecordset));
     QCOMPARE(readBytes(inv.path()), before);
     QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+namespace {
+
+// Every kind of write a window makes, each with the error number it met (0: none).
+std::vector<int> tryEveryWrite(const QString& path, QString* text)
+{
+    auto db = Database::open(path);
+    Recordset rs(*db, items::recordSource());
+    std::vector<int> errors;
+    errors.push_back(errorNumber(
+        [&] {
+            rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 2")}});
+        },
+        text));
+    errors.push_back(errorNumber([&] { rs.Delete(); }));
+    errors.push_back(errorNumber([&] {
+        rs.AddNew();
+        rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
+    }));
+    return errors;
+}
+
+// A freelist whose first page lies past the end of the file: reads go on, but a write
+// that takes a free page would make it worse.
+void breakFreelist(const QString& path)
+{
+    QByteArray bytes = readBytes(path);
+    bytes.replace(32, 8, QByteArray("\x00\x00\x7f\xf0\x00\x00\x00\x05", 8));
+    writeBytes(path, bytes);
+}
+
+} // namespace
+
+void TestDatabase::filesThatMayNotBeChangedOpenForLookingAndRefuseEveryWrite()
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(const QString& path)> make;
+        std::function<void(const QString& path)> undo;
+        int error;
+        QString says;
+    };
+    const auto readOnlyBits = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto folderOf = [](const QString& path) {
+        return QFileInfo(path).absolutePath();
+    };
+    const std::vector<Case> cases = {
+        {"read-only file", [&](const QString& path) { QFile::setPermissions(path, readOnlyBits); },
+         [&](const QString& path) { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner); },
+         records::ReadOnlyFile, QStringLiteral("is read-only")},
+        {"read-only folder",
+         [&](const QString& path) {
+             QFile::setPermissions(folderOf(path), readOnlyBits | QFile::ExeOwner | QFile::ExeGroup);
+         },
+         [&](const QString& path) {
+             QFile::setPermissions(folderOf(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+         },
+         records::ReadOnlyFile, QStringLiteral("is read-only")},
+        {"damaged freelist", breakFreelist, [](const QString&) {}, records::Damaged,
+         QStringLiteral("last backup")},
+    };
+    for (const Case& c : cases) {
+        TempTable inv({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+        c.make(inv.path());
+        const auto before = folderState(inv.folder());
+        {
+            auto db = Database::open(inv.path());
+            Recordset rs(*db, items::recordSource());
+            QCOMPARE(rs.Fields(items::NAME).Value().toString(), QStringLiteral("Acetona"));
+            const records::DataError* refusal = db->writeRefusal();
+            QVERIFY2(refusal && refusal->number() == c.error, c.what);
+            QVERIFY2(refusal->text().contains(QDir::toNativeSeparators(inv.path())) ||
+                         refusal->text().contains(QDir::toNativeSeparators(inv.folder())),
+                     qPrintable(refusal->text()));
+            QVERIFY2(refusal->text().contains(c.says), qPrintable(refusal->text()));
+        }
+        QString text;
+        QCOMPARE(tryEveryWrite(inv.path(), &text), std::vector<int>(3, c.error));
+        QVERIFY2(text.contains(c.says), qPrintable(text));
+        QVERIFY2(folderState(inv.folder()) == before, c.what);
+        c.undo(inv.path());
+    }
+
+    // Opened exclusively, a damaged file is checked on its own connection.
+    TempTable inv({item(QStringLiteral("Acetona"))});
+    breakFreelist(inv.path());
+    records::OpenOptions exclusive;
+    exclusive.exclusive = true;
+    auto db = Database::open(inv.path(), exclusive);
+    QVERIFY(db->writeRefusal() && db->writeRefusal()->number() == records::Damaged);
 }
 
 void TestDatabase::aWriteWaitsForAnotherProgramThenGivesUp()
