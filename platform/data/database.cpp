@@ -179,7 +179,7 @@ QString quoteIdentifier(const QString& name)
 }
 
 Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
-    : db_(db), path_(std::move(path)), options_(options)
+    : db_(db), path_(std::move(path)), canonicalPath_(QFileInfo(path_).canonicalFilePath()), options_(options)
 {
     const std::lock_guard<std::mutex> guard(connectionsLock());
     connections().push_back(this);
@@ -223,13 +223,30 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
             NotADatabase,
             QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(CannotRead, QStringLiteral("The database file '%1' cannot be read (%2). Check its "
-                                                   "permissions.")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QByteArray header = file.read(100);
-    file.close();
+    // Closing any descriptor of a file drops every lock this process holds on it, those of
+    // its other connections too: a file one of them has open is known to be a database, and
+    // its header is left unread.
+    const QString canonical = info.canonicalFilePath();
+    bool openHere = false;
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        openHere = std::any_of(connections().begin(), connections().end(),
+                               [&](const Database* d) { return d->canonicalPath_ == canonical; });
+    }
+    QByteArray header;
+    if (!openHere) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DataError(CannotRead,
+                            QStringLiteral("The database file '%1' cannot be read (%2). Check its "
+                                           "permissions.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        header = file.read(100);
+        file.close();
+    } else {
+        header = QByteArrayLiteral("SQLite format 3");
+        header.append('\0');
+    }
     if (header.isEmpty())
         throw DataError(NotADatabase, QStringLiteral("The file '%1' is empty: it holds no database.")
                                           .arg(QDir::toNativeSeparators(path)));

@@ -141,6 +141,7 @@ private:
 
     sqlite3* db_;
     QString path_;
+    QString canonicalPath_; // the file, whatever way its path was written
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
     mutable bool checkDue_ = false;

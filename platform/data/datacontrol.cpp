@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
@@ -201,8 +202,9 @@ std::vector<DataControl::ViewBinding> DataControl::collectViews(const records::R
         if (const QString missing = view->missingColumn(rs); !missing.isEmpty())
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: '%1' shows the column "
-                                           "'%2', which the table '%3' does not have.")
-                                .arg(w->objectName(), missing, rs.table()));
+                                           "'%2', which the table '%3' in '%4' does not have.")
+                                .arg(w->objectName(), missing, rs.table(),
+                                     QDir::toNativeSeparators(rs.database().path())));
         views.push_back({w, view});
     }
     return views;
@@ -221,8 +223,9 @@ std::vector<DataControl::Binding> DataControl::collectBindings(const records::Re
         if (ordinal < 0)
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: the box '%1' shows "
-                                           "the column '%2', which the table '%3' does not have.")
-                                .arg(w->objectName(), field->DataField(), rs.table()));
+                                           "the column '%2', which the table '%3' in '%4' does not have.")
+                                .arg(w->objectName(), field->DataField(), rs.table(),
+                                     QDir::toNativeSeparators(rs.database().path())));
         bindings.push_back({w, field, ordinal});
     }
     return bindings;
