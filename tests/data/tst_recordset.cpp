@@ -83,7 +83,6 @@ private slots:
     void namesInThePersonsOrder();
     void tiesKeepOneOrderAcrossOpenings();
     void nullIsKeptApartFromTheEmptyTextOnEveryReadPath();
-    void everyStorageClassReadsAsItsText();
     void fieldsFollowTheTablesColumnsAndNamesIgnoreCase();
     void positionsAfterAddAndDelete();
     void emptyTableHasNoCurrentRecord();
@@ -271,96 +270,6 @@ void TestRecordset::nullIsKeptApartFromTheEmptyTextOnEveryReadPath()
     expectFormula[0] = QStringLiteral("<null>");
     check(rs, "after a change elsewhere");
     window.endEvent();
-}
-
-void TestRecordset::everyStorageClassReadsAsItsText()
-{
-    // Another tool made the table without column types, so numbers and blobs stay what they
-    // were given: INTEGER, REAL, BLOB (with bytes that are not UTF-8, and a NUL), TEXT, Null.
-    TempTable made;
-    const QString path = made.folder() + QStringLiteral("/foreign.db");
-    sqlite3* raw = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
-             SQLITE_OK);
-    QCOMPARE(sqlite3_exec(raw,
-                          "CREATE TABLE ITEMS (LABEL, NAME, VENDOR, CODE, PLACE, AMOUNT, WEIGHT, SIZE, "
-                          "COLOR, GRADE, NOTES, REMARKS)",
-                          nullptr, nullptr, nullptr),
-             SQLITE_OK);
-    const QByteArray notUtf8("\xff\xfe\x00zz", 5);
-    sqlite3_stmt* add = nullptr;
-    QCOMPARE(sqlite3_prepare_v2(raw, "INSERT INTO ITEMS (NAME, CODE) VALUES (?1, ?1)", -1, &add, nullptr),
-             SQLITE_OK);
-    // Enough rows that a window's loop over the positions reads whole columns at once.
-    for (int round = 0; round < 50; ++round) {
-        sqlite3_bind_int64(add, 1, 42);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_double(add, 1, 1.2345678901234567e300);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_double(add, 1, -0.5);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_blob(add, 1, notUtf8.constData(), static_cast<int>(notUtf8.size()), SQLITE_STATIC);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_blob(add, 1, "Benzeno", 7, SQLITE_STATIC);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_text(add, 1, "Benzeno", 7, SQLITE_STATIC);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-        sqlite3_bind_null(add, 1);
-        sqlite3_step(add);
-        sqlite3_reset(add);
-    }
-    sqlite3_finalize(add);
-    sqlite3_close(raw);
-
-    // What the user reads: the number as SQLite writes it, the blob's bytes as text.
-    const QString real = QStringLiteral("1.23456789012346e+300");
-    const QString bytes = QString::fromUtf8(notUtf8);
-    QStringList one{QStringLiteral("<null>"),  QStringLiteral("-0.5"),    real, QStringLiteral("42"),
-                    QStringLiteral("Benzeno"), QStringLiteral("Benzeno"), bytes};
-    QStringList expected;
-    for (const QString& v : one)
-        for (int round = 0; round < 50; ++round)
-            expected.append(v);
-
-    auto check = [&](Recordset& rs, const char* when) {
-        QStringList names, codes;
-        for (int p = 0; p < rs.RecordCount(); ++p) {
-            rs.setAbsolutePosition(p);
-            names.append(shape(rs.Fields(items::NAME).Value()));
-            codes.append(shape(rs.Fields(items::CODE).Value()));
-        }
-        QVERIFY2(names == expected, when);
-        QVERIFY2(codes == expected, when);
-    };
-    {
-        auto db = Database::open(path);
-        Recordset rs(*db, items::recordSource());
-        check(rs, "plain reads");
-    }
-    WindowConnection window(path);
-    Recordset rs(*window.db, items::recordSource());
-    check(rs, "one event reading every row");
-    window.endEvent();
-    check(rs, "the next event");
-    window.endEvent();
-
-    // A statement of the engine reads them the same way.
-    records::Statement all(*window.db,
-                           QStringLiteral("SELECT NAME FROM ITEMS WHERE rowid <= 7 ORDER BY rowid"));
-    records::Statement::Reset done(all);
-    QStringList direct;
-    while (all.step())
-        direct.append(shape(all.value(0)));
-    QCOMPARE(direct,
-             QStringList({QStringLiteral("42"), real, QStringLiteral("-0.5"), bytes,
-                          QStringLiteral("Benzeno"), QStringLiteral("Benzeno"), QStringLiteral("<null>")}));
 }
 
 void TestRecordset::fieldsFollowTheTablesColumnsAndNamesIgnoreCase()

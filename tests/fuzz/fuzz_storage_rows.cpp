@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      nullptr, nullptr, nullptr);
         sqlite3_stmt* insert = nullptr;
         sqlite3_prepare_v2(raw, "INSERT INTO T VALUES (?1, ?2, ?3)", -1, &insert, nullptr);
-        for (int row = 0; row < 200 && !in.done(); ++row) {
+        for (int row = 0; row < 300 && !in.done(); ++row) {
             for (int c = 1; c <= kColumns; ++c)
                 bindCell(in, insert, c);
             sqlite3_step(insert);

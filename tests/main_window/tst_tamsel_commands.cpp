@@ -5,7 +5,6 @@
 #include "platform/forms/msgbox.h"
 #include "platform/testing/messageboxes.h"
 #include "tamsel_fixture.h"
-#include "tests/data/checks.h"
 #include "tests/support/test_main.h"
 #include "tests/support/typing.h"
 
@@ -86,8 +85,6 @@ private slots:
     void deleteOfANewRecordDropsIt();
     void refreshRereadsAndKeepsTheList();
     void aRefusedWriteKeepsTheEditsAndTheWindow();
-    void saveNeverOverwritesAnotherProgramsChange();
-    void aReadOnlyInventoryIsForLookingAndSearching();
     void theToolbarRunsTheCommandsByTheirKeys();
     void menuExitUnloadsOnlyTheMainWindow();
     void toolbarExitEndsAtOnceWritingNothing();
@@ -327,91 +324,6 @@ void TestTamselCommands::aRefusedWriteKeepsTheEditsAndTheWindow()
     typeInto(w, store::LOCAL, QStringLiteral("!"));
     run(w, "mnusave");
     QCOMPARE(inv.column(store::LOCAL).at(1), QStringLiteral("Cabinet 1 (alto)!"));
-}
-
-void TestTamselCommands::saveNeverOverwritesAnotherProgramsChange()
-{
-    TempInventory inv(fourRows());
-    auto w = openTamsel(inv);
-    w->show();
-    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
-    typeInto(*w, store::QUANTIDADE, QStringLiteral("500 mL"));
-    const auto arrays = w->chemNames;
-
-    // Another program saves the same field of the same record first.
-    {
-        auto db = records::Database::open(inv.path());
-        records::Recordset other(*db, store::recordSource());
-        other.writeCurrent({{store::QUANTIDADE, QStringLiteral("1 L")}});
-    }
-    const auto theirs = inv.rows();
-    run(*w, "mnusave");
-    QCOMPARE((*boxes)->shown().size(), 1);
-    const QString said = (*boxes)->shown()[0].prompt;
-    QVERIFY2(said.contains(QStringLiteral("changed this record")) &&
-                 said.contains(QStringLiteral("QUANTIDADE")),
-             qPrintable(said));
-    QCOMPARE(inv.rows(), theirs);
-    QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("500 mL"));
-    QVERIFY(w->txtfields(store::QUANTIDADE)->DataChanged());
-    QCOMPARE(w->chemNames, arrays);
-
-    // Refresh, dropping the edit when asked, shows what the other program saved.
-    (*boxes)->answer({forms::No});
-    run(*w, "mnurefresh");
-    QCOMPARE((*boxes)->shown().size(), 2);
-    QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("1 L"));
-    QCOMPARE(inv.rows(), theirs);
-    typeInto(*w, store::QUANTIDADE, QStringLiteral(" + 500 mL"));
-    run(*w, "mnusave");
-    QCOMPARE((*boxes)->shown().size(), 2);
-    QCOMPARE(inv.column(store::QUANTIDADE).at(1), QStringLiteral("1 L + 500 mL"));
-}
-
-void TestTamselCommands::aReadOnlyInventoryIsForLookingAndSearching()
-{
-    TempInventory inv(fourRows());
-    QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const auto before = folderState(inv.folder());
-    auto w = openTamsel(inv);
-    w->show();
-    // One notice, naming the file and saying why nothing will be saved.
-    QCOMPARE((*boxes)->shown().size(), 1);
-    const QString why = (*boxes)->shown()[0].prompt;
-    QVERIFY2(why.contains(QDir::toNativeSeparators(inv.path())) && why.contains(QStringLiteral("read-only")),
-             qPrintable(why));
-    QCOMPARE((*boxes)->shown()[0].style, int(forms::Exclamation));
-
-    // Looking and searching work; the list window opens without saying it again.
-    seek(*w, QStringLiteral("benz"));
-    QVERIFY(waitForSearch(*w));
-    QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Clorobenzeno")}));
-    QCOMPARE(shown(*w, store::NOME), QStringLiteral("Benzeno"));
-    QPointer<list_window::frmDataGrid> list = list_window::showDataGrid();
-    QCOMPARE(list->grdDataGrid()->model()->rowCount(), 4);
-    list->close();
-    QCOMPARE((*boxes)->shown().size(), 1);
-
-    // Every write says the same, and the edit stays on screen.
-    typeInto(*w, store::LOCAL, QStringLiteral(" (alto)"));
-    run(*w, "mnusave");
-    QCOMPARE((*boxes)->shown().size(), 2);
-    QVERIFY2((*boxes)->shown()[1].prompt.endsWith(why), qPrintable((*boxes)->shown()[1].prompt));
-    QCOMPARE(shown(*w, store::LOCAL), QStringLiteral("Cabinet 1 (alto)"));
-    w->Data1()->UpdateControls();
-    (*boxes)->answer({forms::Ok});
-    run(*w, "mnudel");
-    QCOMPARE((*boxes)->shown().size(), 4);
-    QVERIFY2((*boxes)->shown()[3].prompt.endsWith(why), qPrintable((*boxes)->shown()[3].prompt));
-    run(*w, "nmunew");
-    typeInto(*w, store::NOME, QStringLiteral("Antraceno"));
-    run(*w, "mnusave");
-    QCOMPARE((*boxes)->shown().size(), 5);
-    QVERIFY((*boxes)->shown()[4].prompt.endsWith(why));
-    w->Data1()->UpdateControls();
-    w.reset();
-    QCOMPARE(folderState(inv.folder()), before);
-    QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void TestTamselCommands::theToolbarRunsTheCommandsByTheirKeys()
