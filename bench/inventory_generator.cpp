@@ -705,7 +705,7 @@ void generateInventory(const QString& rawPath, std::int64_t n, std::uint64_t see
             throw fillError(path, raw, "opening it");
 
         // Nothing else can see the file yet and a failure removes it, so the fill needs
-        // no journal and no syncs; the file is put back into WAL mode, as made, at the end.
+        // no journal and no syncs; the file gets back the rollback journal it was made with.
         exec(db.get(), path, "PRAGMA journal_mode=OFF", "preparing it");
         exec(db.get(), path, "PRAGMA synchronous=OFF", "preparing it");
         exec(db.get(), path, "PRAGMA cache_size=-65536", "preparing it");
@@ -738,7 +738,7 @@ void generateInventory(const QString& rawPath, std::int64_t n, std::uint64_t see
         }
         insert.reset();
         exec(db.get(), path, "COMMIT", "committing the fill");
-        exec(db.get(), path, "PRAGMA journal_mode=WAL", "finishing it");
+        exec(db.get(), path, "PRAGMA journal_mode=DELETE", "finishing it");
     } catch (...) {
         removeFiles(path);
         throw;

@@ -19,5 +19,11 @@ if(WITH_SANITIZERS)
   target_link_options(qb_common INTERFACE -fsanitize=address,undefined)
 endif()
 
+# Everything the fuzz targets reach is instrumented for libFuzzer's coverage.
+if(WITH_FUZZERS)
+  target_compile_options(qb_common INTERFACE -fsanitize=fuzzer-no-link)
+  target_link_options(qb_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # The tree's own include root, so headers are named by folder: "platform/forms/msgbox.h".
 target_include_directories(qb_common INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)

@@ -78,6 +78,7 @@ protected:
 
 private:
     void buildSearchArrays();
+    void noticeWhyNothingIsSaved();
     void setList1HeightTwips(float twips);
     void setListIndex(int index);
 

@@ -85,6 +85,7 @@ private:
     void makeAccessible();
     void backLink();
     void readSearchArrays();
+    void noticeWhyNothingIsSaved();
     void setList1HeightTwips(double twips);
 
     std::unique_ptr<Ui::Tamsel> ui;

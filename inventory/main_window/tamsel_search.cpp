@@ -14,6 +14,7 @@
 #include "ui_tamsel.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 // The window's load, its search arrays and the search over them.
 
@@ -26,6 +27,18 @@ void Tamsel::Form_Load()
     ui->Text2->setText(QString());
     readSearchArrays();
     ui->Data1->Refresh();
+    noticeWhyNothingIsSaved();
+}
+
+// A read-only or damaged inventory is there to look at and search; say once why nothing
+// will be saved. The file's check runs while the user looks at the first record.
+void Tamsel::noticeWhyNothingIsSaved()
+{
+    const store::SaveNotice notice = store::noticeWhyNothingIsSaved(*ui->Data1->Recordset());
+    if (notice.pending)
+        QTimer::singleShot(100, this, [this] { forms::guarded([this] { noticeWhyNothingIsSaved(); }); });
+    else if (!notice.text.isEmpty())
+        forms::MsgBox(notice.text, forms::Exclamation);
 }
 
 void Tamsel::LoadSearchArrays()

@@ -5,6 +5,7 @@
 #include "store_schema.h"
 
 #include <QDir>
+#include <QSet>
 
 namespace store {
 
@@ -84,6 +85,22 @@ void openCursor(records::DataSource& data, const QString& folder, const QString&
     data.setRecordSource(recordSource());
     data.Refresh();
     checkColumns(*data.Recordset());
+}
+
+SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs)
+{
+    const records::Database& db = rs.database();
+    db.startCheck();
+    if (db.checkPending())
+        return {true, {}};
+    // Once for the program, not once a window: the list window opened from the main
+    // window says nothing new.
+    static QSet<QString> told;
+    const records::DataError* refusal = db.writeRefusal();
+    if (!refusal || told.contains(db.path()))
+        return {};
+    told.insert(db.path());
+    return {false, refusal->text()};
 }
 
 void reopenCursor(records::DataSource& data)

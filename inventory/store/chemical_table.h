@@ -59,6 +59,17 @@ QString databasePath(const QString& folder, const QString& filePart);
 // RecordSource, Refresh. Also checks that the table has every column the windows read,
 // naming the first one missing.
 void openCursor(records::DataSource& data, const QString& folder, const QString& filePart);
+// Why no change can be saved in the inventory the cursor reads (read-only, damaged), the
+// first time a window of the program opens that file; empty after that, and for a file
+// that takes changes. Every write to it then reports the same text. A window asks when
+// its load is done, which starts the file's check; while it runs, pending is set and the
+// window asks again a moment later.
+struct SaveNotice
+{
+    bool pending = false;
+    QString text;
+};
+SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs);
 // Re-opening after a change: the same query again, then Refresh.
 void reopenCursor(records::DataSource& data);
 void checkColumns(const records::Recordset& rs);

@@ -3,8 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
+
+#include <sys/statvfs.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace records {
 
@@ -24,7 +32,137 @@ bool writableByIntent(const QFileInfo& info)
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
+// Every connection of this process. With the rollback journal a commit waits until no
+// connection reads the file, so a write first ends the read bursts of the program's other
+// windows: one of them may still hold its event's burst when the write comes, and it would
+// never end while this thread waits for it.
+std::mutex& connectionsLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+std::vector<Database*>& connections()
+{
+    static std::vector<Database*> all;
+    return all;
+}
+
+// A read-only disc or share: nothing, not even another program, can change the file there.
+bool onReadOnlyMedium(const QString& path)
+{
+    struct statvfs fs
+    {
+    };
+    return statvfs(QFile::encodeName(path).constData(), &fs) == 0 && (fs.f_flag & ST_RDONLY) != 0;
+}
+
+// What PRAGMA quick_check finds wrong in the file; empty when it finds nothing. A check
+// that could not run (the file locked, the check interrupted) finds nothing either.
+QString quickCheck(sqlite3* db)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(3)", -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return {};
+    }
+    QStringList found;
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        // The check names the database ("*** in database main ***") before what it found.
+        const QStringList lines = QString::fromUtf8(text ? text : "").split(QLatin1Char('\n'));
+        for (const QString& line : lines)
+            if (line != QLatin1String("ok") && !line.startsWith(QLatin1String("***")) && !line.isEmpty())
+                found.append(line.simplified());
+    }
+    if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB)
+        found.append(QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_finalize(stmt);
+    QString problem = found.join(QStringLiteral("; "));
+    if (problem.size() > 300)
+        problem = problem.left(300) + QStringLiteral("...");
+    return problem;
+}
+
+// The files beside a database that SQLite makes to read it in WAL mode.
+const char* const kWalFiles[] = {"-wal", "-shm"};
+
 } // namespace
+
+// The check of a file opened for writing, on a connection and a thread of its own, so a
+// window can start it once its load is done and the user need not wait for it; the first
+// write waits for its result.
+class Database::IntegrityCheck
+{
+public:
+    explicit IntegrityCheck(const QString& path) : path_(QFile::encodeName(path))
+    {
+        thread_ = std::thread([this] { run(); });
+    }
+    ~IntegrityCheck()
+    {
+        {
+            const std::lock_guard<std::mutex> guard(lock_);
+            stop_ = true;
+            if (db_)
+                sqlite3_interrupt(db_);
+        }
+        finish();
+    }
+    IntegrityCheck(const IntegrityCheck&) = delete;
+    IntegrityCheck& operator=(const IntegrityCheck&) = delete;
+
+    bool finished() const { return finished_.load(); }
+    // Waits for the check; what it found wrong, empty when nothing.
+    const QString& finish()
+    {
+        if (thread_.joinable())
+            thread_.join();
+        return problem_;
+    }
+
+private:
+    void run()
+    {
+        check();
+        finished_.store(true);
+    }
+
+    void check()
+    {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(path_.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK) {
+            sqlite3_close(db);
+            return;
+        }
+        sqlite3_busy_timeout(db, 3000);
+        {
+            const std::lock_guard<std::mutex> guard(lock_);
+            if (stop_) {
+                sqlite3_close(db);
+                return;
+            }
+            db_ = db;
+        }
+        QString problem = quickCheck(db);
+        {
+            const std::lock_guard<std::mutex> guard(lock_);
+            db_ = nullptr;
+        }
+        sqlite3_close(db);
+        problem_ = std::move(problem);
+    }
+
+    QByteArray path_;
+    std::thread thread_;
+    std::mutex lock_;
+    sqlite3* db_ = nullptr; // while the check runs, so it can be interrupted
+    bool stop_ = false;
+    std::atomic<bool> finished_{false};
+    QString problem_;
+};
 
 QString normalizePath(const QString& path)
 {
@@ -41,17 +179,29 @@ QString quoteIdentifier(const QString& name)
 }
 
 Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
-    : db_(db), path_(std::move(path)), options_(options)
-{}
+    : db_(db), path_(std::move(path)), canonicalPath_(QFileInfo(path_).canonicalFilePath()), options_(options)
+{
+    const std::lock_guard<std::mutex> guard(connectionsLock());
+    connections().push_back(this);
+}
 
 Database::~Database()
 {
+    check_.reset();
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        std::erase(connections(), this);
+    }
     endReadBurst();
     sqlite3_close_v2(db_);
 }
 
 std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptions& options)
 {
+    // SQLite counts every allocation under one lock unless told not to; the check at
+    // opening allocates on a thread of its own beside the load.
+    static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    Q_UNUSED(unused);
     const QString path = normalizePath(rawPath);
     if (rawPath.trimmed().isEmpty())
         throw DataError(FileNotFound, QStringLiteral("No database file is named."));
@@ -73,13 +223,30 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
             NotADatabase,
             QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(CannotRead, QStringLiteral("The database file '%1' cannot be read (%2). Check its "
-                                                   "permissions.")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QByteArray header = file.read(100);
-    file.close();
+    // Closing any descriptor of a file drops every lock this process holds on it, those of
+    // its other connections too: a file one of them has open is known to be a database, and
+    // its header is left unread.
+    const QString canonical = info.canonicalFilePath();
+    bool openHere = false;
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        openHere = std::any_of(connections().begin(), connections().end(),
+                               [&](const Database* d) { return d->canonicalPath_ == canonical; });
+    }
+    QByteArray header;
+    if (!openHere) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DataError(CannotRead,
+                            QStringLiteral("The database file '%1' cannot be read (%2). Check its "
+                                           "permissions.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        header = file.read(100);
+        file.close();
+    } else {
+        header = QByteArrayLiteral("SQLite format 3");
+        header.append('\0');
+    }
     if (header.isEmpty())
         throw DataError(NotADatabase, QStringLiteral("The file '%1' is empty: it holds no database.")
                                           .arg(QDir::toNativeSeparators(path)));
@@ -96,40 +263,131 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                                      "that the right file lies in the program's folder.")
                                           .arg(QDir::toNativeSeparators(path)));
 
+    // A file the program may not change opens for looking and searching; each write then
+    // says why it cannot be saved.
+    const QString native = QDir::toNativeSeparators(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    const bool readOnlyMedium = onReadOnlyMedium(path);
+    std::optional<DataError> refusal;
     if (!options.readOnly) {
-        if (!writableByIntent(info))
-            throw DataError(ReadOnlyFile, QStringLiteral("The database file '%1' is read-only. Allow writing "
-                                                         "to it, or copy it to a folder where you may write.")
-                                              .arg(QDir::toNativeSeparators(path)));
-        if (!writableByIntent(QFileInfo(info.absolutePath())))
-            throw DataError(ReadOnlyFile,
-                            QStringLiteral("The folder '%1' of the database file '%2' is read-only: the "
-                                           "program writes its journal beside the file. Allow writing to "
-                                           "the folder, or move the file.")
-                                .arg(QDir::toNativeSeparators(info.absolutePath()), info.fileName()));
+        if (readOnlyMedium)
+            refusal =
+                DataError(ReadOnlyFile,
+                          QStringLiteral("The database file '%1' is on a read-only disc or share: you can "
+                                         "look and search, but no change can be saved there. To change "
+                                         "the inventory, copy the file to a folder where you may write.")
+                              .arg(native));
+        else if (!writableByIntent(info))
+            refusal = DataError(
+                ReadOnlyFile, QStringLiteral("The database file '%1' is read-only: you can look and search, "
+                                             "but no change can be saved in it. To change the inventory, "
+                                             "allow writing to the file, or copy it to a folder where you "
+                                             "may write.")
+                                  .arg(native));
+        else if (!writableByIntent(QFileInfo(info.absolutePath())))
+            refusal =
+                DataError(ReadOnlyFile,
+                          QStringLiteral("The folder '%1' of the database file '%2' is read-only, and the "
+                                         "program writes its journal beside the file: you can look and "
+                                         "search, but no change can be saved. To change the inventory, "
+                                         "allow writing to the folder, or copy the file to a folder where "
+                                         "you may write.")
+                              .arg(folder, info.fileName()));
     }
+    const bool readOnly = options.readOnly || refusal;
+
+    // A file on a read-only medium cannot change under the program, so SQLite need not
+    // lock it; that is also how a file in WAL mode is read there, without its -shm.
+    QByteArray name = QFile::encodeName(path);
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    if (readOnlyMedium) {
+        name = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
+    // Reading a file in WAL mode makes its -wal and -shm; a failed opening takes away
+    // those it made.
+    bool walFilesWere[2] = {};
+    for (int i = 0; i < 2; ++i)
+        walFilesWere[i] = QFileInfo::exists(path + QLatin1String(kWalFiles[i]));
 
     sqlite3* handle = nullptr;
-    const int flags = (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &handle, flags, nullptr);
     auto db = std::make_unique<Database>(Key{}, handle, path, options);
-    if (rc != SQLITE_OK)
-        throw db->error(rc, QStringLiteral("opening it"));
-    sqlite3_extended_result_codes(handle, 1);
-    sqlite3_busy_timeout(handle, options.busyTimeoutMs);
-    // A cursor visits rows in name order, all over the file: keep pages at hand.
-    db->exec("PRAGMA cache_size=-16384", QStringLiteral("opening it"));
-    if (options.exclusive)
-        db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
+    try {
+        if (rc != SQLITE_OK)
+            throw db->error(rc, QStringLiteral("opening it"));
+        sqlite3_extended_result_codes(handle, 1);
+        sqlite3_busy_timeout(handle, options.busyTimeoutMs);
+        // A cursor visits rows in name order, all over the file: keep pages at hand.
+        db->exec("PRAGMA cache_size=-16384", QStringLiteral("opening it"));
+        if (options.exclusive)
+            db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
 
-    // Reading the schema is what finds a damaged or locked file.
-    {
-        Statement probe(*db, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
-        Statement::Reset done(probe);
-        probe.step();
+        // Reading the schema is what finds a damaged or locked file.
+        try {
+            Statement probe(*db, QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+            Statement::Reset done(probe);
+            probe.step();
+        } catch (const DataError& e) {
+            // WAL mode needs its -shm beside the file, which a read-only folder cannot take.
+            if (refusal && e.number() == CannotRead && header.size() > 18 && header.at(18) == 2)
+                throw DataError(
+                    CannotRead,
+                    QStringLiteral("The database file '%1' keeps a write-ahead log, which cannot be "
+                                   "read in the read-only folder '%2'. Copy the file to a folder "
+                                   "where you may write, and open the copy.")
+                        .arg(native, folder));
+            throw;
+        }
+        db->checkFormat();
+    } catch (...) {
+        db.reset();
+        for (int i = 0; i < 2; ++i) {
+            const QFileInfo made(path + QLatin1String(kWalFiles[i]));
+            // A -shm in use is never under 32 KB, and an empty -wal holds nothing.
+            if (!walFilesWere[i] && made.exists() && made.size() < (i == 0 ? 1 : 32768))
+                QFile::remove(made.filePath());
+        }
+        throw;
     }
-    db->checkFormat();
+    db->refusal_ = std::move(refusal);
+    db->checkDue_ = !readOnly;
     return db;
+}
+
+void Database::startCheck() const
+{
+    // Under an exclusive lock no second connection reads the file: the first write checks
+    // it on this one.
+    if (checkDue_ && !check_ && !options_.exclusive)
+        check_ = std::make_unique<IntegrityCheck>(path_);
+}
+
+bool Database::checkPending() const
+{
+    return check_ && !check_->finished();
+}
+
+void Database::refuseAsDamaged(const QString& problem) const
+{
+    refusal_ = DataError(
+        Damaged, QStringLiteral("The database file '%1' is damaged: the check made when it was opened "
+                                "found %2. You can look at it, but no change is saved into it, so the "
+                                "damage gets no worse. Keep a copy of the file as it is now, and open "
+                                "the last backup copy of the inventory.")
+                     .arg(QDir::toNativeSeparators(path_), problem));
+}
+
+const DataError* Database::writeRefusal() const
+{
+    if (checkDue_) {
+        const QString problem = check_ ? check_->finish() : quickCheck(db_);
+        check_.reset();
+        checkDue_ = false;
+        if (!problem.isEmpty() && !refusal_)
+            refuseAsDamaged(problem);
+    }
+    return refusal_ ? &*refusal_ : nullptr;
 }
 
 void Database::create(const QString& rawPath, const QString& script)
@@ -151,7 +409,8 @@ void Database::create(const QString& rawPath, const QString& script)
     try {
         if (rc != SQLITE_OK)
             throw db->error(rc, QStringLiteral("creating it"));
-        db->exec("PRAGMA journal_mode=WAL", QStringLiteral("creating it"));
+        // A new file keeps SQLite's rollback journal: a write-ahead log needs shared memory
+        // beside the file, which a network share does not give.
         // The write marks the new file as ours, in the current format.
         db->write([&] {
             const QByteArray sql = script.toUtf8();
@@ -167,8 +426,7 @@ void Database::create(const QString& rawPath, const QString& script)
     } catch (...) {
         db.reset();
         QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-wal"));
-        QFile::remove(path + QStringLiteral("-shm"));
+        QFile::remove(path + QStringLiteral("-journal"));
         throw;
     }
 }
@@ -178,6 +436,15 @@ DataError Database::error(int rc, const QString& doing) const
     const QString file = QDir::toNativeSeparators(path_);
     const QString detail = sqliteMessage(db_, rc);
     const QString when = doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing;
+    // A full disk shows as an I/O error when SQLite could not make a file it needs.
+    const int systemError = db_ ? sqlite3_system_errno(db_) : 0;
+    const bool noRoom = systemError == ENOSPC || systemError == EDQUOT;
+    if ((rc & 0xff) == SQLITE_FULL ||
+        (noRoom && ((rc & 0xff) == SQLITE_IOERR || (rc & 0xff) == SQLITE_CANTOPEN)))
+        return DataError(DiskError,
+                         QStringLiteral("The disk that holds '%1' is full%2. Make room on it and try "
+                                        "again; nothing was changed.")
+                             .arg(file, when));
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -195,10 +462,6 @@ DataError Database::error(int rc, const QString& doing) const
                          QStringLiteral("The database file '%1' cannot be written%2: it or its folder is "
                                         "read-only.")
                              .arg(file, when));
-    case SQLITE_FULL:
-        return DataError(DiskError, QStringLiteral("The disk that holds '%1' is full%2. Make room and try "
-                                                   "again.")
-                                        .arg(file, when));
     case SQLITE_IOERR:
         return DataError(
             DiskError,
@@ -246,6 +509,25 @@ QStringList Database::columns(const QString& table) const
     while (info.step())
         names.append(info.value(0).toString());
     return names;
+}
+
+QString Database::lineBreakInUse(const QString& table, const QStringList& columns) const
+{
+    // Some hundred values with a line break tell the file's habit.
+    std::int64_t crlf = 0, lf = 0;
+    for (const QString& column : columns) {
+        Statement count(*this,
+                        QStringLiteral("SELECT count(*), total(instr(v, char(13, 10)) > 0) FROM "
+                                       "(SELECT %1 AS v FROM %2 WHERE instr(%1, char(10)) > 0 LIMIT 200)")
+                            .arg(quoteIdentifier(column), quoteIdentifier(table)));
+        Statement::Reset done(count);
+        if (!count.step())
+            continue;
+        const auto withCrlf = static_cast<std::int64_t>(count.real(1));
+        crlf += withCrlf;
+        lf += count.int64(0) - withCrlf;
+    }
+    return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
 }
 
 std::int64_t Database::changeStamp() const
@@ -364,24 +646,21 @@ void Database::endReadBurst() noexcept
 void Database::beginWrite()
 {
     endReadBurst();
+    {
+        const std::lock_guard<std::mutex> guard(connectionsLock());
+        for (Database* other : connections())
+            if (other != this)
+                other->endReadBurst();
+    }
+    if (const DataError* refused = writeRefusal())
+        throw *refused;
     if (options_.readOnly)
         throw DataError(ReadOnlyRecordset,
                         QStringLiteral("The database '%1' was opened read-only; nothing was "
                                        "written.")
                             .arg(QDir::toNativeSeparators(path_)));
-    if (!walChecked_) {
-        // Readers in other windows and programs go on while this one writes.
-        Statement mode(*this, QStringLiteral("PRAGMA journal_mode"));
-        QString current;
-        {
-            Statement::Reset done(mode);
-            if (mode.step())
-                current = mode.value(0).toString();
-        }
-        if (current.compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0 && !options_.exclusive)
-            exec("PRAGMA journal_mode=WAL", QStringLiteral("preparing to write"));
-        walChecked_ = true;
-    }
+    // The file keeps the journal mode it has: the program changes rows, never the header's
+    // mode, and two programs share either mode through BEGIN IMMEDIATE and the busy timeout.
     exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
     try {
         // Holding the write lock, nobody else commits until this write ends: what the
@@ -481,23 +760,13 @@ void Statement::reset() noexcept
 
 QVariant Statement::value(int i) const
 {
-    switch (sqlite3_column_type(stmt_, i)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt_, i)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt_, i));
-    case SQLITE_BLOB: {
-        const void* data = sqlite3_column_blob(stmt_, i);
-        return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, i)));
-    }
-    case SQLITE_NULL:
+    // Every storage class reads as the text the user sees: a number or a blob another
+    // program stored is shown, compared and written back as its text, never its raw bytes.
+    if (sqlite3_column_type(stmt_, i) == SQLITE_NULL)
         return QVariant();
-    default: {
-        int size = 0;
-        const char* text = utf8(i, &size);
-        return QVariant(QString::fromUtf8(text, size));
-    }
-    }
+    int size = 0;
+    const char* text = utf8(i, &size);
+    return QVariant(QString::fromUtf8(text, size));
 }
 
 const char* Statement::utf8(int i, int* size) const

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,17 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
+    // Opened for reading only, as the caller asked.
     bool readOnly() const { return options_.readOnly; }
+    // Why no write can be saved in the file: it is read-only (file, folder or medium), or
+    // damaged (PRAGMA quick_check finds it so). Null when writes may go ahead. Every write
+    // throws this error. A file opened for writing is checked once: on a thread of its own
+    // from startCheck (a window starts it when its load is done), else here, which waits
+    // for the check.
+    const DataError* writeRefusal() const;
+    void startCheck() const;
+    // The check started and has not finished yet.
+    bool checkPending() const;
     sqlite3* handle() const { return db_; }
 
     // The table's name as the schema spells it, matched without regard to case; empty
@@ -60,6 +71,10 @@ public:
     QString tableName(const QString& name) const;
     // The table's columns in their order in the table.
     QStringList columns(const QString& table) const;
+
+    // The line ending most values of the columns that hold several lines use: "\r\n" or
+    // "\n" ("\n" when none holds any).
+    QString lineBreakInUse(const QString& table, const QStringList& columns) const;
 
     // Changes whenever this connection or any other commits a change to the file.
     std::int64_t changeStamp() const;
@@ -118,6 +133,8 @@ public:
     Database(Key, sqlite3* db, QString path, OpenOptions options);
 
 private:
+    class IntegrityCheck;
+    void refuseAsDamaged(const QString& problem) const;
     void exec(const char* sql, const QString& doing);
     std::int64_t pragmaValue(const char* name) const;
     void checkFormat() const;
@@ -128,12 +145,15 @@ private:
 
     sqlite3* db_;
     QString path_;
+    QString canonicalPath_; // the file, whatever way its path was written
     OpenOptions options_;
     std::int64_t ownCommits_ = 0;
     std::int64_t writeDataVersion_ = 0;
     std::int64_t stampBeforeWrite_ = -1;
     std::int64_t stampAfterWrite_ = -1;
-    bool walChecked_ = false;
+    mutable bool checkDue_ = false;
+    mutable std::unique_ptr<IntegrityCheck> check_;
+    mutable std::optional<DataError> refusal_;
     std::function<void()> scheduleBurstEnd_;
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;
@@ -163,6 +183,7 @@ public:
     int columnType(int i) const { return sqlite3_column_type(stmt_, i); }
     std::int64_t int64(int i) const { return sqlite3_column_int64(stmt_, i); }
     double real(int i) const { return sqlite3_column_double(stmt_, i); }
+    // Null, or the column's text whatever its storage class (see int64 for numbers).
     QVariant value(int i) const;
     // The text of a column as UTF-8 bytes, valid until the next step or reset.
     const char* utf8(int i, int* size) const;

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
@@ -187,6 +188,7 @@ void DataControl::Refresh()
     }
     rs_ = std::move(rs);
     rs_->setListener(this);
+    fileLineBreak_.reset();
     bindings_ = std::move(bindings);
     views_ = std::move(views);
     watchBound();
@@ -220,8 +222,9 @@ std::vector<DataControl::ViewBinding> DataControl::collectViews(const records::R
         if (const QString missing = view->missingColumn(rs); !missing.isEmpty())
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: '%1' shows the column "
-                                           "'%2', which the table '%3' does not have.")
-                                .arg(w->objectName(), missing, rs.table()));
+                                           "'%2', which the table '%3' in '%4' does not have.")
+                                .arg(w->objectName(), missing, rs.table(),
+                                     QDir::toNativeSeparators(rs.database().path())));
         views.push_back({w, view});
     }
     return views;
@@ -240,8 +243,9 @@ std::vector<DataControl::Binding> DataControl::collectBindings(const records::Re
         if (ordinal < 0)
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: the box '%1' shows "
-                                           "the column '%2', which the table '%3' does not have.")
-                                .arg(w->objectName(), field->DataField(), rs.table()));
+                                           "the column '%2', which the table '%3' in '%4' does not have.")
+                                .arg(w->objectName(), field->DataField(), rs.table(),
+                                     QDir::toNativeSeparators(rs.database().path())));
         bindings.push_back({w, field, ordinal});
     }
     return bindings;
@@ -312,25 +316,44 @@ void DataControl::leaving(int action)
 void DataControl::writeFlagged()
 {
     std::vector<FieldValue> values;
-    std::vector<BoundField*> written;
+    std::vector<FieldValue> shown;
+    std::vector<std::pair<BoundField*, QString>> written;
     for (const Binding& b : bindings_) {
         if (!b.widget || !b.field->DataChanged())
             continue;
+        if (b.field->wantsFileLineBreak())
+            b.field->setFileLineBreak(fileLineBreak());
         const QString text = b.field->Text();
         // An emptied box empties the column.
         values.push_back({b.ordinal, text.isEmpty() ? QVariant() : QVariant(text)});
-        written.push_back(b.field);
+        // What the box showed of this record, so a change made elsewhere since is not
+        // overwritten. A box not yet filled with this record showed the user nothing of it.
+        if (!boundBehind_)
+            shown.push_back({b.ordinal, b.field->shownValue()});
+        written.emplace_back(b.field, text);
     }
     if (values.empty())
         return;
     try {
-        rs_->writeCurrent(values);
+        rs_->writeCurrent(values, shown);
     } catch (forms::RuntimeError& e) {
         reportOwnError(e);
         throw;
     }
-    for (BoundField* f : written)
-        f->setDataChanged(false);
+    for (const auto& [field, text] : written)
+        field->markSaved(text);
+}
+
+QString DataControl::fileLineBreak()
+{
+    if (!fileLineBreak_) {
+        QStringList multiLine;
+        for (const Binding& b : bindings_)
+            if (b.widget && dynamic_cast<BoundTextEdit*>(b.field))
+                multiLine.append(rs_->fieldNames().at(b.ordinal));
+        fileLineBreak_ = rs_->database().lineBreakInUse(rs_->table(), multiLine);
+    }
+    return *fileLineBreak_;
 }
 
 void DataControl::arrived()

@@ -130,6 +130,7 @@ private:
     void scheduleFlush();
     void flushNow();
     QString currentText(int ordinal);
+    QString fileLineBreak();
     void reportOwnError(forms::RuntimeError& error);
     void watchWindow();
     void closeWithoutSaving();
@@ -155,6 +156,7 @@ private:
     std::vector<ViewBinding> views_;
     std::optional<forms::RuntimeError> currentError_;
     std::optional<forms::RuntimeError> fillError_;
+    std::optional<QString> fileLineBreak_; // asked of the file once per opening
     bool flushPending_ = false;
     bool boundBehind_ = false; // bound controls still show an earlier record
     QPointer<QWidget> watchedWindow_;

@@ -49,6 +49,9 @@ QString dataErrorText(int number)
         return QStringLiteral("The record set is read-only.");
     case RuleViolated:
         return QStringLiteral("The change breaks a rule of the table.");
+    case RecordChanged:
+        return QStringLiteral("Another window or program changed the record since it was shown; nothing was "
+                              "saved. Refresh to see the record as it is now.");
     case DatabaseError:
         return QStringLiteral("The database reported an error.");
     default:

@@ -34,6 +34,7 @@ enum DataErrc : int
 
     ReadOnlyRecordset = 330,
     RuleViolated = 331,
+    RecordChanged = 332,
     DatabaseError = 339,
 };
 

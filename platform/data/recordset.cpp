@@ -223,7 +223,7 @@ void Recordset::Delete()
     currentDeleted_ = true;
 }
 
-void Recordset::writeCurrent(const std::vector<FieldValue>& values)
+void Recordset::writeCurrent(const std::vector<FieldValue>& values, const std::vector<FieldValue>& shown)
 {
     if (!newRecord_ && !hasCurrentRecord())
         throw DataError(NoCurrentRecord, QStringLiteral("No current record: there is no record to save the "
@@ -267,6 +267,7 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
                             .arg(values.size() + 1);
     const std::int64_t rowid = rows_->rowid(pos_);
     db_.write([&] {
+        checkUnchanged(rowid, values, shown);
         Statement update(db_, sql);
         Statement::Reset done(update);
         for (std::size_t i = 0; i < values.size(); ++i)
@@ -277,6 +278,45 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values)
             throw DataError(RecordDeleted);
     });
     rows_->rewritten(pos_, values);
+}
+
+void Recordset::checkUnchanged(std::int64_t rowid, const std::vector<FieldValue>& values,
+                               const std::vector<FieldValue>& shown) const
+{
+    if (shown.empty())
+        return;
+    // Null and the empty text look the same in a box, so they count as one here.
+    auto text = [](const QVariant& v) {
+        return v.isNull() ? QString() : v.toString();
+    };
+    QStringList names;
+    for (const FieldValue& s : shown)
+        names.append(quoteIdentifier(columns_.at(checkedOrdinal(s.ordinal))));
+    Statement now(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                           .arg(names.join(QLatin1Char(',')), quoteIdentifier(table_)));
+    Statement::Reset done(now);
+    now.bind(1, rowid);
+    if (!now.step())
+        throw DataError(RecordDeleted);
+    QStringList changed;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QString current = text(now.value(static_cast<int>(i)));
+        if (current == text(shown[i].value))
+            continue;
+        // Another program wrote the very value written now: no edit is lost.
+        const auto written = std::find_if(values.begin(), values.end(),
+                                          [&](const FieldValue& v) { return v.ordinal == shown[i].ordinal; });
+        if (written != values.end() && current == text(written->value))
+            continue;
+        changed.append(columns_.at(shown[i].ordinal));
+    }
+    if (!changed.isEmpty())
+        throw DataError(RecordChanged,
+                        QStringLiteral("Another window or program changed this record in '%1' since it was "
+                                       "shown here (%2). Nothing was saved, and your changes are still on "
+                                       "the screen: note them, refresh to see the record as it is now, and "
+                                       "enter them again.")
+                            .arg(nativePath(db_), changed.join(QStringLiteral(", "))));
 }
 
 int Recordset::ordinalOf(const QString& name) const

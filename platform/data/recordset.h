@@ -119,8 +119,11 @@ public:
     // The data control's buttons: ActionMoveFirst, -Previous, -Next or -Last. Stays
     // within the records: next on the last record keeps it current.
     void moveBy(int action);
-    // Writes the values into the current record; a new record is inserted.
-    void writeCurrent(const std::vector<FieldValue>& values);
+    // Writes the values into the current record; a new record is inserted. For a stored
+    // record, shown holds what some of its columns read when the user saw them: when
+    // another window or program has changed one since (to other than what is written
+    // now), nothing is written and RecordChanged is thrown, so no one's edit is lost.
+    void writeCurrent(const std::vector<FieldValue>& values, const std::vector<FieldValue>& shown = {});
 
     void setListener(CursorListener* listener) { listener_ = listener; }
 
@@ -135,6 +138,8 @@ private:
     void leave(int action);
     void arrive();
     int checkedOrdinal(int ordinal) const;
+    void checkUnchanged(std::int64_t rowid, const std::vector<FieldValue>& values,
+                        const std::vector<FieldValue>& shown) const;
 
     Database& db_;
     QString table_;

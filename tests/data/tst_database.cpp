@@ -83,9 +83,11 @@ class TestDatabase : public QObject
 private slots:
     void badFilesAreRefusedAndLeftAsTheyWere();
     void readOnlyFileOpensForReadingOnly();
+    void aDamagedFileOpensForReadingAndTakesNoWrite();
     void aWriteWaitsForAnotherProgramThenGivesUp();
     void aFailedWriteLeavesNothingBehind();
     void filesCarryTheirIdentityAndOldOnesAreBroughtOver();
+    void writesNeverChangeTheJournalMode();
 };
 
 void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
@@ -132,24 +134,6 @@ void TestDatabase::badFilesAreRefusedAndLeftAsTheyWere()
              return none;
          },
          records::ColumnNotFound},
-        {"read-only file",
-         [&](const QString& path) {
-             items::createEmptyFile(path);
-             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-             return none;
-         },
-         records::ReadOnlyFile},
-        {"read-only folder",
-         [&](const QString& path) {
-             items::createEmptyFile(path);
-             const QString folder = QFileInfo(path).absolutePath();
-             QFile::setPermissions(folder,
-                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
-             return std::shared_ptr<void>(nullptr, [folder](void*) {
-                 QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-             });
-         },
-         records::ReadOnlyFile},
         {"locked by another program",
          [&](const QString& path) {
              makeRollbackInventory(path);
@@ -234,6 +218,52 @@ void TestDatabase::readOnlyFileOpensForReadingOnly()
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::ReadOnlyRecordset));
     QCOMPARE(readBytes(inv.path()), before);
     QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+namespace {
+
+// A freelist whose first page lies past the end of the file: reads go on, but a write
+// that takes a free page would make it worse.
+void breakFreelist(const QString& path)
+{
+    QByteArray bytes = readBytes(path);
+    bytes.replace(32, 8, QByteArray("\x00\x00\x7f\xf0\x00\x00\x00\x05", 8));
+    writeBytes(path, bytes);
+}
+
+} // namespace
+
+void TestDatabase::aDamagedFileOpensForReadingAndTakesNoWrite()
+{
+    // The window's suite tries every kind of damage; here, every kind of write, and both
+    // ways the check runs.
+    for (const bool exclusive : {false, true}) {
+        TempTable inv({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+        breakFreelist(inv.path());
+        const auto before = folderState(inv.folder());
+        records::OpenOptions options;
+        options.exclusive = exclusive;
+        auto db = Database::open(inv.path(), options);
+        Recordset rs(*db, items::recordSource());
+        QCOMPARE(rs.Fields(items::NAME).Value().toString(), QStringLiteral("Acetona"));
+        db->startCheck();
+        const records::DataError* refusal = db->writeRefusal();
+        QVERIFY(refusal && refusal->number() == records::Damaged);
+        QVERIFY2(refusal->text().contains(QDir::toNativeSeparators(inv.path())) &&
+                     refusal->text().contains(QStringLiteral("last backup")),
+                 qPrintable(refusal->text()));
+        QCOMPARE(errorNumber([&] {
+                     rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 2")}});
+                 }),
+                 int(records::Damaged));
+        QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::Damaged));
+        QCOMPARE(errorNumber([&] {
+                     rs.AddNew();
+                     rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
+                 }),
+                 int(records::Damaged));
+        QVERIFY(folderState(inv.folder()) == before);
+    }
 }
 
 void TestDatabase::aWriteWaitsForAnotherProgramThenGivesUp()
@@ -404,6 +434,45 @@ void TestDatabase::filesCarryTheirIdentityAndOldOnesAreBroughtOver()
     QVERIFY2(text.contains(QDir::toNativeSeparators(fresh.path())) && text.contains(QStringLiteral("newer")),
              qPrintable(text));
     QCOMPARE(readBytes(fresh.path()), newer);
+}
+
+void TestDatabase::writesNeverChangeTheJournalMode()
+{
+    // Bytes 18 and 19 of the header say which journal a file uses: 1 rollback, 2 WAL.
+    auto modeBytes = [](const QString& path) {
+        return readBytes(path).mid(18, 2);
+    };
+    auto writeThrough = [](const QString& path) {
+        auto db = Database::open(path);
+        Recordset rs(*db, items::recordSource());
+        rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 3")}});
+        rs.AddNew();
+        rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
+        rs.setAbsolutePosition(0);
+        rs.Delete();
+    };
+
+    // A file the program makes keeps the rollback journal through every kind of write.
+    TempTable made({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+    QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
+    writeThrough(made.path());
+    QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
+    QCOMPARE(pragma(made.path(), "application_id"), std::int64_t(records::kApplicationId));
+    QVERIFY(!QFileInfo::exists(made.path() + QStringLiteral("-wal")));
+
+    // A file another tool (or an earlier version) put in WAL mode stays in it, also through
+    // the first write that brings an old file of ours to the current format.
+    TempTable wal({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
+    {
+        RawConnection raw(wal.path());
+        QCOMPARE(raw.exec("PRAGMA journal_mode=WAL; PRAGMA application_id=0; PRAGMA user_version=0"),
+                 SQLITE_OK);
+    }
+    QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
+    writeThrough(wal.path());
+    QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
+    QCOMPARE(pragma(wal.path(), "application_id"), std::int64_t(records::kApplicationId));
+    QCOMPARE(wal.column(items::NAME), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Dioxano")}));
 }
 
 QB_TEST_MAIN(TestDatabase)

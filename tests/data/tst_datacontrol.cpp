@@ -10,7 +10,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -183,9 +185,11 @@ private slots:
     void closingWithAFailedWriteKeepsTheWindow();
     void errorsGoToTheErrorEventAndAMessageOnlyWhenAsked();
     void aRecordDeletedInAnotherWindowIsReportedNotShown();
+    void anEditNeverOverwritesAChangeMadeElsewhere();
     void aFailedRefreshLeavesTheControlAsItWas();
     void whatAWindowReadsEndsWithItsEvent();
     void textRoundTripsThroughTheBoxes();
+    void aBoxThatHeldNoLineTakesTheFilesLineEnding();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -599,6 +603,67 @@ void TestDataControl::aRecordDeletedInAnotherWindowIsReportedNotShown()
     QCOMPARE(list.text(items::COLOR), QStringLiteral("80.7 °C"));
 }
 
+void TestDataControl::anEditNeverOverwritesAChangeMadeElsewhere()
+{
+    TempTable inv(threeRows());
+    Window w;
+    w.open(inv.path());
+    auto elsewhere = [&](int ordinal, const QString& value) {
+        auto db = records::Database::open(inv.path());
+        records::Recordset other(*db, items::recordSource());
+        other.setAbsolutePosition(w.position());
+        other.writeCurrent({{ordinal, value}});
+    };
+
+    // Another program changes one field while this window edits another: both are kept.
+    w.type(items::AMOUNT, QStringLiteral("250 g"));
+    elsewhere(items::PLACE, QStringLiteral("Geladeira"));
+    w.press(records::ActionMoveNext);
+    QVERIFY(w.errors.empty());
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::AMOUNT].toString(), QStringLiteral("250 g"));
+    QCOMPARE(stored(inv, QStringLiteral("Acetona"))[items::PLACE].toString(), QStringLiteral("Geladeira"));
+
+    // Both change the same field: the later save writes nothing and says why, by its number,
+    // and the edit stays on screen, still to be saved.
+    QCOMPARE(w.text(items::NAME), QStringLiteral("Benzeno"));
+    w.type(items::AMOUNT, QStringLiteral("1 L"));
+    elsewhere(items::AMOUNT, QStringLiteral("2 L"));
+    w.press(records::ActionMoveNext);
+    QCOMPARE(w.errors, std::vector<int>({records::RecordChanged}));
+    QCOMPARE(w.position(), 1);
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("1 L"));
+    QCOMPARE(w.flags(), only({items::AMOUNT}));
+    QCOMPARE(stored(inv, QStringLiteral("Benzeno"))[items::AMOUNT].toString(), QStringLiteral("2 L"));
+    QString text;
+    QCOMPARE(errorNumber([&] { w.data->UpdateRecord(); }, &text), int(records::RecordChanged));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(inv.path())) && text.contains(QStringLiteral("AMOUNT")),
+             qPrintable(text));
+    QCOMPARE(w.errors.size(), std::size_t(2));
+
+    // A Refresh that drops the edit shows the other program's value; an edit over it saves.
+    w.onValidate = [](int&, bool& save) {
+        save = false;
+    };
+    w.data->Refresh();
+    w.onValidate = nullptr;
+    w.rs().setAbsolutePosition(1);
+    QCOMPARE(w.text(items::AMOUNT), QStringLiteral("2 L"));
+    w.type(items::AMOUNT, QStringLiteral(" + 1 L"));
+    w.data->UpdateRecord();
+    // The window's own saves follow one another without a word.
+    w.type(items::AMOUNT, QStringLiteral(" + 3 L"));
+    w.data->UpdateRecord();
+    QCOMPARE(stored(inv, QStringLiteral("Benzeno"))[items::AMOUNT].toString(),
+             QStringLiteral("2 L + 1 L + 3 L"));
+
+    // Another program that wrote the very same value loses nothing by this save.
+    w.type(items::GRADE, QStringLiteral("P.A."));
+    elsewhere(items::GRADE, QStringLiteral("P.A."));
+    w.data->UpdateRecord();
+    QCOMPARE(w.errors.size(), std::size_t(2));
+    QCOMPARE(w.flags(), only({}));
+}
+
 void TestDataControl::aFailedRefreshLeavesTheControlAsItWas()
 {
     TempTable inv(threeRows());
@@ -755,6 +820,35 @@ void TestDataControl::textRoundTripsThroughTheBoxes()
     again.type(items::REMARKS, QStringLiteral("!"));
     again.press(records::ActionMoveLast);
     QCOMPARE(inv.rows().back()[items::REMARKS].toString(), earlier + QStringLiteral("!"));
+}
+
+void TestDataControl::aBoxThatHeldNoLineTakesTheFilesLineEnding()
+{
+    // The suite's round trips keep each value's own endings; a value with none takes the
+    // ending most of the file's values use: CRLF in a file from the earlier platform...
+    Row crlf = item(QStringLiteral("Acetona"));
+    crlf[items::NOTES] = QStringLiteral("H225\r\nH319");
+    TempTable inv({crlf, item(QStringLiteral("Benzeno"))});
+    Window w;
+    w.open(inv.path());
+    w.press(records::ActionMoveNext);
+    w.type(items::REMARKS, QStringLiteral("Sólido\nbranco"));
+    w.press(records::ActionMoveFirst);
+    QCOMPARE(stored(inv, QStringLiteral("Benzeno"))[items::REMARKS].toString(),
+             QStringLiteral("Sólido\r\nbranco"));
+    // ...and LF in one whose values end their lines with LF.
+    Row lf = item(QStringLiteral("Acetona"));
+    lf[items::NOTES] = QStringLiteral("H225\nH319");
+    lf[items::REMARKS] = QStringLiteral("a\nb");
+    TempTable lfFile({lf, item(QStringLiteral("Benzeno"))});
+    w.data->setDatabaseName(lfFile.path());
+    w.data->Refresh();
+    w.press(records::ActionMoveNext);
+    w.type(items::NOTES, QStringLiteral("H304\nH340"));
+    w.press(records::ActionMoveFirst);
+    QCOMPARE(stored(lfFile, QStringLiteral("Benzeno"))[items::NOTES].toString(),
+             QStringLiteral("H304\nH340"));
+    QVERIFY(w.errors.empty());
 }
 
 QB_TEST_MAIN(TestDataControl)

@@ -29,9 +29,14 @@ QString TempInventory::path() const
 
 void TempInventory::insert(const std::vector<Row>& rows) const
 {
+    insertInto(path(), rows);
+}
+
+void TempInventory::insertInto(const QString& path, const std::vector<Row>& rows)
+{
     if (rows.empty())
         return;
-    auto db = records::Database::open(path());
+    auto db = records::Database::open(path);
     db->write([&] {
         records::Statement insert(*db,
                                   QStringLiteral("INSERT INTO TOLMIREKS VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,"

@@ -30,6 +30,8 @@ public:
     // A column of every row, ordered by rowid.
     QStringList column(int ordinal) const;
     void insert(const std::vector<Row>& rows) const;
+    // The rows added to the inventory file at path, in one write.
+    static void insertInto(const QString& path, const std::vector<Row>& rows);
 
 private:
     QTemporaryDir dir_;
