@@ -3,8 +3,8 @@
 # folder under /opt/quillarbon, writable by the group quillarbon, the menu entry, the
 # icons and the metainfo; and an inventory that no install, upgrade, reinstall, removal
 # or purge replaces or deletes. It installs and removes packages and adds a user for a
-# while, so it runs as root on a CI machine (.ci/run); it refuses a machine where
-# /opt/quillarbon holds an inventory other than the sample.
+# while, so it runs as root on a CI machine (.ci/run). An inventory already in
+# /opt/quillarbon is set aside first and put back at the end, whatever happens.
 # Usage: package.sh BUILD-DIR    (after cpack has made BUILD-DIR/packages/*.deb)
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -21,17 +21,26 @@ fail() {
 debs=("$build"/packages/quillarbon_*_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single package in $build/packages: run cpack first"
 deb="${debs[0]}"
-if [ -e "$inventory" ] && ! cmp -s "$inventory" "$folder/QBData-sample.mdb"; then
-    fail "$inventory holds an inventory of its own: this test runs on a machine without one"
-fi
 
 work="$(mktemp -d)"
 chmod 755 "$work"
+# The machine's own inventory with its journal files, moved aside whole so that nothing
+# in a journal is lost, and moved back over whatever the test left.
+kept="$(mktemp -d /var/tmp/qb-package-kept.XXXXXX)"
 cleanup() {
     userdel "$member" 2>/dev/null || true
+    if [ -e "$kept/QBData.mdb" ]; then
+        rm -f "$inventory" "$inventory"-journal "$inventory"-wal "$inventory"-shm
+        mkdir -p "$folder" && mv "$kept"/* "$folder/" && rmdir "$kept"
+    else
+        rmdir "$kept" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
+for f in "$inventory" "$inventory"-journal "$inventory"-wal "$inventory"-shm; do
+    if [ -e "$f" ]; then mv "$f" "$kept/"; fi
+done
 export DEBIAN_FRONTEND=noninteractive QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 
 install_deb() {
@@ -55,10 +64,8 @@ start_as() {
     started "$folder" runuser -u "$user" -- env HOME="$work" QT_QPA_PLATFORM=offscreen "$folder/quillarbon"
 }
 
-# A clean install: the folder, its permissions, the inventory made from the sample. What
-# stands there now is at most the package with the sample, checked above.
+# A clean install: the folder, its permissions, the inventory made from the sample.
 dpkg --purge quillarbon >"$work/apt.log" 2>&1 || fail "could not purge the package installed before"
-rm -f "$inventory"
 install_deb "$deb"
 for f in quillarbon quillarbon-data qb_regsvr Zorbel.ocx libqb_forms.so libqb_controls.so controls.reg \
     QBData-sample.mdb; do
@@ -122,6 +129,6 @@ install_deb "$deb"
 [ "$(md5sum <"$inventory")" = "$before" ] || fail "installing again replaced the inventory"
 [ "$(start_as "$member")" = loaded ] || fail "the reinstalled program did not load"
 
-# The machine as the test found it: the package installed with the sample.
-cp "$folder/QBData-sample.mdb" "$inventory"
+# The machine as the test found it: the package installed, with its inventory or the sample.
+[ -e "$kept/QBData.mdb" ] || cp "$folder/QBData-sample.mdb" "$inventory"
 echo "package: install, upgrade, reinstall, remove and purge kept the inventory"
