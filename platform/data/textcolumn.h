@@ -84,7 +84,6 @@ private:
     std::vector<std::shared_ptr<const Chunk>> chunks_;
     std::vector<std::size_t> starts_; // the first position of each chunk
     std::size_t size_ = 0;
-    bool full_ = true; // every chunk but the last holds the most cells a chunk holds
 };
 
 // Which cell of a column stands at each position: a cursor's order over cells kept in
