@@ -5,11 +5,16 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace search {
 
@@ -67,7 +72,7 @@ public:
         for (const std::string& needle : needles_) {
             std::size_t from = 0;
             while (from < bytes.size()) {
-                const std::size_t off = find(bytes, from, needle);
+                const std::size_t off = findBytes(bytes, from, needle);
                 if (off == std::string_view::npos)
                     break;
                 std::size_t next = off + 1;
@@ -87,28 +92,6 @@ public:
     }
 
 private:
-    // The C library's searches are the fastest at hand: memchr for one byte, memmem where
-    // there is one.
-    static std::size_t find(std::string_view bytes, std::size_t from, const std::string& needle)
-    {
-        const char* begin = bytes.data() + from;
-        const std::size_t size = bytes.size() - from;
-        const void* at = nullptr;
-        if (needle.size() == 1)
-            at = std::memchr(begin, needle.front(), size);
-        else
-#if defined(__GLIBC__)
-            at = memmem(begin, size, needle.data(), needle.size());
-#else
-        {
-            const std::size_t off = bytes.find(needle, from);
-            return off;
-        }
-#endif
-        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data())
-                  : std::string_view::npos;
-    }
-
     std::vector<std::string> heads_;
     std::string tail_;
     std::vector<std::string> needles_;
@@ -139,6 +122,45 @@ void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern,
 }
 
 } // namespace
+
+std::size_t findBytesPortable(std::string_view bytes, std::size_t from, std::string_view needle)
+{
+    if (from > bytes.size())
+        return std::string_view::npos;
+    if (needle.size() != 1)
+        return bytes.find(needle, from);
+    const void* at = std::memchr(bytes.data() + from, needle.front(), bytes.size() - from);
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : std::string_view::npos;
+}
+
+std::size_t findBytes(std::string_view bytes, std::size_t from, std::string_view needle)
+{
+#if defined(__SSE2__)
+    // The C library's memmem steps a few bytes at a time on short needles; this compares
+    // the needle's first and last bytes at 16 places at once and checks only where both
+    // match, which in names and formulas is seldom.
+    const std::size_t k = needle.size();
+    if (k >= 2 && from <= bytes.size()) {
+        const __m128i first = _mm_set1_epi8(needle.front());
+        const __m128i last = _mm_set1_epi8(needle.back());
+        const char* h = bytes.data();
+        std::size_t i = from;
+        for (; i + k - 1 + 16 <= bytes.size(); i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i + k - 1));
+            auto mask = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            for (; mask != 0; mask &= mask - 1) {
+                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+                if (std::memcmp(h + at + 1, needle.data() + 1, k - 2) == 0)
+                    return at;
+            }
+        }
+        return findBytesPortable(bytes, i, needle); // the last places, fewer than 16
+    }
+#endif
+    return findBytesPortable(bytes, from, needle);
+}
 
 std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::size_t end, const QString& s,
                           const QString& t)

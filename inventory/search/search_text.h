@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <string_view>
 #include <vector>
 
 // The search compares exactly, case distinguished, but also tries the text with its
@@ -17,6 +18,12 @@ namespace search {
 QString twin(const QString& text);
 
 class TextArray;
+
+// The first place of needle in bytes at or after from; npos when there is none. findBytes
+// compares many places at once where the processor can; findBytesPortable is the plain
+// search it falls back on, kept beside it so that the tests run both.
+std::size_t findBytes(std::string_view bytes, std::size_t from, std::string_view needle);
+std::size_t findBytesPortable(std::string_view bytes, std::size_t from, std::string_view needle);
 
 // A place where the search found its text: a record position and the first of the arrays,
 // in the order given, whose element there holds s or t.

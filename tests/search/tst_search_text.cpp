@@ -10,6 +10,7 @@ class TestSearchText : public QObject
 private slots:
     void twinSwapsTheFirstCharactersCase();
     void hitsAreTheFirstArrayHoldingEitherForm();
+    void bothByteSearchesFindTheFirstPlace();
 };
 
 void TestSearchText::twinSwapsTheFirstCharactersCase()
@@ -131,6 +132,32 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
         }
         for (int a = 0; a < 3; ++a)
             QCOMPARE(arrays[a].toVector(), plain[a]);
+    }
+    QVERIFY(found > 10000);
+}
+
+void TestSearchText::bothByteSearchesFindTheFirstPlace()
+{
+    // Few letters, so needles of every length meet often: at a block's edge, overlapping
+    // one another, in the last bytes, and where only the first and last bytes agree.
+    QRandomGenerator rng(11);
+    const std::string letters = "ab\xc3\xa1z";
+    auto randomBytes = [&](int length) {
+        std::string bytes;
+        for (int i = 0; i < length; ++i)
+            bytes.push_back(letters[static_cast<std::size_t>(rng.bounded(static_cast<int>(letters.size())))]);
+        return bytes;
+    };
+    int found = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const std::string hay = randomBytes(rng.bounded(80));
+        const std::string needle = randomBytes(1 + rng.bounded(round % 7 == 0 ? 20 : 5));
+        for (std::size_t from = 0; from <= hay.size() + 1; ++from) {
+            const std::size_t expected = std::string_view(hay).find(needle, from);
+            QCOMPARE(search::findBytes(hay, from, needle), expected);
+            QCOMPARE(search::findBytesPortable(hay, from, needle), expected);
+            found += expected != std::string_view::npos ? 1 : 0;
+        }
     }
     QVERIFY(found > 10000);
 }
