@@ -130,10 +130,13 @@ void DataControl::setCaption(const QString& prefix, qint64 number)
 {
     if (captionStale_ && number == captionNumber_ && prefix == captionPrefix_)
         return;
+    // A stale caption has asked for its paint already: a loop of moves asks once.
+    const bool paintAsked = captionStale_;
     captionPrefix_ = prefix;
     captionNumber_ = number;
     captionStale_ = true;
-    update();
+    if (!paintAsked)
+        update();
 }
 
 records::Recordset* DataControl::Recordset() const
