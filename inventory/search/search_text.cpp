@@ -130,7 +130,8 @@ std::size_t findBytesPortable(std::string_view bytes, std::size_t from, std::str
     if (needle.size() != 1)
         return bytes.find(needle, from);
     const void* at = std::memchr(bytes.data() + from, needle.front(), bytes.size() - from);
-    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : std::string_view::npos;
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data())
+              : std::string_view::npos;
 }
 
 std::size_t findBytes(std::string_view bytes, std::size_t from, std::string_view needle)
