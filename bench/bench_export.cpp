@@ -11,6 +11,7 @@
 //             records, on the whole inventory and on an inventory of that place alone.
 // Each figure is the median of the five wall times with the minimum and maximum, and
 // the peak resident memory (VmHWM) of the process.
+#include "bench/e2e.h"
 #include "bench/inventory_generator.h"
 #include "inventory/datatool/inventory_file.h"
 #include "platform/data/database.h"
@@ -206,11 +207,7 @@ int main(int argc, char** argv)
         return measure(argc, argv);
 
     QCoreApplication app(argc, argv);
-    QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.append(QString::fromLocal8Bit(argv[i]).toInt());
-    if (sizes.isEmpty())
-        sizes = {100000, 1000000};
+    const QList<int> sizes = bench::sizes(bench::arguments(argc, argv), {100000, 1000000});
     const QString self = QCoreApplication::applicationFilePath();
     const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/quillarbon-data");
     constexpr int kRounds = 5;

@@ -145,20 +145,14 @@ double shellRead(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList args = bench::arguments(argc, argv);
     if (const int rc = bench::runRawChild(args); rc >= 0)
         return rc;
     if (args.size() == 3 && args.at(1) == QLatin1String("main"))
         return mainWindowChild(args.at(2));
 
     QCoreApplication app(argc, argv);
-    QList<int> sizes;
-    for (qsizetype i = 1; i < args.size(); ++i)
-        sizes.append(args.at(i).toInt());
-    if (sizes.isEmpty())
-        sizes = {10000, 100000, 1000000};
+    const QList<int> sizes = bench::sizes(args, {10000, 100000, 1000000});
     const QString columns = QStringLiteral("NOME, ALDRICH, FORMULA");
     constexpr int kRuns = 5;
 

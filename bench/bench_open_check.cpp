@@ -58,9 +58,7 @@ int checkChild(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList args = bench::arguments(argc, argv);
     if (args.size() == 3 && args.at(1) == QLatin1String("with"))
         return windowChild(args.at(2), true);
     if (args.size() == 3 && args.at(1) == QLatin1String("without"))
@@ -69,11 +67,7 @@ int main(int argc, char** argv)
         return checkChild(args.at(2));
 
     QCoreApplication app(argc, argv);
-    QList<int> sizes;
-    for (qsizetype i = 1; i < args.size(); ++i)
-        sizes.append(args.at(i).toInt());
-    if (sizes.isEmpty())
-        sizes = {100000, 1000000};
+    const QList<int> sizes = bench::sizes(args, {100000, 1000000});
     constexpr int kRuns = 5;
 
     std::printf("medians of %d fresh processes each, [min-max], ms\n", kRuns);

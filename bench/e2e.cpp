@@ -49,6 +49,22 @@ void report(const char* name, double value)
     std::fflush(stdout);
 }
 
+QStringList arguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return args;
+}
+
+QList<int> sizes(const QStringList& args, const QList<int>& fallback)
+{
+    QList<int> out;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        out.append(args.at(i).toInt());
+    return out.isEmpty() ? fallback : out;
+}
+
 QString inventoryFolder(int n)
 {
     const QString root =

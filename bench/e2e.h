@@ -19,6 +19,11 @@ long peakKb();
 // Prints one measure for the parent: "name value".
 void report(const char* name, double value);
 
+// The program's arguments as text, and the inventory sizes they name after the program's
+// name (fallback when they name none).
+QStringList arguments(int argc, char** argv);
+QList<int> sizes(const QStringList& args, const QList<int>& fallback);
+
 // A folder holding a generated inventory of n records (seed 1), made at the first call
 // and kept for later runs under $QB_BENCH_DIR or the temporary folder.
 QString inventoryFolder(int n);
