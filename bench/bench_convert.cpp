@@ -46,7 +46,7 @@ int childConvert(const QString& folder, const QElapsedTimer& sinceStart)
             legacy::convertInventory(folder + QStringLiteral("/QBData.mdb"), options);
         std::printf("records=%lld %s\n", static_cast<long long>(done.records),
                     qPrintable(marks.join(QLatin1Char(' '))));
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         std::fprintf(stderr, "error %d: %s\n", e.number(), qPrintable(e.text()));
         return 1;
     }
@@ -59,7 +59,7 @@ int childLoad(const QString& folder)
     try {
         std::unique_ptr<Tamsel> window(Tamsel::Load());
         std::printf("records=%zu\n", window->chemNames.size() - 1);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         std::fprintf(stderr, "error %d: %s\n", e.number(), qPrintable(e.text()));
         return 1;
     }

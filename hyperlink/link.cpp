@@ -35,7 +35,7 @@ void readKey(const controls::PropertyBag& bag, const char* key, T& held, Convert
         return;
     try {
         held = convert(bag.ReadProperty(name, QString()));
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         throw controls::ControlError(
             e.number(), QStringLiteral("The saved property %1 cannot be used: %2").arg(name, e.text()));
     }

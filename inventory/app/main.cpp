@@ -4,6 +4,7 @@
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 #include "platform/forms/application.h"
+#include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
 #include "quillarbon_version.h"

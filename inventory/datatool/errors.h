@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/errors.h"
+#include "platform/base/runtimeerror.h"
 
 #include <QString>
 
@@ -24,10 +24,10 @@ enum ToolErrc : int
 // The general text of one of the numbers above; empty for any other number.
 QString toolErrorText(int number);
 
-class ToolError final : public forms::RuntimeError
+class ToolError final : public base::RuntimeError
 {
 public:
-    ToolError(int number, const QString& text) : forms::RuntimeError(number, text) {}
+    ToolError(int number, const QString& text) : base::RuntimeError(number, text) {}
 };
 
 } // namespace datatool

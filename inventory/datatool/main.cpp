@@ -443,10 +443,10 @@ int main(int argc, char** argv)
     }
     try {
         return run(args);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         reportError(e.number(), e.text());
     } catch (const std::exception& e) {
-        reportError(forms::ErrUnexpected, QString::fromLocal8Bit(e.what()));
+        reportError(base::ErrUnexpected, QString::fromLocal8Bit(e.what()));
     }
     return 1;
 }

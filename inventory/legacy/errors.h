@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/errors.h"
+#include "platform/base/runtimeerror.h"
 
 #include <QString>
 
@@ -25,10 +25,10 @@ enum LegacyErrc : int
     NotAccessFormat = 813,    // the file given is not an Access-format file
 };
 
-class LegacyError final : public forms::RuntimeError
+class LegacyError final : public base::RuntimeError
 {
 public:
-    LegacyError(int number, const QString& text) : forms::RuntimeError(number, text) {}
+    LegacyError(int number, const QString& text) : base::RuntimeError(number, text) {}
 };
 
 } // namespace legacy

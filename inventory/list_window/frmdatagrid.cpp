@@ -160,7 +160,7 @@ void frmDataGrid::cmdRefresh_Click()
     try {
         store::reopenCursor(*ui->Data1);
         buildSearchArrays();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         forms::MsgBox(QStringLiteral("Error:%1 %2").arg(e.number()).arg(e.text()), forms::OkOnly);
     }
 }

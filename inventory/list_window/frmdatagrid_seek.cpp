@@ -3,6 +3,7 @@
 #include "inventory/search/search_text.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/recordset.h"
+#include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/listbox.h"
 #include "platform/forms/msgbox.h"

@@ -35,10 +35,10 @@ enum ControlsErrc : int
     BrowserFailed = 431,
 };
 
-class ControlError final : public forms::RuntimeError
+class ControlError final : public base::RuntimeError
 {
 public:
-    ControlError(int number, const QString& text) : forms::RuntimeError(number, text) {}
+    ControlError(int number, const QString& text) : base::RuntimeError(number, text) {}
 };
 
 // A text from outside (an address, a file's content) shortened for a message box.

@@ -160,7 +160,7 @@ std::unique_ptr<ControlInstance> placeControl(const QString& progId, QWidget* pa
             const QUuid clsid =
                 progId.startsWith(QLatin1Char('{')) ? QUuid::fromString(progId) : classIdFromProgId(progId);
             made = createControl(clsid, parent, saved);
-        } catch (const forms::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             // Say which of the window's controls is missing, then why.
             throw ControlError(e.number(),
                                QStringLiteral("The control %1 of this window could not be created. %2")

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
                 controls::registerLibrary(library);
                 out << "Registered " << library << " in " << controls::ControlRegistry::file() << Qt::endl;
             }
-        } catch (const forms::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             err << "Error " << e.number() << ": " << e.text() << Qt::endl;
             ++failed;
         }

@@ -139,7 +139,7 @@ ServerResult registerServer(const ProjectHeader& header)
     try {
         ControlRegistry::add(header, libraryPathOf(header));
         return kOk;
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         g_lastError = e.text();
         return kRegistrationFailed;
     }
@@ -153,7 +153,7 @@ ServerResult unregisterServer(const ProjectHeader& header)
     try {
         ControlRegistry::remove(header);
         return kOk;
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         g_lastError = e.text();
         return kRegistrationFailed;
     }

@@ -339,7 +339,7 @@ void DataControl::writeFlagged()
         return;
     try {
         rs_->writeCurrent(values, shown);
-    } catch (forms::RuntimeError& e) {
+    } catch (base::RuntimeError& e) {
         reportOwnError(e);
         throw;
     }
@@ -390,7 +390,7 @@ QString DataControl::currentText(int ordinal)
         return {};
     try {
         return rs_->value(ordinal).toString();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         // Reported once, from the event loop; the box shows nothing.
         if (!fillError_)
             fillError_ = e;
@@ -419,7 +419,7 @@ void DataControl::flushNow()
         db_->endReadBurst();
     flushPending_ = false;
     if (fillError_) {
-        forms::RuntimeError error = *fillError_;
+        base::RuntimeError error = *fillError_;
         fillError_.reset();
         reportOwnError(error);
     }
@@ -433,16 +433,16 @@ void DataControl::navigate(int action)
         if (rs_->RecordCount() == 0 && !rs_->isNewRecord())
             return;
         rs_->moveBy(action);
-    } catch (forms::RuntimeError& e) {
+    } catch (base::RuntimeError& e) {
         if (e.number() != Cancelled)
             reportOwnError(e);
     } catch (const std::exception& e) {
-        forms::RuntimeError error(forms::ErrUnexpected, QString::fromLocal8Bit(e.what()));
+        base::RuntimeError error(base::ErrUnexpected, QString::fromLocal8Bit(e.what()));
         reportOwnError(error);
     }
 }
 
-void DataControl::reportOwnError(forms::RuntimeError& error)
+void DataControl::reportOwnError(base::RuntimeError& error)
 {
     if (error.reported())
         return;
@@ -492,7 +492,7 @@ bool DataControl::eventFilter(QObject* watched, QEvent* event)
     if (watched == watchedWindow_ && event->type() == QEvent::Close && rs_ && rs_->hasRecordToLeave()) {
         try {
             leaving(ActionUnload);
-        } catch (forms::RuntimeError& e) {
+        } catch (base::RuntimeError& e) {
             reportOwnError(e);
             event->ignore();
             return true;

@@ -86,7 +86,7 @@ public:
     QRect captionRect() const;
 
     // The error being reported while the Error event runs: its number and full text.
-    const std::optional<forms::RuntimeError>& currentError() const { return currentError_; }
+    const std::optional<base::RuntimeError>& currentError() const { return currentError_; }
 
     // The navigation buttons, by action code (ActionMoveFirst .. ActionMoveLast).
     QToolButton* button(int action) const;
@@ -131,7 +131,7 @@ private:
     void flushNow();
     QString currentText(int ordinal);
     QString fileLineBreak();
-    void reportOwnError(forms::RuntimeError& error);
+    void reportOwnError(base::RuntimeError& error);
     void watchWindow();
     void closeWithoutSaving();
     int buttonWidth() const;
@@ -154,8 +154,8 @@ private:
     std::unique_ptr<records::Recordset> rs_;
     std::vector<Binding> bindings_;
     std::vector<ViewBinding> views_;
-    std::optional<forms::RuntimeError> currentError_;
-    std::optional<forms::RuntimeError> fillError_;
+    std::optional<base::RuntimeError> currentError_;
+    std::optional<base::RuntimeError> fillError_;
     std::optional<QString> fileLineBreak_; // asked of the file once per opening
     bool flushPending_ = false;
     bool boundBehind_ = false; // bound controls still show an earlier record

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/errors.h"
+#include "platform/base/runtimeerror.h"
 
 #include <QString>
 
@@ -41,11 +41,11 @@ enum DataErrc : int
 // The general text of an error number; an empty text for a number that is not ours.
 QString dataErrorText(int number);
 
-class DataError final : public forms::RuntimeError
+class DataError final : public base::RuntimeError
 {
 public:
-    DataError(int number, const QString& text) : forms::RuntimeError(number, text) {}
-    explicit DataError(int number) : forms::RuntimeError(number, dataErrorText(number)) {}
+    DataError(int number, const QString& text) : base::RuntimeError(number, text) {}
+    explicit DataError(int number) : base::RuntimeError(number, dataErrorText(number)) {}
 };
 
 } // namespace records

@@ -63,7 +63,7 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const
         if (role == Qt::ToolTipRole)
             return {};
         return value.isNull() ? QString() : value.toString();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         // A row deleted elsewhere shows empty; its tooltip says why. Nothing is thrown
         // out of a paint.
         return role == Qt::ToolTipRole ? QVariant(e.text()) : QVariant(QString());

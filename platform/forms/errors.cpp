@@ -5,7 +5,7 @@
 
 namespace forms {
 
-void reportError(const RuntimeError& error)
+void reportError(const base::RuntimeError& error)
 {
     // The handler that failed may have left the hourglass on.
     setMousePointer(Pointer::Default);
@@ -16,7 +16,7 @@ void reportError(const RuntimeError& error)
 
 void reportError(const std::exception& error)
 {
-    reportError(RuntimeError(ErrUnexpected, QString::fromLocal8Bit(error.what())));
+    reportError(base::RuntimeError(base::ErrUnexpected, QString::fromLocal8Bit(error.what())));
 }
 
 } // namespace forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/errors.h"
+#include "platform/base/runtimeerror.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,10 +62,10 @@ enum RegistryError : int
     ErrEntryNotFound = 602,
 };
 
-class Error final : public forms::RuntimeError
+class Error final : public base::RuntimeError
 {
 public:
-    using forms::RuntimeError::RuntimeError;
+    using base::RuntimeError::RuntimeError;
 };
 
 // Where the three calls come from: resolves a call by its name, or gives null.

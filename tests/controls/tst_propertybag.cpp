@@ -15,7 +15,7 @@ QString errorText(const QByteArray& json, const QString& source)
 {
     try {
         PropertyBag::fromJson(json, source);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         return e.text();
     }
     return {};

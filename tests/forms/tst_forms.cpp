@@ -135,7 +135,7 @@ void TestForms::anEscapingErrorIsShownOnce()
 {
     forms::ScopedScriptedMessageBoxes boxes;
     forms::setMousePointer(forms::Pointer::Hourglass);
-    QVERIFY(!forms::guarded([] { throw forms::RuntimeError(302, QStringLiteral("Record is deleted.")); }));
+    QVERIFY(!forms::guarded([] { throw base::RuntimeError(302, QStringLiteral("Record is deleted.")); }));
     QCOMPARE(boxes->shown().size(), 1);
     QCOMPARE(boxes->shown().at(0).prompt, QStringLiteral("Error 302: Record is deleted."));
     QCOMPARE(boxes->shown().at(0).style, int(forms::Critical));
@@ -146,7 +146,7 @@ void TestForms::anEscapingErrorIsShownOnce()
     // An error already shown to the user stops the handler without a second message.
     forms::setMousePointer(forms::Pointer::Hourglass);
     QVERIFY(!forms::guarded([] {
-        forms::RuntimeError e(317, QStringLiteral("locked"));
+        base::RuntimeError e(317, QStringLiteral("locked"));
         e.markReported();
         throw e;
     }));
@@ -173,7 +173,7 @@ void TestForms::noExceptionCrossesTheEventLoop()
     QObject::connect(button, &QPushButton::clicked, [&] {
         ++clicks;
         if (clicks % 2 == 1)
-            throw forms::RuntimeError(339, QStringLiteral("The database reported an error."));
+            throw base::RuntimeError(339, QStringLiteral("The database reported an error."));
     });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -185,7 +185,7 @@ private slots:
         int calls = 0;
         splash = info::frmSplash::Load([&calls] {
             ++calls;
-            throw forms::RuntimeError(310, QStringLiteral("The inventory file could not be found."));
+            throw base::RuntimeError(310, QStringLiteral("The inventory file could not be found."));
         });
         splash->show();
         QVERIFY(endsByItself(10000));

@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     };
     try {
         legacy::convertInventory(QString::fromLocal8Bit(argv[1]), options);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         std::fprintf(stderr, "error %d: %s\n", e.number(), qPrintable(e.text()));
         return 1;
     }

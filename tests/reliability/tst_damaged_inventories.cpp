@@ -110,7 +110,7 @@ std::unique_ptr<Tamsel> load(const QString& folder, int* error, QString* text)
     w->Data1()->setBusyTimeout(200);
     try {
         w->Form_Load();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         *error = e.number();
         *text = e.text();
         return nullptr;

@@ -167,7 +167,7 @@ std::unique_ptr<Tamsel> load(const QString& folder, QString* error)
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     try {
         w->Form_Load();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         *error = QStringLiteral("%1 %2").arg(e.number()).arg(e.text());
         return nullptr;
     }

@@ -16,6 +16,7 @@
 #include "platform/data/datacontrol.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/application.h"
+#include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
 #include "tests/support/typing.h"

@@ -11,7 +11,7 @@ template <class F> int errorNumber(F&& f, QString* text = nullptr)
 {
     try {
         f();
-    } catch (const forms::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         if (text)
             *text = e.text();
         return e.number();
