@@ -76,7 +76,7 @@ Survey survey(JetReader& reader)
                          : QStringLiteral("its tables: %1").arg(tables.join(QStringLiteral(", ")))));
     }
     reader.openTable(s.table);
-    s.records = reader.declaredRows();
+    s.records = reader.rowCount();
     const QStringList& old = reader.columns();
     std::vector<bool> used(static_cast<std::size_t>(old.size()), false);
     for (const store::Column& c : store::kColumns) {
