@@ -28,6 +28,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -116,6 +117,35 @@ QByteArray jet4Text(const unsigned char* p, std::size_t n)
         utf8 = QByteArray("");
     return utf8;
 }
+
+// libmdb writes notes for what it meets with printf and fprintf, unnumbered. glibc lets
+// stdout and stderr be pointed elsewhere; doing so for the span of each call into
+// libmdb costs nothing, and leaves the descriptors, so our own numbered messages and a
+// sanitizer's report still reach the user. The reader runs on one thread, where
+// nothing else writes meanwhile.
+class QuietLibrary final
+{
+public:
+    QuietLibrary() : out_(stdout), err_(stderr)
+    {
+        static std::FILE* const sink = std::fopen("/dev/null", "we");
+        if (sink) {
+            stdout = sink;
+            stderr = sink;
+        }
+    }
+    ~QuietLibrary()
+    {
+        stdout = out_;
+        stderr = err_;
+    }
+    QuietLibrary(const QuietLibrary&) = delete;
+    QuietLibrary& operator=(const QuietLibrary&) = delete;
+
+private:
+    std::FILE* out_;
+    std::FILE* err_;
+};
 
 } // namespace
 
@@ -228,6 +258,7 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
                                          "in Access, then start again. Nothing was changed.")
                               .arg(native(path)));
 
+    QuietLibrary quiet;
     d_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d_->mdb)
         damaged(QStringLiteral("its first page cannot be read"));
@@ -366,6 +397,7 @@ void JetReader::openTable(const QString& name)
         throw LegacyError(
             NoInventoryTable,
             QStringLiteral("The Access-format file '%1' has no table '%2'.").arg(native(path_), name));
+    QuietLibrary quiet;
     const QString whose = QStringLiteral("its table %1").arg(name);
     if (found->table_pg >= d_->pageCount)
         damaged(QStringLiteral("%1 refers to its page %2, past its end").arg(whose).arg(found->table_pg));
@@ -432,6 +464,7 @@ bool JetReader::readDataPage(std::uint32_t page)
 
 bool JetReader::next()
 {
+    QuietLibrary quiet;
     Impl& d = *d_;
     for (;;) {
         if (d.nextRow >= d.rowsOnPage) {

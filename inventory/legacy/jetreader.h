@@ -19,7 +19,9 @@ namespace legacy {
 // before a page is used: a file that is not a whole number of pages, a page it refers to
 // past its end or of the wrong kind, or a table whose pages hold another number of rows
 // than its definition counts.
-
+//
+// libmdb reports what it meets on the standard output and error streams; while it runs
+// for the reader, both go nowhere, so the user sees only our numbered errors.
 class JetReader final
 {
 public:

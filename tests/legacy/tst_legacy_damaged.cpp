@@ -1,11 +1,14 @@
 // Old Access-format files cut short, as a copy broken off or a full disk leaves them:
 // the companion's import and the conversion at start refuse them whole, with the number
-// of a damaged file, and change nothing.
+// of a damaged file, and change nothing; the companion says nothing but its numbered error.
 #include "inventory/legacy/conversion.h"
 #include "tests/legacy/legacy_fixture.h"
 #include "tests/support/error_number.h"
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"
+
+#include <QProcess>
+#include <QRegularExpression>
 
 using namespace legacytest;
 using testsupport::errorNumber;
@@ -30,6 +33,8 @@ class TestLegacyDamaged : public QObject
 private slots:
     void aCutFileIsRefusedWhole_data();
     void aCutFileIsRefusedWhole();
+    void theCompanionSaysOnlyItsNumberedError_data();
+    void theCompanionSaysOnlyItsNumberedError();
 };
 
 void TestLegacyDamaged::aCutFileIsRefusedWhole_data()
@@ -79,6 +84,52 @@ void TestLegacyDamaged::aCutFileIsRefusedWhole()
     legacy::importAccess(*db, dataFile(fixture + QStringLiteral(".mdb")), legacy::ImportMode::Apply);
     QString why;
     QVERIFY2(sameRows(inventoryRows(*db), withOld, &why), qPrintable(why));
+}
+
+void TestLegacyDamaged::theCompanionSaysOnlyItsNumberedError_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<qint64>("cutAt"); // or -1
+    QTest::addColumn<qint64>("patchAt");
+    QTest::addColumn<QByteArray>("patch");
+    const QByteArray none;
+    QTest::newRow("cut inside a page of rows")
+        << QStringLiteral("tolmireks-jet3.mdb") << qint64(19456) << qint64(0) << none;
+    QTest::newRow("cut inside the table's definition")
+        << QStringLiteral("tolmireks-jet3.mdb") << qint64(10241) << qint64(0) << none;
+    QTest::newRow("list of tables missing")
+        << QStringLiteral("tolmireks-jet4.mdb") << qint64(3 * 4096) << qint64(0) << none;
+    QTest::newRow("table definition overwritten")
+        << QStringLiteral("tolmireks-jet4.mdb") << qint64(-1) << qint64(5 * 4096) << QByteArray(4096, '\0');
+    // libmdb itself notes this one, as it takes the row apart.
+    QTest::newRow("a row's place overwritten") << QStringLiteral("tolmireks-jet4.mdb") << qint64(-1)
+                                               << qint64(7 * 4096 + 16) << QByteArray(1, '\xff');
+}
+
+void TestLegacyDamaged::theCompanionSaysOnlyItsNumberedError()
+{
+    QFETCH(QString, fixture);
+    QFETCH(qint64, cutAt);
+    QFETCH(qint64, patchAt);
+    QFETCH(QByteArray, patch);
+    OldInventory old(fixture);
+    if (cutAt >= 0)
+        old.cut(cutAt);
+    old.patch(patchAt, patch);
+    testsupport::TempInventory target({testsupport::chemical(QStringLiteral("Benzeno"))});
+    const QByteArray inventory = fileBytes(target.path());
+
+    QProcess companion;
+    companion.start(QStringLiteral(QB_DATATOOL),
+                    {QStringLiteral("--file"), target.path(), QStringLiteral("import-access"), old.path()});
+    QVERIFY(companion.waitForFinished(60000));
+    const QString err = QString::fromUtf8(companion.readAllStandardError());
+    QCOMPARE(companion.exitCode(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("\\AError 804: [^\\n]*\\n\\z")).match(err).hasMatch(),
+             qPrintable(err));
+    QVERIFY2(err.contains(QDir::toNativeSeparators(old.path())), qPrintable(err));
+    QCOMPARE(fileBytes(target.path()), inventory);
+    QCOMPARE(fileBytes(old.path()), old.original());
 }
 
 QB_TEST_MAIN(TestLegacyDamaged)
