@@ -164,6 +164,8 @@ void TestLegacyStart::refusalsNameTheFileAndChangeNothing_data()
                old.patch(5 * 4096 + 16, QByteArray(4, '\xff'));
            })
         << int(legacy::DamagedOldFile) << QStringLiteral("counts 4294967295 records, but its pages hold 20");
+    QTest::newRow("no NOME column") << QStringLiteral("no-name-column-jet4.mdb") << asItIs
+                                    << int(legacy::NoNameColumn) << QStringLiteral("has no NOME column");
     QTest::newRow("folder not writable")
         << QStringLiteral("tolmireks-jet4.mdb") << Arrange([](OldInventory& old, legacy::StartOptions&) {
                QFile::setPermissions(old.folder(), QFile::ReadOwner | QFile::ExeOwner);
