@@ -76,7 +76,7 @@ Survey survey(JetReader& reader)
                          : QStringLiteral("its tables: %1").arg(tables.join(QStringLiteral(", ")))));
     }
     reader.openTable(s.table);
-    s.records = reader.declaredRows();
+    s.records = reader.rowCount();
     const QStringList& old = reader.columns();
     std::vector<bool> used(static_cast<std::size_t>(old.size()), false);
     for (const store::Column& c : store::kColumns) {
@@ -99,6 +99,15 @@ Survey survey(JetReader& reader)
                                              "Nothing was changed.")
                                   .arg(old[found], s.table, native(reader.path())));
     }
+    // As a CSV without a NOME column is refused: a chemical without a name cannot be found
+    // or told apart again.
+    if (s.columns.source[store::NOME] < 0)
+        throw LegacyError(NoNameColumn,
+                          QStringLiteral("The table %1 in '%2' has no NOME column, and every chemical "
+                                         "needs a name. Add the column, or give the column that holds "
+                                         "the names that name in Access, then start again. Nothing was "
+                                         "changed.")
+                              .arg(s.table, native(reader.path())));
     for (qsizetype i = 0; i < old.size(); ++i)
         if (!used[static_cast<std::size_t>(i)])
             s.columns.leftOut.append(old[i]);

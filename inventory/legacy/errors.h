@@ -23,6 +23,7 @@ enum LegacyErrc : int
     UnsupportedColumn = 811,  // a chemical column holds binary data
     NotAnInventory = 812,     // the target of an import is not an inventory of ours
     NotAccessFormat = 813,    // the file given is not an Access-format file
+    NoNameColumn = 814,       // the chemical table has no NOME column to read
 };
 
 class LegacyError final : public base::RuntimeError

@@ -9,6 +9,10 @@
 //    Plane into "??", and cuts a bound memo at its bind size, so Jet 4 text is decoded
 //    here from its UTF-16 (compressed or not) and memos are read whole.
 // Jet 3 text is converted by libmdb from the file's code page.
+// libmdb trusts the page numbers it finds: a page past the end of a cut file reads as
+// whatever its buffer held before. So every page number is checked against the file's
+// size here before libmdb or this file reads the page, and the table's pages are walked
+// from its map of used pages here too.
 #include "inventory/legacy/jetreader.h"
 
 #include "inventory/legacy/errors.h"
@@ -24,6 +28,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -38,6 +43,8 @@ constexpr std::uint32_t kMemoInline = 0x80000000u;
 constexpr std::uint32_t kMemoOneLval = 0x40000000u;
 constexpr std::uint32_t kMemoLengthMask = 0x3fffffffu;
 constexpr int kMemoHeader = 12;
+// The catalog's own definition is always on page 2.
+constexpr std::uint32_t kCatalogPage = 2;
 
 QString native(const QString& path)
 {
@@ -111,6 +118,35 @@ QByteArray jet4Text(const unsigned char* p, std::size_t n)
     return utf8;
 }
 
+// libmdb writes notes for what it meets with printf and fprintf, unnumbered. glibc lets
+// stdout and stderr be pointed elsewhere; doing so for the span of each call into
+// libmdb costs nothing, and leaves the descriptors, so our own numbered messages and a
+// sanitizer's report still reach the user. The reader runs on one thread, where
+// nothing else writes meanwhile.
+class QuietLibrary final
+{
+public:
+    QuietLibrary() : out_(stdout), err_(stderr)
+    {
+        static std::FILE* const sink = std::fopen("/dev/null", "we");
+        if (sink) {
+            stdout = sink;
+            stderr = sink;
+        }
+    }
+    ~QuietLibrary()
+    {
+        stdout = out_;
+        stderr = err_;
+    }
+    QuietLibrary(const QuietLibrary&) = delete;
+    QuietLibrary& operator=(const QuietLibrary&) = delete;
+
+private:
+    std::FILE* out_;
+    std::FILE* err_;
+};
+
 } // namespace
 
 struct JetReader::Impl
@@ -119,7 +155,15 @@ struct JetReader::Impl
     MdbTableDef* table = nullptr;
     std::vector<int> types;
     std::int64_t fileSize = 0;
-    // The page being walked and the next row on it.
+    // Our own handle on the file, for the checks, and the page it last read.
+    QFile file;
+    int pageBytes = 0;
+    std::uint32_t pageCount = 0;
+    std::vector<unsigned char> check;
+    // The table's pages from its map, the next of them to walk, the page being walked
+    // and the next row on it.
+    std::vector<std::uint32_t> pages;
+    std::size_t nextPage = 0;
     std::uint32_t page = 0;
     int rowsOnPage = 0;
     int nextRow = 0;
@@ -154,14 +198,14 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
     if (!info.exists() || info.isDir())
         throw LegacyError(CannotReadOldFile,
                           QStringLiteral("The file '%1' cannot be found.").arg(native(path)));
-    QFile file(path);
+    QFile& file = d_->file;
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         throw LegacyError(CannotReadOldFile,
                           QStringLiteral("The file '%1' cannot be read (%2). Check its permissions.")
                               .arg(native(path), file.errorString()));
     QByteArray head = file.read(2048);
     d_->fileSize = file.size();
-    file.close();
     if (head.mid(4, 15) != "Standard Jet DB" && head.mid(4, 15) != "Standard ACE DB")
         throw LegacyError(
             NotAccessFormat,
@@ -178,6 +222,13 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
                                          "changed.")
                               .arg(native(path)));
     const bool jet4 = version == 1;
+    // Access writes whole pages only; a file that ends inside one was cut.
+    d_->pageBytes = jet4 ? 4096 : 2048;
+    if (d_->fileSize % d_->pageBytes != 0)
+        damaged(
+            QStringLiteral("it is cut short: it ends inside its page %1").arg(d_->fileSize / d_->pageBytes));
+    d_->pageCount = static_cast<std::uint32_t>(
+        std::min<std::int64_t>(d_->fileSize / d_->pageBytes, std::numeric_limits<std::uint32_t>::max()));
     unmaskHeader(h + 0x18, jet4 ? 128 : 126);
     if (u32(h + 0x3e) != 0)
         throw LegacyError(Encrypted, QStringLiteral("The file '%1' is encrypted. Decrypt it in Access, then "
@@ -207,6 +258,7 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
                                          "in Access, then start again. Nothing was changed.")
                               .arg(native(path)));
 
+    QuietLibrary quiet;
     d_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d_->mdb)
         damaged(QStringLiteral("its first page cannot be read"));
@@ -215,6 +267,8 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
                           QStringLiteral("The file '%1' cannot be read: the environment variable "
                                          "MDBICONV asks for text in %2. Start the program without it.")
                               .arg(native(path), QString::fromLatin1(mdb_target_charset(d_->mdb))));
+    // The catalog is a table too, which libmdb walks itself.
+    mapPages(kCatalogPage, QStringLiteral("its list of tables"));
     if (!mdb_read_catalog(d_->mdb, MDB_TABLE))
         damaged(QStringLiteral("its list of tables cannot be read"));
 }
@@ -228,6 +282,79 @@ void JetReader::damaged(const QString& what) const
                                      "changed. Repair it in Access, or restore it from a "
                                      "backup copy.")
                           .arg(native(path_), what));
+}
+
+// Reads a page for a check into d_->check, which the next read replaces.
+const unsigned char* JetReader::checkedPage(std::uint32_t page, const QString& whose) const
+{
+    Impl& d = *d_;
+    if (page >= d.pageCount)
+        damaged(QStringLiteral("%1 refers to its page %2, past its end").arg(whose).arg(page));
+    d.check.resize(static_cast<std::size_t>(d.pageBytes));
+    if (!d.file.seek(static_cast<qint64>(page) * d.pageBytes) ||
+        d.file.read(reinterpret_cast<char*>(d.check.data()), d.pageBytes) != d.pageBytes)
+        damaged(QStringLiteral("its page %1 cannot be read").arg(page));
+    return d.check.data();
+}
+
+// The pages that a table's map of used pages lists, each inside the file. The map is one
+// row of a data page, to which the table's definition points: a bitmap of pages from a
+// first one (kind 0), or the numbers of map pages, each a bitmap of a span of its own
+// (kind 1). The definition's own pages, each pointing to the next, are checked on the way.
+std::vector<std::uint32_t> JetReader::mapPages(std::uint32_t definition, const QString& whose) const
+{
+    Impl& d = *d_;
+    const int size = d.pageBytes;
+    const int rowsAt = d.mdb->fmt->row_count_offset;
+    std::uint32_t mapPointer = 0;
+    std::uint32_t count = 0;
+    for (std::uint32_t page = definition; page != 0; ++count) {
+        const unsigned char* p = checkedPage(page, whose);
+        if (p[0] != MDB_PAGE_TABLE || count > d.pageCount)
+            damaged(QStringLiteral("the definition of %1 on its page %2 is not one").arg(whose).arg(page));
+        if (page == definition)
+            mapPointer = u32(p + d.mdb->fmt->tab_usage_map_offset);
+        page = u32(p + 4);
+    }
+
+    const std::uint32_t mapRow = mapPointer & 0xff;
+    const unsigned char* p = checkedPage(mapPointer >> 8, whose);
+    const std::uint32_t rows = p[0] == MDB_PAGE_DATA ? u16(p + rowsAt) : 0;
+    const int table = rowsAt + 2 + 2 * static_cast<int>(rows);
+    const int start = mapRow < rows ? u16(p + rowsAt + 2 + 2 * mapRow) & kOffsetMask : 0;
+    const int end = mapRow == 0 ? size : u16(p + rowsAt + 2 * mapRow) & kOffsetMask;
+    if (mapRow >= rows || table > size || start < table || end > size || end - start < 5)
+        damaged(QStringLiteral("the map of the pages of %1 is missing").arg(whose));
+    const std::vector<unsigned char> map(p + start, p + end);
+
+    std::vector<std::uint32_t> pages;
+    const auto bitmap = [&](const unsigned char* bits, std::size_t bytes, std::uint64_t first) {
+        for (std::size_t i = 0; i < bytes; ++i)
+            for (unsigned b = 0; b < 8; ++b)
+                if (bits[i] & (1u << b)) {
+                    const std::uint64_t page = first + 8 * i + b;
+                    if (page >= d.pageCount)
+                        damaged(QStringLiteral("%1 lists its page %2, past its end").arg(whose).arg(page));
+                    pages.push_back(static_cast<std::uint32_t>(page));
+                }
+    };
+    if (map[0] == 0) {
+        bitmap(map.data() + 5, map.size() - 5, u32(map.data() + 1));
+    } else if (map[0] == 1) {
+        const std::uint64_t span = 8 * static_cast<std::uint64_t>(size - 4);
+        for (std::size_t k = 0; 1 + 4 * (k + 1) <= map.size(); ++k) {
+            const std::uint32_t mapPage = u32(map.data() + 1 + 4 * k);
+            if (mapPage == 0)
+                continue;
+            const unsigned char* m = checkedPage(mapPage, whose);
+            if (m[0] != MDB_PAGE_MAP)
+                damaged(QStringLiteral("the map of the pages of %1 is missing").arg(whose));
+            bitmap(m + 4, static_cast<std::size_t>(size - 4), k * span);
+        }
+    } else {
+        damaged(QStringLiteral("the map of the pages of %1 is of an unknown kind").arg(whose));
+    }
+    return pages;
 }
 
 int JetReader::jetVersion() const
@@ -270,6 +397,11 @@ void JetReader::openTable(const QString& name)
         throw LegacyError(
             NoInventoryTable,
             QStringLiteral("The Access-format file '%1' has no table '%2'.").arg(native(path_), name));
+    QuietLibrary quiet;
+    const QString whose = QStringLiteral("its table %1").arg(name);
+    if (found->table_pg >= d_->pageCount)
+        damaged(QStringLiteral("%1 refers to its page %2, past its end").arg(whose).arg(found->table_pg));
+    d_->pages = mapPages(static_cast<std::uint32_t>(found->table_pg), whose);
     d_->table = mdb_read_table(found);
     if (!d_->table || !mdb_read_columns(d_->table))
         damaged(QStringLiteral("the definition of its table '%1' cannot be read").arg(name));
@@ -283,7 +415,24 @@ void JetReader::openTable(const QString& name)
     nulls_.assign(columns_.size(), true);
     values_.assign(columns_.size(), QByteArray());
     d_->fields.assign(std::max<std::size_t>(MDB_MAX_COLS, columns_.size()), MdbField{});
-    mdb_rewind_table(d_->table);
+
+    // The rows are counted on their pages first, so that a page missing or a count that
+    // disagrees is known before any row is used.
+    std::int64_t rows = 0;
+    for (const std::uint32_t page : d_->pages) {
+        if (!readDataPage(page))
+            continue;
+        for (int r = 0; r < d_->rowsOnPage; ++r)
+            if (!(u16(d_->buf() + d_->rowCountOffset() + 2 + 2 * r) & kDeletedRow))
+                ++rows;
+    }
+    if (rows != d_->table->num_rows)
+        damaged(QStringLiteral("its table %1 counts %2 records, but its pages hold %3")
+                    .arg(name)
+                    .arg(d_->table->num_rows)
+                    .arg(rows));
+    rowCount_ = rows;
+    d_->nextPage = 0;
     d_->page = 0;
     d_->rowsOnPage = 0;
     d_->nextRow = 0;
@@ -295,28 +444,37 @@ bool JetReader::isBinaryColumn(int column) const
     return type == MDB_OLE || type == MDB_BINARY || type == MDB_COMPLEX;
 }
 
-std::int64_t JetReader::declaredRows() const
+// Reads one of the table's pages into libmdb's buffer. False for a page of the map that
+// holds no rows of the table: libmdb passes over such a page too.
+bool JetReader::readDataPage(std::uint32_t page)
 {
-    return d_->table ? d_->table->num_rows : 0;
+    Impl& d = *d_;
+    if (mdb_read_pg(d.mdb, page) != d.mdb->fmt->pg_size)
+        damaged(QStringLiteral("its page %1 cannot be read").arg(page));
+    d.page = page;
+    d.nextRow = 0;
+    d.rowsOnPage = 0;
+    if (d.buf()[0] != MDB_PAGE_DATA || u32(d.buf() + 4) != d.table->entry->table_pg)
+        return false;
+    d.rowsOnPage = u16(d.buf() + d.rowCountOffset());
+    if (d.rowCountOffset() + 2 + 2 * d.rowsOnPage > d.pageSize())
+        damaged(QStringLiteral("page %1 lists more rows than it can hold").arg(page));
+    return true;
 }
 
 bool JetReader::next()
 {
+    QuietLibrary quiet;
     Impl& d = *d_;
     for (;;) {
         if (d.nextRow >= d.rowsOnPage) {
-            const int page = mdb_read_next_dpg(d.table);
-            if (page <= 0)
+            if (d.nextPage >= d.pages.size())
                 return false;
-            d.page = static_cast<std::uint32_t>(page);
-            d.rowsOnPage = u16(d.buf() + d.rowCountOffset());
-            d.nextRow = 0;
+            readDataPage(d.pages[d.nextPage++]);
             continue;
         }
         const int row = d.nextRow++;
         const int slot = d.rowCountOffset() + 2 + 2 * row;
-        if (slot + 2 > d.pageSize())
-            damaged(QStringLiteral("page %1 lists more rows than it can hold").arg(d.page));
         const std::uint16_t offset = u16(d.buf() + slot);
         if (offset & kDeletedRow)
             continue;
@@ -338,6 +496,8 @@ void JetReader::readRow(int row, int hops)
         const std::uint32_t pointer = u32(d.buf() + at);
         const std::uint32_t target = pointer >> 8;
         const int targetRow = static_cast<int>(pointer & 0xff);
+        if (target >= d.pageCount)
+            damaged(QStringLiteral("a row moved from page %1 points past its end").arg(d.page));
         if (mdb_read_pg(d.mdb, target) != d.mdb->fmt->pg_size || d.buf()[0] != MDB_PAGE_DATA ||
             u32(d.buf() + 4) != d.table->entry->table_pg || targetRow >= u16(d.buf() + d.rowCountOffset()))
             damaged(QStringLiteral("a row moved from page %1 is missing").arg(d.page));
@@ -352,7 +512,9 @@ void JetReader::readRow(int row, int hops)
     if (mdb_find_row(d.mdb, row, &start, &size) != 0)
         damaged(QStringLiteral("row %1 of page %2 cannot be found").arg(row).arg(d.page));
     start &= kOffsetMask;
-    if (size == 0 || start + static_cast<int>(size) > d.pageSize())
+    const int rows = u16(d.buf() + d.rowCountOffset());
+    if (size == 0 || size > static_cast<std::size_t>(d.pageSize()) ||
+        start < d.rowCountOffset() + 2 + 2 * rows || start + static_cast<int>(size) > d.pageSize())
         damaged(QStringLiteral("row %1 of page %2 runs past its page").arg(row).arg(d.page));
     readValues(start, size);
 }
@@ -408,11 +570,17 @@ void JetReader::readValues(int rowStart, std::size_t rowSize)
                     void* page = nullptr;
                     int off = 0;
                     std::size_t len = 0;
+                    if ((pointer >> 8) >= d.pageCount)
+                        damaged(QStringLiteral("a memo on page %1 points past its end").arg(d.page));
                     if (pointer == 0 || ++steps > memoLength ||
                         mdb_find_pg_row(d.mdb, static_cast<int>(pointer), &page, &off, &len) != 0)
                         damaged(QStringLiteral("a memo's long-value page is missing"));
                     const auto* lval = static_cast<const unsigned char*>(page);
-                    if (lval[0] != MDB_PAGE_DATA || std::memcmp(lval + 4, "LVAL", 4) != 0 || off < 0 ||
+                    const int lvalRows = u16(lval + d.rowCountOffset());
+                    if (lval[0] != MDB_PAGE_DATA || std::memcmp(lval + 4, "LVAL", 4) != 0 ||
+                        static_cast<int>(pointer & 0xff) >= lvalRows ||
+                        off < d.rowCountOffset() + 2 + 2 * lvalRows ||
+                        len > static_cast<std::size_t>(d.pageSize()) ||
                         off + static_cast<int>(len) > d.pageSize() || (chained && len < 4))
                         damaged(QStringLiteral("a memo's long-value page is not one"));
                     const unsigned char* piece = lval + off + (chained ? 4 : 0);

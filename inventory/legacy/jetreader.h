@@ -15,7 +15,13 @@ namespace legacy {
 // an empty text stays apart from Null.
 //
 // Errors are LegacyError: a file that is password-protected, encrypted, of a later
-// Access version or damaged is refused with a text that names it.
+// Access version or damaged is refused with a text that names it. Damage is looked for
+// before a page is used: a file that is not a whole number of pages, a page it refers to
+// past its end or of the wrong kind, or a table whose pages hold another number of rows
+// than its definition counts.
+//
+// libmdb reports what it meets on the standard output and error streams; while it runs
+// for the reader, both go nowhere, so the user sees only our numbered errors.
 class JetReader final
 {
 public:
@@ -35,13 +41,14 @@ public:
     // when there is no such table.
     QString findTable(const QString& name) const;
 
-    // Starts reading a table from its first row.
+    // Starts reading a table from its first row, once its pages are checked and its
+    // rows counted.
     void openTable(const QString& name);
     const QStringList& columns() const { return columns_; }
     // True for a column of binary data (OLE object, binary), which has no text.
     bool isBinaryColumn(int column) const;
-    // The number of rows the table's definition counts.
-    std::int64_t declaredRows() const;
+    // The number of rows of the table: what its definition counts and its pages hold.
+    std::int64_t rowCount() const { return rowCount_; }
 
     // Moves to the next row; false after the last. A row that cannot be read throws.
     bool next();
@@ -51,6 +58,9 @@ public:
 private:
     struct Impl;
     [[noreturn]] void damaged(const QString& what) const;
+    const unsigned char* checkedPage(std::uint32_t page, const QString& whose) const;
+    std::vector<std::uint32_t> mapPages(std::uint32_t definition, const QString& whose) const;
+    bool readDataPage(std::uint32_t page);
     void readRow(int row, int hops);
     void readValues(int rowStart, std::size_t rowSize);
 
@@ -59,6 +69,7 @@ private:
     QStringList columns_;
     std::vector<bool> nulls_;
     std::vector<QByteArray> values_;
+    std::int64_t rowCount_ = 0;
 };
 
 } // namespace legacy

@@ -38,6 +38,7 @@ private slots:
     void applyAddsEveryRecordAfterTheOnesThere();
     void columnsAreMatchedByNameWithoutCase();
     void aDamagedFileAddsNothing();
+    void aTableWithoutNamesAddsNothing();
     void onlyAnInventoryTakesRecords();
     void importedRecordsNeverTakeADeletedRecordsId();
 };
@@ -114,6 +115,26 @@ void TestLegacyImport::aDamagedFileAddsNothing()
         QCOMPARE(testsupport::errorNumber([&] { legacy::importAccess(*target.db, old.path(), mode); }, &text),
                  int(legacy::DamagedOldFile));
         QVERIFY2(text.contains(QDir::toNativeSeparators(old.path())), qPrintable(text));
+        QString why;
+        QVERIFY2(sameRows(inventoryRows(*target.db), target.before, &why), qPrintable(why));
+    }
+}
+
+void TestLegacyImport::aTableWithoutNamesAddsNothing()
+{
+    // The names are in a column PRODUTO: refused as a CSV without NOME is, not brought in
+    // as nameless records.
+    Target target;
+    for (legacy::ImportMode mode : {legacy::ImportMode::DryRun, legacy::ImportMode::Apply}) {
+        QString text;
+        QCOMPARE(testsupport::errorNumber(
+                     [&] {
+                         legacy::importAccess(*target.db, dataFile(QStringLiteral("no-name-column-jet4.mdb")),
+                                              mode);
+                     },
+                     &text),
+                 int(legacy::NoNameColumn));
+        QVERIFY2(text.contains(QStringLiteral("no-name-column-jet4.mdb")), qPrintable(text));
         QString why;
         QVERIFY2(sameRows(inventoryRows(*target.db), target.before, &why), qPrintable(why));
     }

@@ -150,6 +150,22 @@ void TestLegacyStart::refusalsNameTheFileAndChangeNothing_data()
         << QStringLiteral("tolmireks-jet4.mdb")
         << Arrange([](OldInventory& old, legacy::StartOptions&) { old.cut(1000); })
         << int(legacy::DamagedOldFile) << QStringLiteral("cut short");
+    // Found before the question, so it never offers a number of records it cannot read.
+    QTest::newRow("cut inside a long-value page")
+        << QStringLiteral("tolmireks-jet4.mdb")
+        << Arrange([](OldInventory& old, legacy::StartOptions&) { old.cut(47104); })
+        << int(legacy::DamagedOldFile) << QStringLiteral("cut short");
+    QTest::newRow("last data page missing")
+        << QStringLiteral("tolmireks-jet4.mdb")
+        << Arrange([](OldInventory& old, legacy::StartOptions&) { old.cut(9 * 4096); })
+        << int(legacy::DamagedOldFile) << QStringLiteral("page 9, past its end");
+    QTest::newRow("record count overwritten")
+        << QStringLiteral("tolmireks-jet4.mdb") << Arrange([](OldInventory& old, legacy::StartOptions&) {
+               old.patch(5 * 4096 + 16, QByteArray(4, '\xff'));
+           })
+        << int(legacy::DamagedOldFile) << QStringLiteral("counts 4294967295 records, but its pages hold 20");
+    QTest::newRow("no NOME column") << QStringLiteral("no-name-column-jet4.mdb") << asItIs
+                                    << int(legacy::NoNameColumn) << QStringLiteral("has no NOME column");
     QTest::newRow("folder not writable")
         << QStringLiteral("tolmireks-jet4.mdb") << Arrange([](OldInventory& old, legacy::StartOptions&) {
                QFile::setPermissions(old.folder(), QFile::ReadOwner | QFile::ExeOwner);
@@ -194,9 +210,10 @@ void TestLegacyStart::refusalsNameTheFileAndChangeNothing()
 void TestLegacyStart::damageFoundWhileConvertingChangesNothing_data()
 {
     QTest::addColumn<qint64>("cutAt");
-    // The file's rows lie on pages 7 and 9, the pieces of its longest memo on 10 and 11.
-    QTest::newRow("last data page missing") << qint64(9 * 4096);
+    // The file's rows lie on pages 7 and 9, the pieces of its longest memo on 10 and 11;
+    // a missing page of rows is found before the question (see the refusals).
     QTest::newRow("long-value pages missing") << qint64(10 * 4096);
+    QTest::newRow("last long-value page missing") << qint64(11 * 4096);
 }
 
 void TestLegacyStart::damageFoundWhileConvertingChangesNothing()

@@ -87,6 +87,14 @@ def main():
         "other-columns-jet4.mdb")
     os.remove(os.path.join(HERE, "other-columns-source.json"))
 
+    # The names in a column that is not called NOME: refused, as a CSV without one is.
+    cols = ["ALDRICH", "PRODUTO", "FORNECEDOR", "FORMULA", "LOCAL", "QUANTIDADE", "MW", "MP", "BP",
+            "DENSITY", "HAZARDS:memo", "CARACTERISTIC:memo"]
+    dump(rows4[:3], "no-name-column-source.json")
+    jet(["--jet", "4", "--columns", ",".join(cols)], "no-name-column-source.json",
+        "no-name-column-jet4.mdb")
+    os.remove(os.path.join(HERE, "no-name-column-source.json"))
+
     # No password, its area masked as Access writes it: converted.
     jet(["--jet", "4", "--mask-blank-password"], "tolmireks-jet3.json", "masked-blank-password-jet4.mdb")
     dump(rows3, "masked-blank-password-jet4.json")
