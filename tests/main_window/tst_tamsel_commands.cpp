@@ -75,6 +75,7 @@ private slots:
     void menuExitUnloadsOnlyTheMainWindow();
     void toolbarExitEndsAtOnceWritingNothing();
     void theRecordNumberIsShownInFull();
+    void aLongValueIsShownAndSavedWhole();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -413,6 +414,24 @@ void TestTamselCommands::theRecordNumberIsShownInFull()
     auto list = std::unique_ptr<list_window::frmDataGrid>(list_window::frmDataGrid::Load());
     const QFontMetrics small(list->Data1()->font());
     QVERIFY(small.horizontalAdvance(QStringLiteral("1000000")) <= list->Data1()->captionRect().width());
+}
+
+// Far beyond a single-line box's usual limit of 32,767 characters.
+void TestTamselCommands::aLongValueIsShownAndSavedWhole()
+{
+    QString name;
+    for (int i = 0; name.size() < 100000; ++i)
+        name += QStringLiteral("Ácido %1, ").arg(i);
+    name.truncate(100000);
+    TempInventory inv({chemical(name, QStringLiteral("Acid"))});
+    auto w = openTamsel(inv);
+    w->show();
+    QCOMPARE(shown(*w, store::NOME), name);
+    typeInto(*w, store::NOME, QStringLiteral("!"));
+    run(*w, "mnusave");
+    QCOMPARE(inv.column(store::NOME), QStringList({name + QStringLiteral("!")}));
+    QCOMPARE(shown(*w, store::NOME), name + QStringLiteral("!"));
+    QCOMPARE((*boxes)->shown().size(), 0);
 }
 
 QB_TEST_MAIN(TestTamselCommands)
