@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -47,6 +48,7 @@ private slots:
     void refreshSeesOtherChangesAndKeepsTheHits();
     void aFailedRefreshIsReportedAndTheWindowGoesOn();
     void theGridFollowsTheWindowsHeightOnly();
+    void withoutAFrameTheGridEndsInsideTheWindow();
     void tabWalksEveryControlAndLeavesTheGrid();
     void oneWindowLoadedAfreshIndependentOfTheMainWindow();
 
@@ -242,6 +244,28 @@ void TestListWindow::theGridFollowsTheWindowsHeightOnly()
     w->showNormal();
     w->resize(900, 450);
     QCOMPARE(grid->height(), expected());
+}
+
+// A window with no frame (none drawn, as on a display without a window manager): the outer
+// height is the window's own, and the grid's scroll bar stays in sight.
+void TestListWindow::withoutAFrameTheGridEndsInsideTheWindow()
+{
+    TempInventory inv(threeRows());
+    auto w = openList(inv);
+    w->setWindowFlag(Qt::FramelessWindowHint);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(w->frameGeometry().size(), w->size());
+    for (int height : {w->height(), 500, 300}) {
+        w->resize(w->width(), height);
+        const QRect grid = w->grdDataGrid()->geometry();
+        QCOMPARE(grid.height(), forms::px(static_cast<float>(forms::twips(height)) - (495.0f + 425.0f)));
+        QVERIFY2(grid.bottom() < w->height(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(grid.bottom()).arg(height)));
+        QScrollBar* bar = w->grdDataGrid()->horizontalScrollBar();
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->mapTo(w.get(), QPoint(0, bar->height() - 1)).y() < w->height());
+    }
 }
 
 // From the grid, Tab walks the design's order through every control shown and comes back;
