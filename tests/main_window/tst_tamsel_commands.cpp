@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -76,6 +77,7 @@ private slots:
     void toolbarExitEndsAtOnceWritingNothing();
     void theRecordNumberIsShownInFull();
     void aLongValueIsShownAndSavedWhole();
+    void newRecordPutsTheFocusInTheNameBox();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -431,6 +433,37 @@ void TestTamselCommands::aLongValueIsShownAndSavedWhole()
     run(*w, "mnusave");
     QCOMPARE(inv.column(store::NOME), QStringList({name + QStringLiteral("!")}));
     QCOMPARE(shown(*w, store::NOME), name + QStringLiteral("!"));
+    QCOMPARE((*boxes)->shown().size(), 0);
+}
+
+// At the window's first size, from the search box and from another tab, by the menu and by
+// the toolbar: the new record's name is typed at once.
+void TestTamselCommands::newRecordPutsTheFocusInTheNameBox()
+{
+    TempInventory inv(fourRows());
+    auto w = openTamsel(inv);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(w->size(), QSize(825, 430));
+    auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    QWidget* nameBox = w->txtfields(store::NOME)->widget();
+
+    w->Text2()->setFocus();
+    run(*w, "nmunew");
+    QCOMPARE(QApplication::focusWidget(), nameBox);
+    testsupport::typeText(QApplication::focusWidget(), QStringLiteral("Antraceno"));
+    pressToolbar(*w, "Toolbar1_Save");
+    QCOMPARE(inv.column(store::NOME).last(), QStringLiteral("Antraceno"));
+
+    tabs->setCurrentIndex(2);
+    w->txtfields(store::HAZARDS)->widget()->setFocus();
+    pressToolbar(*w, "Toolbar1_New");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), nameBox);
+    testsupport::typeText(QApplication::focusWidget(), QStringLiteral("Benzila"));
+    run(*w, "mnusave");
+    QCOMPARE(inv.column(store::NOME).last(), QStringLiteral("Benzila"));
     QCOMPARE((*boxes)->shown().size(), 0);
 }
 
