@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 
 namespace list_window {
 
@@ -191,30 +192,42 @@ void frmDataGrid::Form_Resize()
     ui->grdDataGrid->resize(ui->grdDataGrid->width(), pixels);
 }
 
-void frmDataGrid::resizeEvent(QResizeEvent* event)
+// A resize ignores every error.
+void frmDataGrid::resizeIgnoringErrors()
 {
-    QWidget::resizeEvent(event);
-    // A resize ignores every error.
     try {
         Form_Resize();
     } catch (...) {
     }
 }
 
+void frmDataGrid::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    resizeIgnoringErrors();
+}
+
 void frmDataGrid::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Restoring a minimised window is a resize too.
-    if (event->type() == QEvent::WindowStateChange) {
-        try {
-            Form_Resize();
-        } catch (...) {
-        }
-    }
+    if (event->type() == QEvent::WindowStateChange)
+        resizeIgnoringErrors();
+}
+
+void frmDataGrid::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The first resize comes before the window is on the screen, when its frame is only
+    // assumed; the outer height is known once the window is exposed.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
 }
 
 bool frmDataGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        resizeIgnoringErrors();
     if (watched == ui->Text1 && event->type() == QEvent::KeyPress) {
         int code = forms::keyAscii(*static_cast<QKeyEvent*>(event));
         if (code != 0)

@@ -74,10 +74,12 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildSearchArrays();
+    void resizeIgnoringErrors();
     void noticeWhyNothingIsSaved();
     void setList1HeightTwips(float twips);
     void setListIndex(int index);

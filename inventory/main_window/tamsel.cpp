@@ -125,6 +125,13 @@ Tamsel::Tamsel(QWidget* parent)
     }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The tab control's place in the order is its bar's: left in the chain, the control
+    // would hand the focus to its bar again after the page's last box, and Tab would circle
+    // in the page.
+    if (bar) {
+        ui->SSTab1->setFocusProxy(nullptr);
+        ui->SSTab1->setFocusPolicy(Qt::NoFocus);
+    }
 
     makeAccessible();
 

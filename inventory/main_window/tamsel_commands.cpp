@@ -9,6 +9,7 @@
 #include "ui_tamsel.h"
 
 #include <QAction>
+#include <QTabWidget>
 
 #include <cstdlib>
 
@@ -29,6 +30,9 @@ namespace {
 void Tamsel::nmunew_Click()
 {
     ui->Data1->Recordset()->AddNew();
+    // The new record's name is typed first; its box lies on the first page.
+    ui->SSTab1->setCurrentIndex(0);
+    ui->txtfields_1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tamsel::mnusave_Click()

@@ -3,6 +3,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <limits>
 
 namespace records {
 
@@ -24,6 +25,9 @@ void BoundField::showValue(const QString& value)
 
 BoundLineEdit::BoundLineEdit(QWidget* parent) : QLineEdit(parent)
 {
+    // A line edit keeps 32,767 characters unless told otherwise, and would cut a longer
+    // value silently when it is shown and then saved: the box holds whatever the file holds.
+    setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
 }
 

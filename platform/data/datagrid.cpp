@@ -5,6 +5,7 @@
 #include "platform/forms/twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace records {
 
@@ -17,6 +18,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new RecordsetMo
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWordWrap(false);
+    // Tab and Shift+Tab go on to the window's other controls; the arrow keys, and Ctrl+Tab
+    // and Ctrl+Shift+Tab, move between the cells.
+    setTabKeyNavigation(false);
     // Rows of one height: a million of them are placed without measuring one.
     QHeaderView* rows = verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
@@ -80,6 +84,20 @@ void DataGrid::showCurrent(int position)
         setCurrentIndex(target);
     scrollTo(target);
     following_ = false;
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!tab || !event->modifiers().testFlag(Qt::ControlModifier)) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const bool back = event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+    const QModelIndex next = moveCursor(back ? MovePrevious : MoveNext, Qt::NoModifier);
+    if (next.isValid())
+        setCurrentIndex(next);
+    event->accept();
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)

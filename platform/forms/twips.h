@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -39,17 +40,20 @@ inline void placeTwips(QWidget* w, double left, double top, double width, double
     w->setGeometry(twipsRect(left, top, width, height));
 }
 
-// A window's outer size, title bar and borders included, as designs give it. Before the
-// window is shown its frame is not known yet: the usual title bar and borders are assumed.
+// A window's title bar and borders, which designs count in its outer size. Once the window
+// is on the screen they are what the platform reports, nothing at all where no frame is
+// drawn (no window manager, or a frameless window). Before that the frame is not known
+// yet, and the usual title bar and borders are assumed.
 inline QMargins frameEstimate(const QWidget* window)
 {
-    const QMargins known = window->frameGeometry().size() == window->geometry().size()
-                               ? QMargins()
-                               : QMargins(window->geometry().left() - window->frameGeometry().left(),
-                                          window->geometry().top() - window->frameGeometry().top(),
-                                          window->frameGeometry().right() - window->geometry().right(),
-                                          window->frameGeometry().bottom() - window->geometry().bottom());
-    return known.isNull() ? QMargins(4, 23, 4, 4) : known;
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins known(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (!known.isNull() || window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return known;
+    const QWindow* handle = window->windowHandle();
+    return handle && handle->isExposed() ? known : QMargins(4, 23, 4, 4);
 }
 
 inline void setOuterHeightTwips(QWidget* window, double height)

@@ -4,9 +4,13 @@
 #include "platform/forms/twips.h"
 #include "platform/testing/messageboxes.h"
 #include "tests/support/test_main.h"
+#include "tests/support/typing.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScrollBar>
+
+#include <algorithm>
 
 using namespace testsupport;
 using list_window::frmDataGrid;
@@ -44,6 +48,8 @@ private slots:
     void refreshSeesOtherChangesAndKeepsTheHits();
     void aFailedRefreshIsReportedAndTheWindowGoesOn();
     void theGridFollowsTheWindowsHeightOnly();
+    void withoutAFrameTheGridEndsInsideTheWindow();
+    void tabWalksEveryControlAndLeavesTheGrid();
     void oneWindowLoadedAfreshIndependentOfTheMainWindow();
 
 private:
@@ -238,6 +244,66 @@ void TestListWindow::theGridFollowsTheWindowsHeightOnly()
     w->showNormal();
     w->resize(900, 450);
     QCOMPARE(grid->height(), expected());
+}
+
+// A window with no frame (none drawn, as on a display without a window manager): the outer
+// height is the window's own, and the grid's scroll bar stays in sight.
+void TestListWindow::withoutAFrameTheGridEndsInsideTheWindow()
+{
+    TempInventory inv(threeRows());
+    auto w = openList(inv);
+    w->setWindowFlag(Qt::FramelessWindowHint);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(w->frameGeometry().size(), w->size());
+    for (int height : {w->height(), 500, 300}) {
+        w->resize(w->width(), height);
+        const QRect grid = w->grdDataGrid()->geometry();
+        QCOMPARE(grid.height(), forms::px(static_cast<float>(forms::twips(height)) - (495.0f + 425.0f)));
+        QVERIFY2(grid.bottom() < w->height(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(grid.bottom()).arg(height)));
+        QScrollBar* bar = w->grdDataGrid()->horizontalScrollBar();
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->mapTo(w.get(), QPoint(0, bar->height() - 1)).y() < w->height());
+    }
+}
+
+// From the grid, Tab walks the design's order through every control shown and comes back;
+// Shift+Tab walks it back. Ctrl+Tab moves between the grid's cells.
+void TestListWindow::tabWalksEveryControlAndLeavesTheGrid()
+{
+    TempInventory inv(threeRows());
+    auto w = openList(inv);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(waitForTick(*w));
+    // A seek's hits and its Previous and Next buttons are shown.
+    seek(*w, QStringLiteral("eno"));
+    QVERIFY(w->Command3()->isVisible());
+    auto* grid = w->grdDataGrid();
+    grid->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
+    auto name = [](QWidget* f) {
+        return f ? f->objectName() : QStringLiteral("(none)");
+    };
+    const QStringList around{QStringLiteral("cmdClose"), QStringLiteral("cmdrefresh"),
+                             QStringLiteral("Text1"),    QStringLiteral("Command1"),
+                             QStringLiteral("List1"),    QStringLiteral("Command2"),
+                             QStringLiteral("Command3"), QStringLiteral("grdDataGrid")};
+    QCOMPARE(walkFocus(Qt::Key_Tab, name), around);
+    QStringList back = around.mid(0, around.size() - 1);
+    std::reverse(back.begin(), back.end());
+    back.append(QStringLiteral("grdDataGrid"));
+    QCOMPARE(walkFocus(Qt::Key_Backtab, name), back);
+
+    const int row = grid->currentIndex().row();
+    const int column = grid->currentIndex().column();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
+    QCOMPARE(grid->currentIndex().column(), column + 1);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(grid->currentIndex(), grid->model()->index(row, column));
 }
 
 void TestListWindow::oneWindowLoadedAfreshIndependentOfTheMainWindow()

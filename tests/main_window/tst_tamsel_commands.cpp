@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -75,6 +76,8 @@ private slots:
     void menuExitUnloadsOnlyTheMainWindow();
     void toolbarExitEndsAtOnceWritingNothing();
     void theRecordNumberIsShownInFull();
+    void aLongValueIsShownAndSavedWhole();
+    void newRecordPutsTheFocusInTheNameBox();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -413,6 +416,55 @@ void TestTamselCommands::theRecordNumberIsShownInFull()
     auto list = std::unique_ptr<list_window::frmDataGrid>(list_window::frmDataGrid::Load());
     const QFontMetrics small(list->Data1()->font());
     QVERIFY(small.horizontalAdvance(QStringLiteral("1000000")) <= list->Data1()->captionRect().width());
+}
+
+// Far beyond a single-line box's usual limit of 32,767 characters.
+void TestTamselCommands::aLongValueIsShownAndSavedWhole()
+{
+    QString name;
+    for (int i = 0; name.size() < 100000; ++i)
+        name += QStringLiteral("Ácido %1, ").arg(i);
+    name.truncate(100000);
+    TempInventory inv({chemical(name, QStringLiteral("Acid"))});
+    auto w = openTamsel(inv);
+    w->show();
+    QCOMPARE(shown(*w, store::NOME), name);
+    typeInto(*w, store::NOME, QStringLiteral("!"));
+    run(*w, "mnusave");
+    QCOMPARE(inv.column(store::NOME), QStringList({name + QStringLiteral("!")}));
+    QCOMPARE(shown(*w, store::NOME), name + QStringLiteral("!"));
+    QCOMPARE((*boxes)->shown().size(), 0);
+}
+
+// At the window's first size, from the search box and from another tab, by the menu and by
+// the toolbar: the new record's name is typed at once.
+void TestTamselCommands::newRecordPutsTheFocusInTheNameBox()
+{
+    TempInventory inv(fourRows());
+    auto w = openTamsel(inv);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(w->size(), QSize(825, 430));
+    auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    QWidget* nameBox = w->txtfields(store::NOME)->widget();
+
+    w->Text2()->setFocus();
+    run(*w, "nmunew");
+    QCOMPARE(QApplication::focusWidget(), nameBox);
+    testsupport::typeText(QApplication::focusWidget(), QStringLiteral("Antraceno"));
+    pressToolbar(*w, "Toolbar1_Save");
+    QCOMPARE(inv.column(store::NOME).last(), QStringLiteral("Antraceno"));
+
+    tabs->setCurrentIndex(2);
+    w->txtfields(store::HAZARDS)->widget()->setFocus();
+    pressToolbar(*w, "Toolbar1_New");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), nameBox);
+    testsupport::typeText(QApplication::focusWidget(), QStringLiteral("Benzila"));
+    run(*w, "mnusave");
+    QCOMPARE(inv.column(store::NOME).last(), QStringLiteral("Benzila"));
+    QCOMPARE((*boxes)->shown().size(), 0);
 }
 
 QB_TEST_MAIN(TestTamselCommands)

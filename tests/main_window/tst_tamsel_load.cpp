@@ -1,4 +1,5 @@
 #include "inventory/info_windows/frmabout.h"
+#include "platform/controls/host.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
@@ -11,7 +12,10 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
 
 using namespace testsupport;
 
@@ -22,6 +26,7 @@ private slots:
     void opensOnTheFirstNameWithTheSearchAreaClear();
     void designKeepsItsPlacesAndCaptions();
     void tabFromTheSearchBoxWalksTheIdentityTab();
+    void tabWalksEveryControlAroundAndBack();
     void searchArraysFollowTheNameOrder();
     void emptyTableLoadsWithNoCurrentRecord();
     void pickingAnEntryBringsUpItsRecord();
@@ -110,6 +115,45 @@ void TestTamselLoad::tabFromTheSearchBoxWalksTheIdentityTab()
                                   QStringLiteral("txtfields_1"), QStringLiteral("txtfields_0"),
                                   QStringLiteral("txtfields_2"), QStringLiteral("txtfields_3"),
                                   QStringLiteral("txtfields_5"), QStringLiteral("txtfields_4")}));
+}
+
+// Tab from the design's first control until the focus comes back to it, and Shift+Tab
+// the same way back: the link, the search and every box of the shown page on the way.
+void TestTamselLoad::tabWalksEveryControlAroundAndBack()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    auto w = openTamsel(inv);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(w->link1());
+    auto name = [&](QWidget* f) {
+        if (!f)
+            return QStringLiteral("(none)");
+        if (w->link1()->widget()->isAncestorOf(f))
+            return QStringLiteral("link1");
+        return qobject_cast<QTabBar*>(f) ? QStringLiteral("SSTab1") : f->objectName();
+    };
+    const QStringList identity{QStringLiteral("txtfields_1"), QStringLiteral("txtfields_0"),
+                               QStringLiteral("txtfields_2"), QStringLiteral("txtfields_3"),
+                               QStringLiteral("txtfields_5"), QStringLiteral("txtfields_4")};
+    const QStringList head{QStringLiteral("link1"), QStringLiteral("Text2"), QStringLiteral("Command2"),
+                           QStringLiteral("SSTab1")};
+    w->findChild<QWidget*>(QStringLiteral("BtnBusca"))->setFocus();
+    QTRY_COMPARE(name(QApplication::focusWidget()), QStringLiteral("BtnBusca"));
+    const QStringList around = head + identity + QStringList{QStringLiteral("BtnBusca")};
+    QCOMPARE(walkFocus(Qt::Key_Tab, name), around);
+    QStringList back = around.mid(0, around.size() - 1);
+    std::reverse(back.begin(), back.end());
+    back.append(QStringLiteral("BtnBusca"));
+    QCOMPARE(walkFocus(Qt::Key_Backtab, name), back);
+
+    // On the second page its boxes take the place of the first page's.
+    w->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    const QStringList physical{QStringLiteral("txtfields_6"),  QStringLiteral("txtfields_7"),
+                               QStringLiteral("txtfields_8"),  QStringLiteral("txtfields_9"),
+                               QStringLiteral("txtfields_11"), QStringLiteral("BtnBusca")};
+    QCOMPARE(walkFocus(Qt::Key_Tab, name), head + physical);
 }
 
 void TestTamselLoad::searchArraysFollowTheNameOrder()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
+
+#include <functional>
 
 namespace testsupport {
 
@@ -19,6 +23,21 @@ inline void typeText(QWidget* widget, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, ch);
         QCoreApplication::sendEvent(widget, &release);
     }
+}
+
+// Presses key (Tab or Shift+Tab) until the focus is back where it began, at most 50
+// times, and names each widget that took the focus on the way.
+inline QStringList walkFocus(Qt::Key key, const std::function<QString(QWidget*)>& name)
+{
+    const QString start = name(QApplication::focusWidget());
+    QStringList walked;
+    for (int i = 0; i < 50 && QApplication::focusWidget(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        walked.append(name(QApplication::focusWidget()));
+        if (walked.last() == start)
+            break;
+    }
+    return walked;
 }
 
 } // namespace testsupport
