@@ -288,6 +288,16 @@ QString keepOldFile(const QString& path, bool* made)
     }
 }
 
+// The file itself where the inventory is a link (the Debian package's, into a data
+// folder): the new file, the old one's backup and the journals belong beside it, and the
+// link stays as it is.
+QString inventoryFile(const QString& inventoryPath)
+{
+    const QString path = records::normalizePath(inventoryPath);
+    const QFileInfo info(path);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+}
+
 } // namespace
 
 bool isAccessFile(const QString& path)
@@ -335,12 +345,12 @@ ImportReport importAccess(records::Database& target, const QString& oldFile, Imp
 
 QString temporaryPath(const QString& inventoryPath)
 {
-    return records::normalizePath(inventoryPath) + QStringLiteral(".converting");
+    return inventoryFile(inventoryPath) + QStringLiteral(".converting");
 }
 
 QString backupPath(const QString& inventoryPath)
 {
-    const QString path = records::normalizePath(inventoryPath);
+    const QString path = inventoryFile(inventoryPath);
     for (int n = 1;; ++n) {
         const QString backup = backupCandidate(path, n);
         if (!QFileInfo::exists(backup) || sameFile(path, backup))
@@ -350,7 +360,7 @@ QString backupPath(const QString& inventoryPath)
 
 void checkRoom(const Survey& s, const ConversionOptions& options)
 {
-    const QFileInfo info(s.path);
+    const QFileInfo info(inventoryFile(s.path));
     const QString folder = info.absolutePath();
     if (!writableByIntent(QFileInfo(folder)))
         throw LegacyError(FolderNotWritable,
@@ -376,7 +386,7 @@ void checkRoom(const Survey& s, const ConversionOptions& options)
 
 Conversion convertInventory(const QString& rawPath, const ConversionOptions& options)
 {
-    const QString path = records::normalizePath(rawPath);
+    const QString path = inventoryFile(rawPath);
     const auto step = [&](Step s) {
         if (options.afterStep)
             options.afterStep(s);

@@ -264,9 +264,12 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                           .arg(QDir::toNativeSeparators(path)));
 
     // A file the program may not change opens for looking and searching; each write then
-    // says why it cannot be saved.
+    // says why it cannot be saved. SQLite keeps its journal beside the file a link leads
+    // to (the Debian package's inventory is a link into a data folder), so that file's
+    // folder is the one that must take writes.
+    const QFileInfo real(canonical);
     const QString native = QDir::toNativeSeparators(path);
-    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    const QString folder = QDir::toNativeSeparators(real.absolutePath());
     const bool readOnlyMedium = onReadOnlyMedium(path);
     std::optional<DataError> refusal;
     if (!options.readOnly) {
@@ -284,7 +287,7 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                              "allow writing to the file, or copy it to a folder where you "
                                              "may write.")
                                   .arg(native));
-        else if (!writableByIntent(QFileInfo(info.absolutePath())))
+        else if (!writableByIntent(QFileInfo(real.absolutePath())))
             refusal =
                 DataError(ReadOnlyFile,
                           QStringLiteral("The folder '%1' of the database file '%2' is read-only, and the "
@@ -292,7 +295,7 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                          "search, but no change can be saved. To change the inventory, "
                                          "allow writing to the folder, or copy the file to a folder where "
                                          "you may write.")
-                              .arg(folder, info.fileName()));
+                              .arg(folder, real.fileName()));
     }
     const bool readOnly = options.readOnly || refusal;
 

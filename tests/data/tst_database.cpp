@@ -83,6 +83,7 @@ class TestDatabase : public QObject
 private slots:
     void badFilesAreRefusedAndLeftAsTheyWere();
     void readOnlyFileOpensForReadingOnly();
+    void aLinkedFileIsJudgedByTheFolderItLeadsTo();
     void aDamagedFileOpensForReadingAndTakesNoWrite();
     void aWriteWaitsForAnotherProgramThenGivesUp();
     void aFailedWriteLeavesNothingBehind();
@@ -218,6 +219,48 @@ void TestDatabase::readOnlyFileOpensForReadingOnly()
     QCOMPARE(errorNumber([&] { rs.Delete(); }), int(records::ReadOnlyRecordset));
     QCOMPARE(readBytes(inv.path()), before);
     QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestDatabase::aLinkedFileIsJudgedByTheFolderItLeadsTo()
+{
+    // As the Debian package lays it out: the program's folder takes no writes, and its
+    // file is a link into a data folder where SQLite keeps the journal.
+    TempTable inv({item(QStringLiteral("Acetona"))});
+    QTemporaryDir program;
+    const QString link = program.filePath(QStringLiteral("items.db"));
+    QVERIFY(QFile::link(inv.path(), link));
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    const auto writable = readOnly | QFile::WriteOwner;
+    QFile::setPermissions(program.path(), readOnly);
+    QString refusal;
+    {
+        auto db = Database::open(link);
+        Recordset rs(*db, items::recordSource());
+        errorNumber([&] { rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 2")}}); }, &refusal);
+    }
+    QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
+    QCOMPARE(inv.column(items::PLACE), QStringList(QStringLiteral("Cabinet 2")));
+    QCOMPARE(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList(QStringLiteral("items.db")));
+
+    // The data folder read-only: that is the folder the refusal names.
+    QFile::setPermissions(inv.folder(), readOnly);
+    int error = 0;
+    {
+        auto db = Database::open(link);
+        Recordset rs(*db, items::recordSource());
+        error = errorNumber(
+            [&] {
+                rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 3")}});
+            },
+            &refusal);
+    }
+    QFile::setPermissions(inv.folder(), writable);
+    QFile::setPermissions(program.path(), writable);
+    QCOMPARE(error, int(records::ReadOnlyFile));
+    QVERIFY2(refusal.contains(QDir::toNativeSeparators(QFileInfo(inv.folder()).canonicalFilePath())),
+             qPrintable(refusal));
+    QCOMPARE(inv.column(items::PLACE), QStringList(QStringLiteral("Cabinet 2")));
 }
 
 namespace {

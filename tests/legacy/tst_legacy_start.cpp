@@ -42,6 +42,7 @@ private slots:
     void yesConvertsEveryValue();
     void noChangesNothing_data();
     void noChangesNothing();
+    void aLinkedInventoryIsConvertedWhereItLeads();
     void refusalsNameTheFileAndChangeNothing_data();
     void refusalsNameTheFileAndChangeNothing();
     void damageFoundWhileConvertingChangesNothing_data();
@@ -117,6 +118,34 @@ void TestLegacyStart::noChangesNothing()
     QCOMPARE(boxes->shown().size(), 1);
     QCOMPARE(old.files(), before);
     QCOMPARE(fileBytes(old.path()), old.original());
+}
+
+void TestLegacyStart::aLinkedInventoryIsConvertedWhereItLeads()
+{
+    // As the Debian package lays it out: the program's folder takes no writes, and its
+    // QBData.mdb is a link to the inventory in a data folder.
+    OldInventory old(QStringLiteral("tolmireks-jet4.mdb"));
+    QTemporaryDir program;
+    const QString link = program.filePath(QStringLiteral("QBData.mdb"));
+    QVERIFY(QFile::link(old.path(), link));
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    forms::ScopedScriptedMessageBoxes boxes;
+    boxes->answer({forms::Yes, forms::Ok});
+    const bool converted = legacy::offerConversion(link);
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(converted, qPrintable(boxes->shown().isEmpty() ? QString() : boxes->shown().last().prompt));
+    QCOMPARE(boxes->unscripted(), 0);
+
+    // The link is left as it was; the new inventory and the old file's backup lie where it
+    // leads.
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList(QStringLiteral("QBData.mdb")));
+    checkConverted(link, QStringLiteral("tolmireks-jet4.json"));
+    QCOMPARE(fileBytes(old.backup()), old.original());
+    QCOMPARE(old.files(),
+             QStringList({QStringLiteral("QBData (old Access format).mdb"), QStringLiteral("QBData.mdb")}));
 }
 
 void TestLegacyStart::refusalsNameTheFileAndChangeNothing_data()
