@@ -263,7 +263,10 @@ private:
         p_.translate(dots(box.left() + module * QrCode::kQuietZone),
                      dots(box.top() + module * QrCode::kQuietZone));
         p_.scale(dots(module), dots(module));
-        p_.fillPath(code.path(), Qt::black);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(Qt::black);
+        const std::vector<QRect> rects = code.rectangles();
+        p_.drawRects(rects.data(), static_cast<int>(rects.size()));
         p_.restore();
     }
 

@@ -67,21 +67,40 @@ QrCode QrCode::encode(const QByteArray& utf8, int maxVersion)
     return result;
 }
 
-QPainterPath QrCode::path() const
+std::vector<QRect> QrCode::rectangles() const
 {
-    QPainterPath path;
+    std::vector<bool> taken(modules_.size());
+    auto free = [&](int x, int y) {
+        return dark(x, y) && !taken[static_cast<std::size_t>(y * size_ + x)];
+    };
+    std::vector<QRect> rects;
     for (int y = 0; y < size_; ++y)
         for (int x = 0; x < size_;) {
-            if (!dark(x, y)) {
+            if (!free(x, y)) {
                 ++x;
                 continue;
             }
-            const int start = x;
-            while (x < size_ && dark(x, y))
+            const int left = x;
+            while (x < size_ && free(x, y))
                 ++x;
-            path.addRect(start, y, x - start, 1);
+            int bottom = y;
+            for (;;) {
+                const int next = bottom + 1;
+                bool repeats = next < size_;
+                for (int i = left; repeats && i < x; ++i)
+                    repeats = free(i, next);
+                // The run must end where it ends above, or the rectangles would overlap a longer run.
+                repeats = repeats && (left == 0 || !free(left - 1, next)) && (x == size_ || !free(x, next));
+                if (!repeats)
+                    break;
+                bottom = next;
+            }
+            for (int row = y; row <= bottom; ++row)
+                for (int i = left; i < x; ++i)
+                    taken[static_cast<std::size_t>(row * size_ + i)] = true;
+            rects.emplace_back(left, y, x - left, bottom - y + 1);
         }
-    return path;
+    return rects;
 }
 
 } // namespace datatool

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QPainterPath>
+#include <QRect>
 
 #include <vector>
 
@@ -24,10 +24,10 @@ public:
     int size() const { return size_; } // modules on a side
     bool dark(int x, int y) const { return modules_[static_cast<std::size_t>(y * size_ + x)]; }
 
-    // The dark modules as rectangles of one module's height, one per run in a row, in units
-    // of modules: a PDF gets a few hundred sharp rectangles rather than a picture that
-    // readers smooth when they scale it.
-    QPainterPath path() const;
+    // The dark modules as few rectangles, in units of modules: each run of a row, taken as far
+    // down as the rows below repeat it. A PDF gets a few hundred sharp rectangles rather
+    // than a picture that viewers may smooth when they scale it up.
+    std::vector<QRect> rectangles() const;
 
     // The modules on a side of the smallest code of a version (1 to 40).
     static int sizeOfVersion(int version) { return 17 + 4 * version; }
