@@ -23,6 +23,11 @@ QString toolErrorText(int number)
         return QStringLiteral("Rows of the CSV file are wrong; nothing was added.");
     case NothingToPrint:
         return QStringLiteral("There is no record to print.");
+    case UnknownSheet:
+        return QStringLiteral("The label sheet is not known; run quillarbon-data --help for the sheets.");
+    case LabelCodeFailed:
+        return QStringLiteral(
+            "A label's QR code could not be made; check that memory is free and try again.");
     default:
         return {};
     }

@@ -19,6 +19,8 @@ enum ToolErrc : int
     CsvBadRow = 707,         // one row of the CSV file is wrong
     CsvRejected = 708,       // rows were wrong, so nothing was added
     NothingToPrint = 709,    // no record to print
+    UnknownSheet = 740,      // labels: the sheet named is not one we know
+    LabelCodeFailed = 741,   // labels: libqrencode could not make a code
 };
 
 // The general text of one of the numbers above; empty for any other number.

@@ -3,6 +3,7 @@
 #include "inventory/datatool/csv.h"
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
+#include "inventory/datatool/labels.h"
 #include "inventory/datatool/shelflist.h"
 #include "inventory/legacy/conversion.h"
 #include "inventory/store/chemical_table.h"
@@ -50,6 +51,13 @@ Commands:
       A shelf list to hang on each storing place: one section per place, each chemical
       with its formula, quantity, signal word and hazard pictograms. --location prints
       only the places whose name contains TEXT; --letter uses US Letter paper, not A4.
+  labels --out FILE.pdf [--location TEXT] [--sheet NAME]
+      A label for each chemical's container, on a sheet of self-adhesive labels: its
+      name, formula, place, hazard pictograms and signal word, and a QR code of its
+      name and place. --location prints the labels of the places whose name contains
+      TEXT only. --sheet names the sheet of labels: a4-3x8 (A4, 3 x 8 labels of
+      70 x 37 mm; the default), a4-2x7 (A4, 2 x 7 labels of 99.1 x 38.1 mm) or
+      letter-3x10 (US Letter, 3 x 10 labels of 2 5/8 x 1 in).
 
 Errors are written as "Error N: text" on the standard error, and the exit status is
 then 1 (2 when the command line is not understood). No output file is ever left half
@@ -80,6 +88,7 @@ struct Arguments
     QString csv; // import-csv's FILE, import-access's OLD.mdb
     QString out;
     QString location;
+    QString sheet;
     bool forSpreadsheet = false;
     bool dryRun = false;
     bool allowDuplicates = false;
@@ -125,6 +134,8 @@ Arguments parse(const QStringList& args)
             a.out = value();
         else if (arg == QLatin1String("--location"))
             a.location = value();
+        else if (arg == QLatin1String("--sheet"))
+            a.sheet = value();
         else if (arg == QLatin1String("--for-spreadsheet"))
             flag(a.forSpreadsheet);
         else if (arg == QLatin1String("--dry-run"))
@@ -162,13 +173,15 @@ Arguments parse(const QStringList& args)
         allowed = {QStringLiteral("--dry-run")};
     else if (a.command == QLatin1String("print"))
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--letter")};
+    else if (a.command == QLatin1String("labels"))
+        allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--sheet")};
     else if (a.command.isEmpty())
-        throw usage(
-            QStringLiteral("No command is given: name export-csv, import-csv, import-access or print."));
+        throw usage(QStringLiteral(
+            "No command is given: name export-csv, import-csv, import-access, print or labels."));
     else
-        throw usage(
-            QStringLiteral("'%1' is not a command: name export-csv, import-csv, import-access or print.")
-                .arg(a.command));
+        throw usage(QStringLiteral(
+                        "'%1' is not a command: name export-csv, import-csv, import-access, print or labels.")
+                        .arg(a.command));
     for (const QString& option : std::as_const(given))
         if (!common.contains(option) && !allowed.contains(option))
             throw usage(QStringLiteral("The option %1 does not go with %2.").arg(option, a.command));
@@ -178,6 +191,11 @@ Arguments parse(const QStringList& args)
         throw usage(QStringLiteral("import-access needs the old Access-format file to read."));
     if (a.command == QLatin1String("print") && a.out.isEmpty())
         throw usage(QStringLiteral("print needs --out FILE.pdf, the file to write."));
+    if (a.command == QLatin1String("labels") && a.out.isEmpty())
+        throw usage(QStringLiteral("labels needs --out FILE.pdf, the file to write."));
+    if (given.contains(QStringLiteral("--sheet")) && a.sheet.isEmpty())
+        throw usage(QStringLiteral("--sheet needs the name of a sheet of labels."));
+    datatool::labelSheet(a.sheet); // an unknown sheet is error 740
     if (given.contains(QStringLiteral("--location")) && a.location.isEmpty())
         throw usage(QStringLiteral("--location needs a part of a place's name."));
     if (given.contains(QStringLiteral("--file")) && a.file.isEmpty())
@@ -273,6 +291,29 @@ int printList(const Arguments& a, const QString& inventory)
                  .arg(result.places)
                  .arg(result.places == 1 ? QStringLiteral("place") : QStringLiteral("places"))
                  .arg(native(a.out)));
+    return 0;
+}
+
+int printLabels(const Arguments& a, const QString& inventory)
+{
+    auto db = datatool::openInventory(inventory, true);
+    datatool::LabelOptions options;
+    options.placeContains = a.location;
+    options.sheet = a.sheet;
+    options.fileLabel = native(QFileInfo(inventory).absoluteFilePath());
+    Output out(a.out, inventory, false);
+    const datatool::LabelResult result = datatool::printLabels(*db, out.device(), options);
+    out.commit();
+    for (const QString& name : result.withoutCode)
+        writeOut(QStringLiteral("The label of '%1' has no QR code: its name and place are too long for a "
+                                "code that can be read at this label's size.")
+                     .arg(name.size() > 60 ? name.left(59) + QChar(0x2026) : name));
+    writeOut(QStringLiteral("Wrote %1 %2 on %3 %4 (%5) to '%6'.")
+                 .arg(result.labels)
+                 .arg(result.labels == 1 ? QStringLiteral("label") : QStringLiteral("labels"))
+                 .arg(result.pages)
+                 .arg(result.pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"))
+                 .arg(QString::fromUtf8(datatool::labelSheet(a.sheet).description), native(a.out)));
     return 0;
 }
 
@@ -379,6 +420,8 @@ int run(const Arguments& a)
         return importCsv(a, inventory);
     if (a.command == QLatin1String("import-access"))
         return importAccess(a, inventory);
+    if (a.command == QLatin1String("labels"))
+        return printLabels(a, inventory);
     return printList(a, inventory);
 }
 
@@ -413,10 +456,11 @@ int main(int argc, char** argv)
 {
     qInstallMessageHandler(quietMessages);
     stopOnSignals();
-    // Only the shelf list needs fonts; it draws offscreen, with or without a display.
+    // Only the shelf list and the labels need fonts; they draw offscreen, with or without
+    // a display.
     bool printing = false;
     for (int i = 1; i < argc; ++i)
-        printing = printing || std::string_view(argv[i]) == "print";
+        printing = printing || std::string_view(argv[i]) == "print" || std::string_view(argv[i]) == "labels";
     std::unique_ptr<QCoreApplication> app;
     if (printing) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -437,8 +481,9 @@ int main(int argc, char** argv)
     if (args.help) {
         std::fputs(kUsage, stdout);
         writeOut(QStringLiteral("\nIts own error numbers (the others are the engine's):"));
-        for (int number = datatool::UsageError; number <= datatool::NothingToPrint; ++number)
-            writeOut(QStringLiteral("  %1  %2").arg(number).arg(datatool::toolErrorText(number)));
+        for (int number = datatool::UsageError; number <= datatool::LabelCodeFailed; ++number)
+            if (const QString text = datatool::toolErrorText(number); !text.isEmpty())
+                writeOut(QStringLiteral("  %1  %2").arg(number).arg(text));
         return 0;
     }
     try {
