@@ -16,6 +16,9 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -190,13 +193,16 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A file written in full or not at all: bytes go to a temporary file beside it, which
-// takes the name only when everything is written.
+// Where the output goes. A regular file (or a new one) is written in full or not at all:
+// bytes go to a temporary file beside it, which takes the name only when everything is
+// written. A FIFO or a character device (a terminal, /dev/null, /dev/stdout) is written
+// into as it is, since replacing it with a file would break whatever reads it; a failed
+// write there is still a failure. Anything else (a disk, a socket) is refused.
 class Output
 {
 public:
     // large: the writer hands over large blocks, which a second buffer would only copy.
-    Output(const QString& path, const QString& inventory, bool large) : file_(path)
+    Output(const QString& path, const QString& inventory, bool large)
     {
         const QFileInfo target(path);
         if (target.exists() && target.canonicalFilePath() == QFileInfo(inventory).canonicalFilePath())
@@ -208,26 +214,57 @@ public:
         if (target.isDir())
             throw ToolError(datatool::OutputFailed,
                             QStringLiteral("The output '%1' is a folder. Name a file.").arg(native(path)));
-        if (!file_.open(large ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly))
+        struct stat st = {};
+        const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+        if (exists && !S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode))
+            throw ToolError(datatool::OutputNotAFile,
+                            QStringLiteral("The output '%1' is a device or a socket, not a file; writing "
+                                           "there could destroy what it holds. Name a file.")
+                                .arg(native(path)));
+        QIODevice::OpenMode mode =
+            large ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly;
+        if (exists && !S_ISREG(st.st_mode)) {
+            direct_ = std::make_unique<QFile>(path);
+            device_ = direct_.get();
+            struct stat out = {};
+            toStandardOutput_ =
+                ::fstat(STDOUT_FILENO, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino;
+        } else {
+            saved_ = std::make_unique<QSaveFile>(path);
+            device_ = saved_.get();
+        }
+        if (!device_->open(mode))
             throw ToolError(
                 datatool::OutputFailed,
                 QStringLiteral("The file '%1' cannot be written (%2). Check that its folder exists "
                                "and that you may write there.")
-                    .arg(native(path), file_.errorString()));
+                    .arg(native(path), device_->errorString()));
     }
-    QIODevice& device() { return file_; }
+    QIODevice& device() { return *device_; }
+    // Whether the output is the standard output itself, where a report would mix with it.
+    bool isStandardOutput() const { return toStandardOutput_; }
     void commit()
     {
-        if (!file_.commit())
+        const bool written =
+            saved_ ? saved_->commit() : direct_->flush() && direct_->error() == QFile::NoError;
+        if (!written)
             throw ToolError(
                 datatool::OutputFailed,
-                QStringLiteral("The file '%1' could not be saved (%2). Check that the disk has room; "
-                               "nothing was written.")
-                    .arg(native(file_.fileName()), file_.errorString()));
+                saved_
+                    ? QStringLiteral("The file '%1' could not be saved (%2). Check that the disk has room; "
+                                     "nothing was written.")
+                          .arg(native(saved_->fileName()), saved_->errorString())
+                    : QStringLiteral("'%1' did not take every byte (%2); what it holds is not complete.")
+                          .arg(native(direct_->fileName()), direct_->errorString()));
+        if (direct_)
+            direct_->close();
     }
 
 private:
-    QSaveFile file_;
+    std::unique_ptr<QSaveFile> saved_;
+    std::unique_ptr<QFile> direct_;
+    QFileDevice* device_ = nullptr;
+    bool toStandardOutput_ = false;
 };
 
 int exportCsv(const Arguments& a, const QString& inventory)
@@ -251,7 +288,8 @@ int exportCsv(const Arguments& a, const QString& inventory)
     Output out(a.out, inventory, true);
     const std::int64_t records = datatool::exportCsv(*db, out.device(), options);
     out.commit();
-    writeOut(QStringLiteral("Wrote %1 records to '%2'.").arg(records).arg(native(a.out)));
+    if (!out.isStandardOutput())
+        writeOut(QStringLiteral("Wrote %1 records to '%2'.").arg(records).arg(native(a.out)));
     return 0;
 }
 
@@ -266,6 +304,8 @@ int printList(const Arguments& a, const QString& inventory)
     Output out(a.out, inventory, false);
     const datatool::ShelfListResult result = datatool::printShelfList(*db, out.device(), options);
     out.commit();
+    if (out.isStandardOutput())
+        return 0;
     writeOut(QStringLiteral("Wrote %1 %2 (%3 chemicals in %4 %5) to '%6'.")
                  .arg(result.pages)
                  .arg(result.pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
@@ -437,7 +477,7 @@ int main(int argc, char** argv)
     if (args.help) {
         std::fputs(kUsage, stdout);
         writeOut(QStringLiteral("\nIts own error numbers (the others are the engine's):"));
-        for (int number = datatool::UsageError; number <= datatool::NothingToPrint; ++number)
+        for (int number = datatool::UsageError; number <= datatool::kLastToolError; ++number)
             writeOut(QStringLiteral("  %1  %2").arg(number).arg(datatool::toolErrorText(number)));
         return 0;
     }
