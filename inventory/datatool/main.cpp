@@ -3,6 +3,7 @@
 #include "inventory/datatool/csv.h"
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
+#include "inventory/datatool/names.h"
 #include "inventory/datatool/shelflist.h"
 #include "inventory/legacy/conversion.h"
 #include "inventory/store/chemical_table.h"
@@ -42,13 +43,15 @@ Commands:
       Adds the rows of FILE, all of them or none. The first line names the columns
       (NOME is required, the others may be left out); cells are separated by commas,
       or by semicolons as some spreadsheets save them. A row whose NOME is already in
-      the inventory is not added unless --allow-duplicates is given. --dry-run reports
+      the inventory (letter case and surrounding spaces aside) is not added unless
+      --allow-duplicates is given. --dry-run reports
       what would be added and changes nothing. --create makes an empty inventory first
       when there is none.
-  import-access OLD.mdb [--dry-run]
+  import-access OLD.mdb [--dry-run] [--allow-duplicates]
       Adds the records of OLD.mdb, an inventory in the Access format of the program's
-      earlier version, all of them or none. --dry-run lists what would come and changes
-      nothing. OLD.mdb is only read.
+      earlier version, all of them or none. A record whose name is already in the
+      inventory is not added unless --allow-duplicates is given. --dry-run lists what
+      would come and changes nothing. OLD.mdb is only read.
   print --out FILE.pdf [--location TEXT] [--letter]
       A shelf list to hang on each storing place: one section per place, each chemical
       with its formula, quantity, signal word and hazard pictograms. --location prints
@@ -56,7 +59,8 @@ Commands:
 
 Errors are written as "Error N: text" on the standard error, and the exit status is
 then 1 (2 when the command line is not understood). No output file is ever left half
-written.
+written. Warnings ("Warning N: text", on the standard error too) say what a command
+that succeeded did in a way you might not expect.
 )";
 
 void writeErr(const QString& text)
@@ -74,6 +78,11 @@ void writeOut(const QString& text)
 void reportError(int number, const QString& text)
 {
     writeErr(QStringLiteral("Error %1: %2").arg(number).arg(text));
+}
+
+void reportWarning(int number, const QString& text)
+{
+    writeErr(QStringLiteral("Warning %1: %2").arg(number).arg(text));
 }
 
 struct Arguments
@@ -162,7 +171,7 @@ Arguments parse(const QStringList& args)
         allowed = {QStringLiteral("--dry-run"), QStringLiteral("--allow-duplicates"),
                    QStringLiteral("--create")};
     else if (a.command == QLatin1String("import-access"))
-        allowed = {QStringLiteral("--dry-run")};
+        allowed = {QStringLiteral("--dry-run"), QStringLiteral("--allow-duplicates")};
     else if (a.command == QLatin1String("print"))
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--letter")};
     else if (a.command.isEmpty())
@@ -272,6 +281,15 @@ int exportCsv(const Arguments& a, const QString& inventory)
     auto db = datatool::openInventory(inventory, true);
     datatool::ExportOptions options;
     options.forSpreadsheet = a.forSpreadsheet;
+    options.onReplaced = [](const QString& name, const QStringList& columns) {
+        reportWarning(
+            datatool::TextNotUtf8,
+            QStringLiteral("The record %1 holds bytes that are not UTF-8 text in %2; they were "
+                           "written as the replacement character \uFFFD. Correct the text in "
+                           "Quillarbon to keep what was meant.")
+                .arg(name.isNull() ? QStringLiteral("without a name") : QStringLiteral("'%1'").arg(name),
+                     columns.join(QStringLiteral(", "))));
+    };
     if (a.out.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
@@ -314,6 +332,17 @@ int printList(const Arguments& a, const QString& inventory)
                  .arg(result.places == 1 ? QStringLiteral("place") : QStringLiteral("places"))
                  .arg(native(a.out)));
     return 0;
+}
+
+// What is said of a name already in the inventory: case and the spaces around a name do
+// not make another chemical, so the stored spelling is named when it differs.
+QString duplicateNote(const QString& name, const QString& stored, bool added)
+{
+    const QString as = stored == name ? QString() : QStringLiteral(" (as '%1')").arg(stored);
+    return added ? QStringLiteral("'%1' was already in the inventory%2; added again.").arg(name, as)
+                 : QStringLiteral("'%1' is already in the inventory%2; not added (--allow-duplicates "
+                                  "adds it).")
+                       .arg(name, as);
 }
 
 int importCsv(const Arguments& a, const QString& inventory)
@@ -363,16 +392,14 @@ int importCsv(const Arguments& a, const QString& inventory)
     if (!report.missingColumns.isEmpty())
         writeOut(QStringLiteral("Columns not in the file, left empty: %1.")
                      .arg(report.missingColumns.join(QStringLiteral(", "))));
+    for (const std::int64_t line : report.repeatedHeaders)
+        writeOut(QStringLiteral("Line %1 repeats the column names of the first line; it was read as "
+                                "column names, not as a chemical.")
+                     .arg(line));
     for (const auto& d : report.duplicates)
-        writeOut(
-            a.allowDuplicates
-                ? QStringLiteral("Line %1: '%2' was already in the inventory; added again.")
-                      .arg(d.line)
-                      .arg(d.name)
-                : QStringLiteral("Line %1: '%2' is already in the inventory; not added (--allow-duplicates "
-                                 "adds it).")
-                      .arg(d.line)
-                      .arg(d.name));
+        writeOut(QStringLiteral("Line %1: %2")
+                     .arg(d.line)
+                     .arg(duplicateNote(d.name, d.stored, a.allowDuplicates)));
     const QString where = native(QFileInfo(inventory).absoluteFilePath());
     if (a.dryRun)
         writeOut(QStringLiteral("Dry run: %1 of the %2 rows would be added to '%3'; nothing was written.")
@@ -388,8 +415,25 @@ int importCsv(const Arguments& a, const QString& inventory)
 int importAccess(const Arguments& a, const QString& inventory)
 {
     auto db = datatool::openInventory(inventory, a.dryRun);
+    // Names already in the inventory are skipped as import-csv skips them, so a second run
+    // adds nothing twice. The notes wait for the import: a failed one adds nothing.
+    datatool::ExistingNames existing(*db);
+    QStringList notes;
+    std::int64_t record = 0;
     const legacy::ImportReport report =
-        legacy::importAccess(*db, a.csv, a.dryRun ? legacy::ImportMode::DryRun : legacy::ImportMode::Apply);
+        legacy::importAccess(*db, a.csv, a.dryRun ? legacy::ImportMode::DryRun : legacy::ImportMode::Apply,
+                             {}, [&](const QString& name) {
+                                 ++record;
+                                 const std::optional<QString> stored =
+                                     name.isNull() ? std::nullopt : existing.find(name);
+                                 if (stored)
+                                     notes.append(QStringLiteral("Record %1: %2")
+                                                      .arg(record)
+                                                      .arg(duplicateNote(name, *stored, a.allowDuplicates)));
+                                 return !stored || a.allowDuplicates;
+                             });
+    for (const QString& note : std::as_const(notes))
+        writeOut(note);
     if (!report.source.columns.leftOut.isEmpty())
         writeOut(QStringLiteral("Columns of the old file that are not the inventory's, not read: %1.")
                      .arg(report.source.columns.leftOut.join(QStringLiteral(", "))));
@@ -397,7 +441,18 @@ int importAccess(const Arguments& a, const QString& inventory)
         writeOut(QStringLiteral("Columns the old file lacks, left empty: %1.")
                      .arg(report.source.columns.missing.join(QStringLiteral(", "))));
     const QString where = native(QFileInfo(inventory).absoluteFilePath());
-    if (a.dryRun)
+    if (report.skipped > 0) {
+        const std::int64_t total = report.records + report.skipped;
+        writeOut(a.dryRun ? QStringLiteral("Dry run: %1 of the %2 records of '%3' would be added to '%4'; "
+                                           "nothing was written.")
+                                .arg(report.records)
+                                .arg(total)
+                                .arg(native(a.csv), where)
+                          : QStringLiteral("Added %1 of the %2 records of '%3' to '%4'.")
+                                .arg(report.records)
+                                .arg(total)
+                                .arg(native(a.csv), where));
+    } else if (a.dryRun)
         writeOut(
             QStringLiteral("Dry run: the %1 records of '%2' would be added to '%3'; nothing was written.")
                 .arg(report.records)
