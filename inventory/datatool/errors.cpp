@@ -28,7 +28,7 @@ QString toolErrorText(int number)
     case TextNotUtf8:
         return QStringLiteral("Stored text that is not UTF-8 was written with replacement characters.");
     case NoFontHasIt:
-        return QStringLiteral("Characters that no installed font has are printed as boxes.");
+        return QStringLiteral("Characters that no installed font has cannot be printed.");
     default:
         return {};
     }

@@ -319,6 +319,19 @@ int printList(const Arguments& a, const QString& inventory)
     options.letter = a.letter;
     options.date = QDate::currentDate();
     options.fileLabel = native(QFileInfo(inventory).absoluteFilePath());
+    options.onUnprintable = [](const datatool::UnprintableText& t) {
+        QStringList codes;
+        for (const uint c : t.characters.toUcs4())
+            codes.append(QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper());
+        const QString what = t.record.isEmpty()
+                                 ? QStringLiteral("The place '%1'").arg(t.place)
+                                 : QStringLiteral("The record '%1' (in '%2')").arg(t.record, t.place);
+        reportWarning(datatool::NoFontHasIt,
+                      QStringLiteral("%1 holds characters that no installed font has (%2); the list "
+                                     "cannot show them. Install fonts that have them, or write the "
+                                     "name without them.")
+                          .arg(what, codes.join(QStringLiteral(", "))));
+    };
     Output out(a.out, inventory, false);
     const datatool::ShelfListResult result = datatool::printShelfList(*db, out.device(), options);
     out.commit();
