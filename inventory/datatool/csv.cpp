@@ -2,6 +2,7 @@
 
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
+#include "inventory/datatool/names.h"
 #include "platform/data/database.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cstring>
 #include <future>
 #include <optional>
 
@@ -233,6 +235,27 @@ void appendCell(std::string& out, std::string_view text, bool forSpreadsheet)
         out.append(text);
 }
 
+namespace {
+
+// Whether the bytes are all ASCII, looked at eight at a time: most cells are, and then
+// need no closer look.
+bool isAscii(std::string_view text)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, text.data() + i, 8);
+        if (block & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 std::int64_t exportCsv(records::Database& db, QIODevice& out, const ExportOptions& options)
 {
     RecordStream stream(db, {});
@@ -249,13 +272,26 @@ std::int64_t exportCsv(records::Database& db, QIODevice& out, const ExportOption
     buffer.append("\r\n");
 
     std::int64_t written = 0;
+    std::string repaired;
+    QStringList replacedIn;
     stream.forEach([&](const Record& record) {
+        replacedIn.clear();
         for (int i = 0; i < store::kColumnCount; ++i) {
             if (i > 0)
                 buffer.push_back(',');
-            // Null and empty text are both an empty cell.
-            appendCell(buffer, record.text[static_cast<std::size_t>(i)], options.forSpreadsheet);
+            // Null and empty text are both an empty cell. Bytes that are not UTF-8 (another
+            // program may have stored them) become replacement characters: the file is
+            // UTF-8 text, which the import and every spreadsheet read back.
+            std::string_view text = record.text[static_cast<std::size_t>(i)];
+            if (!isAscii(text) && !isUtf8(text)) {
+                repaired = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+                text = repaired;
+                replacedIn.append(QLatin1String(store::kColumns[static_cast<std::size_t>(i)].name));
+            }
+            appendCell(buffer, text, options.forSpreadsheet);
         }
+        if (!replacedIn.isEmpty() && options.onReplaced)
+            options.onReplaced(record.null[store::NOME] ? QString() : record.string(store::NOME), replacedIn);
         buffer.append("\r\n");
         ++written;
         if (buffer.size() >= kFlushAt)
@@ -318,7 +354,8 @@ inline int CsvReader::get()
     const int c = peek();
     if (c >= 0) {
         ++at_;
-        if (c == '\n')
+        // A line ends at LF, at CRLF or at a CR alone; CR CR LF is one end too.
+        if (c == '\n' || (c == '\r' && peek() != '\n' && !(peek() == '\r' && peek(1) == '\n')))
             ++nextLine_;
     }
     return c;
@@ -338,11 +375,7 @@ bool CsvReader::next()
         const int c = peek();
         if (c < 0)
             return false;
-        if (c == '\n') {
-            get();
-            continue;
-        }
-        if (c == '\r' && peek(1) == '\n') {
+        if (c == '\n' || c == '\r') {
             get();
             continue;
         }
@@ -388,8 +421,12 @@ bool CsvReader::next()
             }
             if (c == delimiter_)
                 break;
-            if (c == '\r' && peek() == '\n') {
-                get();
+            if (c == '\r') {
+                // CRLF, a CR alone (old Mac files) and a doubled CR all end the record.
+                while (peek() == '\r')
+                    get();
+                if (peek() == '\n')
+                    get();
                 endOfRecord = true;
                 break;
             }
@@ -441,57 +478,85 @@ bool isUtf8(std::string_view bytes)
 
 namespace {
 
-const QString kNamesTable = QStringLiteral("temp.qb_datatool_names");
-
-void run(const records::Database& db, const QString& sql)
-{
-    records::Statement s(db, sql);
-    records::Statement::Reset done(s);
-    s.step();
-}
-
-// The names already in the inventory, in a temporary table of this connection, so a large
-// inventory is looked up without being held in memory.
-class ExistingNames
-{
-public:
-    explicit ExistingNames(const records::Database& db) : db_(db)
-    {
-        run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
-        run(db_, QStringLiteral("CREATE TABLE %1 (name TEXT PRIMARY KEY) WITHOUT ROWID").arg(kNamesTable));
-        run(db_, QStringLiteral("INSERT OR IGNORE INTO %1 SELECT NOME FROM main.%2 WHERE NOME IS NOT NULL")
-                     .arg(kNamesTable, store::tableName()));
-        find_.emplace(db_, QStringLiteral("SELECT 1 FROM %1 WHERE name = ?1").arg(kNamesTable));
-    }
-    ~ExistingNames()
-    {
-        find_.reset();
-        try {
-            run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
-        } catch (const records::DataError&) {
-            // A temporary table ends with the connection anyway.
-        }
-    }
-    ExistingNames(const ExistingNames&) = delete;
-    ExistingNames& operator=(const ExistingNames&) = delete;
-
-    bool contains(const QString& name)
-    {
-        records::Statement::Reset done(*find_);
-        find_->bind(1, QVariant(name));
-        return find_->step();
-    }
-
-private:
-    const records::Database& db_;
-    std::optional<records::Statement> find_;
-};
-
 struct Header
 {
     std::vector<int> ordinalAt; // per cell of a row: the column it fills, or -1
+    std::vector<QString> names; // the cells as written, trimmed
     int nomeCell = -1;
 };
+
+// Whether a row says again what the first line says, as where two exports were joined
+// into one file: the same column names, the second file's byte-order mark allowed.
+bool repeatsHeader(const std::vector<std::string>& cells, const Header& header)
+{
+    if (cells.size() != header.names.size() ||
+        !equalsFolded(trimmed(cells[static_cast<std::size_t>(header.nomeCell)]), "nome"))
+        return false;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        std::string_view cell = cells[i];
+        if (i == 0 && cell.substr(0, 3) == "\xEF\xBB\xBF")
+            cell.remove_prefix(3);
+        const QString name = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size())).trimmed();
+        if (name.compare(header.names[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+// The text of a cell that --for-spreadsheet wrote as the formula ="text" (in pieces of
+// ="..."&"..." when long), so that an export comes back as it went out. Only a formula
+// that the export itself would have written is unwrapped: one whose text a spreadsheet
+// would convert; any other cell stays as it is.
+void unwrapFormula(std::string& cell)
+{
+    if (cell.size() < 3 || cell[0] != '=' || cell[1] != '"')
+        return;
+    std::string text;
+    std::size_t i = 1;
+    for (;;) {
+        if (i >= cell.size() || cell[i] != '"')
+            return;
+        for (++i;; ++i) {
+            if (i >= cell.size())
+                return;
+            if (cell[i] == '"') {
+                if (i + 1 < cell.size() && cell[i + 1] == '"') {
+                    text.push_back('"');
+                    ++i;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            text.push_back(cell[i]);
+        }
+        if (i == cell.size())
+            break;
+        if (cell[i] != '&')
+            return;
+        ++i;
+    }
+    if (spreadsheetWouldConvert(text))
+        cell = std::move(text);
+}
+
+// The first character of a name that no name may hold, as U+XXXX: a control character
+// such as a NUL, which nobody types and many programs end a text at. Tabs and line breaks
+// are white space, printed as spaces. Empty when there is none.
+QString controlCharacterIn(std::string_view name)
+{
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        unsigned code = 0x10000;
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
+            code = c;
+        else if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0)
+            code = static_cast<unsigned char>(name[i + 1]); // U+0080 to U+009F
+        if (code < 0x10000)
+            return QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return {};
+}
 
 Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
 {
@@ -528,6 +593,7 @@ Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
                     .arg(file, QLatin1String(store::kColumns[static_cast<std::size_t>(ordinal)].name))
                     .arg(cellOf[static_cast<std::size_t>(ordinal)] + 1)
                     .arg(i + 1));
+        header.names.push_back(name);
         if (ordinal >= 0)
             cellOf[static_cast<std::size_t>(ordinal)] = static_cast<int>(i);
         else
@@ -563,8 +629,14 @@ QString rowProblem(const CsvReader& reader, const Header& header)
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (!isUtf8(cells[i]))
             return QStringLiteral("cell %1 is not UTF-8 text; save the file as CSV UTF-8").arg(i + 1);
-    if (trimmed(cells[static_cast<std::size_t>(header.nomeCell)]).empty())
+    const std::string& nome = cells[static_cast<std::size_t>(header.nomeCell)];
+    if (trimmed(nome).empty())
         return QStringLiteral("the NOME cell is empty; every chemical needs a name");
+    const QString control = controlCharacterIn(nome);
+    if (!control.isEmpty())
+        return QStringLiteral("the NOME cell holds the control character %1, which no name holds; "
+                              "remove it")
+            .arg(control);
     return {};
 }
 
@@ -589,6 +661,15 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
                                        "CSV UTF-8 and import it again.")
                             .arg(file));
 
+    // UTF-8 text holds no zero bytes; UTF-16 and UTF-32 have one in every two or four.
+    const QByteArray sample = in.peek(4096);
+    if (sample.size() >= 2 && 4 * sample.count('\0') >= sample.size())
+        throw ToolError(CsvWrongEncoding,
+                        QStringLiteral("The CSV file '%1' is not UTF-8 text: many of its bytes are zero, "
+                                       "as in UTF-16 or UTF-32 text without a byte-order mark. Save it "
+                                       "as CSV UTF-8 and import it again.")
+                            .arg(file));
+
     const QByteArray firstLine = in.peek(1 << 16);
     const char delimiter =
         detectDelimiter(std::string_view(firstLine.constData(), static_cast<std::size_t>(firstLine.size())));
@@ -600,7 +681,13 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
         std::int64_t wrong = 0;
         while (reader.next()) {
             throwIfStopped();
+            if (reader.problem().isEmpty() && repeatsHeader(reader.fields(), header)) {
+                report.repeatedHeaders.push_back(reader.line());
+                continue;
+            }
             ++report.rows;
+            for (std::string& cell : reader.fields())
+                unwrapFormula(cell);
             const QString problem = rowProblem(reader, header);
             if (!problem.isEmpty()) {
                 ++wrong;
@@ -610,8 +697,8 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
             const std::vector<std::string>& cells = reader.fields();
             const std::string& nome = cells[static_cast<std::size_t>(header.nomeCell)];
             const QString name = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
-            if (existing.contains(name)) {
-                report.duplicates.push_back({reader.line(), name});
+            if (const std::optional<QString> stored = existing.find(name)) {
+                report.duplicates.push_back({reader.line(), name, *stored});
                 if (!options.allowDuplicates)
                     continue;
             }

@@ -35,17 +35,22 @@ void appendCell(std::string& out, std::string_view text, bool forSpreadsheet);
 struct ExportOptions
 {
     bool forSpreadsheet = false;
+    // Told of each record whose stored text was not UTF-8: its name (null for Null) and
+    // the columns whose bytes were written as replacement characters.
+    std::function<void(const QString& name, const QStringList& columns)> onReplaced;
 };
 
-// Writes the header and every record in the program's order. Returns how many records
-// were written. Throws the engine's error, or OutputFailed when out refuses the bytes.
+// Writes the header and every record in the program's order, as UTF-8 whatever the
+// stored bytes are. Returns how many records were written. Throws the engine's error, or
+// OutputFailed when out refuses the bytes.
 std::int64_t exportCsv(records::Database& db, QIODevice& out, const ExportOptions& options);
 
 // --- Reading -----------------------------------------------------------------------------------
 
 // Reads the records of a CSV file one at a time, whatever their size: fields may be quoted,
-// and a quoted field may hold commas, doubled quotes and line breaks (CRLF or LF, kept as
-// they are). Records end at LF or CRLF; blank lines are skipped.
+// and a quoted field may hold commas, doubled quotes and line breaks (kept as they are).
+// Records end at LF, CRLF or a CR alone (as old Mac files have them); blank lines are
+// skipped.
 class CsvReader final
 {
 public:
@@ -57,6 +62,7 @@ public:
     // still counts: problem() then says why.
     bool next();
     const std::vector<std::string>& fields() const { return fields_; }
+    std::vector<std::string>& fields() { return fields_; }
     // The line of the file on which the record starts, counting from 1.
     std::int64_t line() const { return line_; }
     const QString& problem() const { return problem_; }
@@ -104,8 +110,10 @@ struct ImportReport
     {
         std::int64_t line;
         QString name;
+        QString stored; // the name as the inventory has it
     };
-    std::vector<Duplicate> duplicates; // rows whose NOME was already in the inventory
+    std::vector<Duplicate> duplicates;         // rows whose NOME was already in the inventory
+    std::vector<std::int64_t> repeatedHeaders; // lines that repeat the first line's column names
 };
 
 // One wrong row of the file.
@@ -117,7 +125,10 @@ struct RowProblem
 
 // Adds the rows of the CSV file at path in one transaction: all of them or, when any row
 // is wrong, none. Header names are matched to the columns without regard to case; a row
-// whose NOME is already in the inventory is a duplicate, added only with allowDuplicates.
+// whose NOME is already in the inventory (as nameKey compares names) is a duplicate, added
+// only with allowDuplicates. A row that repeats the column names, as where two exports
+// were joined, is no record; a cell the export wrote as ="text" for a spreadsheet is read
+// as the text.
 // Wrong rows go to onProblem, and then CsvRejected is thrown; each row that is or would be
 // added goes to onAdded. Throws the engine's errors and CsvUnreadable, CsvWrongEncoding,
 // CsvBadHeader or CsvRejected.

@@ -23,6 +23,12 @@ QString toolErrorText(int number)
         return QStringLiteral("Rows of the CSV file are wrong; nothing was added.");
     case NothingToPrint:
         return QStringLiteral("There is no record to print.");
+    case OutputNotAFile:
+        return QStringLiteral("The output is a device or a socket, not a file; name a file.");
+    case TextNotUtf8:
+        return QStringLiteral("Stored text that is not UTF-8 was written with replacement characters.");
+    case NoFontHasIt:
+        return QStringLiteral("Characters that no installed font has cannot be printed.");
     case UnknownSheet:
         return QStringLiteral("The label sheet is not known; run quillarbon-data --help for the sheets.");
     case LabelCodeFailed:

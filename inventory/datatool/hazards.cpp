@@ -113,6 +113,32 @@ constexpr Rule kRules[] = {
     {420, Exclaim, OzoneLayer},
 };
 
+// The signal word of each hazard statement, from the GHS, Rev. 9 (2021): the statements
+// of Annex 3 (Tables A3.1.1 to A3.1.3) with the word that Annex 1 and each hazard class's
+// label elements give their category. Some statements serve two categories of one class
+// with different words (H207, H221, H228, H242, H261, H272: a flammable solid of category 1
+// takes "Danger", of category 2 "Warning"); the code alone does not tell which, so these
+// take the stronger word, as a shelf label must not understate a hazard. A word written in
+// the text says otherwise. Statements without a word (H230, H231, H362, H401, H402 and
+// H411 to H413) are not listed.
+constexpr int kDanger[] = {200, 201, 202, 203, 205, 206, 207, 220, 221, 222, 224, 225, 228, 232,
+                           240, 241, 242, 250, 251, 260, 261, 270, 271, 272, 282, 300, 301, 304,
+                           310, 311, 314, 318, 330, 331, 334, 340, 350, 360, 370, 372};
+constexpr int kWarning[] = {204, 208, 223, 226, 227, 229, 252, 280, 281, 283, 284, 290,
+                            302, 303, 305, 312, 313, 315, 316, 317, 319, 320, 332, 333,
+                            335, 336, 341, 351, 361, 371, 373, 400, 410, 420};
+
+SignalWord signalOf(int code)
+{
+    for (const int c : kDanger)
+        if (c == code)
+            return SignalWord::Danger;
+    for (const int c : kWarning)
+        if (c == code)
+            return SignalWord::Warning;
+    return SignalWord::None;
+}
+
 const Rule* ruleFor(int code)
 {
     for (const Rule& r : kRules)
@@ -172,9 +198,14 @@ HazardLabel readHazards(QStringView text)
     HazardLabel label;
     unsigned exclamation = 0;
     bool respiratorySensitiser = false;
+    SignalWord fromCodes = SignalWord::None;
     for (const QRegularExpressionMatch& m : hCode.globalMatch(text)) {
         const int number = m.capturedView(1).toInt();
         respiratorySensitiser = respiratorySensitiser || number == 334;
+        // "Danger" over "Warning": the most severe hazard gives the word.
+        const SignalWord word = signalOf(number);
+        if (fromCodes != SignalWord::Danger && word != SignalWord::None)
+            fromCodes = word;
         if (const Rule* r = ruleFor(number)) {
             label.pictograms |= std::bitset<kPictogramCount>(r->pictograms & ~Exclaim);
             exclamation |= r->exclamation;
@@ -203,6 +234,11 @@ HazardLabel readHazards(QStringView text)
             label.signalText = QStringLiteral("Warning");
         else
             label.signalText = QStringLiteral("Atenção");
+    }
+    if (label.signal == SignalWord::None && fromCodes != SignalWord::None) {
+        label.signal = fromCodes;
+        label.signalText =
+            fromCodes == SignalWord::Danger ? QStringLiteral("Danger") : QStringLiteral("Warning");
     }
     return label;
 }

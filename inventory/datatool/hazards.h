@@ -52,8 +52,8 @@ struct HazardLabel
 // skull and crossbones, nor for skin or eye irritation beside the corrosion pictogram, nor
 // for skin sensitisation or irritation beside the health hazard of a respiratory
 // sensitiser. EUH statements call for no pictogram. The signal word is the one the text
-// gives ("Danger"/"Perigo" before "Warning"/"Atenção" when it gives both); none is made up
-// from the codes.
+// gives ("Danger"/"Perigo" before "Warning"/"Atenção" when it gives both); when it gives
+// none, the one its H-statements carry in GHS ("Danger" when any carries it).
 HazardLabel readHazards(QStringView text);
 
 } // namespace datatool

@@ -4,6 +4,7 @@
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/datatool/labels.h"
+#include "inventory/datatool/names.h"
 #include "inventory/datatool/shelflist.h"
 #include "inventory/legacy/conversion.h"
 #include "inventory/store/chemical_table.h"
@@ -16,6 +17,9 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -40,13 +44,15 @@ Commands:
       Adds the rows of FILE, all of them or none. The first line names the columns
       (NOME is required, the others may be left out); cells are separated by commas,
       or by semicolons as some spreadsheets save them. A row whose NOME is already in
-      the inventory is not added unless --allow-duplicates is given. --dry-run reports
+      the inventory (letter case and surrounding spaces aside) is not added unless
+      --allow-duplicates is given. --dry-run reports
       what would be added and changes nothing. --create makes an empty inventory first
       when there is none.
-  import-access OLD.mdb [--dry-run]
+  import-access OLD.mdb [--dry-run] [--allow-duplicates]
       Adds the records of OLD.mdb, an inventory in the Access format of the program's
-      earlier version, all of them or none. --dry-run lists what would come and changes
-      nothing. OLD.mdb is only read.
+      earlier version, all of them or none. A record whose name is already in the
+      inventory is not added unless --allow-duplicates is given. --dry-run lists what
+      would come and changes nothing. OLD.mdb is only read.
   print --out FILE.pdf [--location TEXT] [--letter]
       A shelf list to hang on each storing place: one section per place, each chemical
       with its formula, quantity, signal word and hazard pictograms. --location prints
@@ -61,7 +67,8 @@ Commands:
 
 Errors are written as "Error N: text" on the standard error, and the exit status is
 then 1 (2 when the command line is not understood). No output file is ever left half
-written.
+written. Warnings ("Warning N: text", on the standard error too) say what a command
+that succeeded did in a way you might not expect.
 )";
 
 void writeErr(const QString& text)
@@ -79,6 +86,11 @@ void writeOut(const QString& text)
 void reportError(int number, const QString& text)
 {
     writeErr(QStringLiteral("Error %1: %2").arg(number).arg(text));
+}
+
+void reportWarning(int number, const QString& text)
+{
+    writeErr(QStringLiteral("Warning %1: %2").arg(number).arg(text));
 }
 
 struct Arguments
@@ -170,7 +182,7 @@ Arguments parse(const QStringList& args)
         allowed = {QStringLiteral("--dry-run"), QStringLiteral("--allow-duplicates"),
                    QStringLiteral("--create")};
     else if (a.command == QLatin1String("import-access"))
-        allowed = {QStringLiteral("--dry-run")};
+        allowed = {QStringLiteral("--dry-run"), QStringLiteral("--allow-duplicates")};
     else if (a.command == QLatin1String("print"))
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--letter")};
     else if (a.command == QLatin1String("labels"))
@@ -208,13 +220,16 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A file written in full or not at all: bytes go to a temporary file beside it, which
-// takes the name only when everything is written.
+// Where the output goes. A regular file (or a new one) is written in full or not at all:
+// bytes go to a temporary file beside it, which takes the name only when everything is
+// written. A FIFO or a character device (a terminal, /dev/null, /dev/stdout) is written
+// into as it is, since replacing it with a file would break whatever reads it; a failed
+// write there is still a failure. Anything else (a disk, a socket) is refused.
 class Output
 {
 public:
     // large: the writer hands over large blocks, which a second buffer would only copy.
-    Output(const QString& path, const QString& inventory, bool large) : file_(path)
+    Output(const QString& path, const QString& inventory, bool large)
     {
         const QFileInfo target(path);
         if (target.exists() && target.canonicalFilePath() == QFileInfo(inventory).canonicalFilePath())
@@ -226,26 +241,57 @@ public:
         if (target.isDir())
             throw ToolError(datatool::OutputFailed,
                             QStringLiteral("The output '%1' is a folder. Name a file.").arg(native(path)));
-        if (!file_.open(large ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly))
+        struct stat st = {};
+        const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+        if (exists && !S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode))
+            throw ToolError(datatool::OutputNotAFile,
+                            QStringLiteral("The output '%1' is a device or a socket, not a file; writing "
+                                           "there could destroy what it holds. Name a file.")
+                                .arg(native(path)));
+        QIODevice::OpenMode mode =
+            large ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly;
+        if (exists && !S_ISREG(st.st_mode)) {
+            direct_ = std::make_unique<QFile>(path);
+            device_ = direct_.get();
+            struct stat out = {};
+            toStandardOutput_ =
+                ::fstat(STDOUT_FILENO, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino;
+        } else {
+            saved_ = std::make_unique<QSaveFile>(path);
+            device_ = saved_.get();
+        }
+        if (!device_->open(mode))
             throw ToolError(
                 datatool::OutputFailed,
                 QStringLiteral("The file '%1' cannot be written (%2). Check that its folder exists "
                                "and that you may write there.")
-                    .arg(native(path), file_.errorString()));
+                    .arg(native(path), device_->errorString()));
     }
-    QIODevice& device() { return file_; }
+    QIODevice& device() { return *device_; }
+    // Whether the output is the standard output itself, where a report would mix with it.
+    bool isStandardOutput() const { return toStandardOutput_; }
     void commit()
     {
-        if (!file_.commit())
+        const bool written =
+            saved_ ? saved_->commit() : direct_->flush() && direct_->error() == QFile::NoError;
+        if (!written)
             throw ToolError(
                 datatool::OutputFailed,
-                QStringLiteral("The file '%1' could not be saved (%2). Check that the disk has room; "
-                               "nothing was written.")
-                    .arg(native(file_.fileName()), file_.errorString()));
+                saved_
+                    ? QStringLiteral("The file '%1' could not be saved (%2). Check that the disk has room; "
+                                     "nothing was written.")
+                          .arg(native(saved_->fileName()), saved_->errorString())
+                    : QStringLiteral("'%1' did not take every byte (%2); what it holds is not complete.")
+                          .arg(native(direct_->fileName()), direct_->errorString()));
+        if (direct_)
+            direct_->close();
     }
 
 private:
-    QSaveFile file_;
+    std::unique_ptr<QSaveFile> saved_;
+    std::unique_ptr<QFile> direct_;
+    QFileDevice* device_ = nullptr;
+    bool toStandardOutput_ = false;
 };
 
 int exportCsv(const Arguments& a, const QString& inventory)
@@ -253,6 +299,15 @@ int exportCsv(const Arguments& a, const QString& inventory)
     auto db = datatool::openInventory(inventory, true);
     datatool::ExportOptions options;
     options.forSpreadsheet = a.forSpreadsheet;
+    options.onReplaced = [](const QString& name, const QStringList& columns) {
+        reportWarning(
+            datatool::TextNotUtf8,
+            QStringLiteral("The record %1 holds bytes that are not UTF-8 text in %2; they were "
+                           "written as the replacement character \uFFFD. Correct the text in "
+                           "Quillarbon to keep what was meant.")
+                .arg(name.isNull() ? QStringLiteral("without a name") : QStringLiteral("'%1'").arg(name),
+                     columns.join(QStringLiteral(", "))));
+    };
     if (a.out.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
@@ -269,7 +324,8 @@ int exportCsv(const Arguments& a, const QString& inventory)
     Output out(a.out, inventory, true);
     const std::int64_t records = datatool::exportCsv(*db, out.device(), options);
     out.commit();
-    writeOut(QStringLiteral("Wrote %1 records to '%2'.").arg(records).arg(native(a.out)));
+    if (!out.isStandardOutput())
+        writeOut(QStringLiteral("Wrote %1 records to '%2'.").arg(records).arg(native(a.out)));
     return 0;
 }
 
@@ -281,9 +337,24 @@ int printList(const Arguments& a, const QString& inventory)
     options.letter = a.letter;
     options.date = QDate::currentDate();
     options.fileLabel = native(QFileInfo(inventory).absoluteFilePath());
+    options.onUnprintable = [](const datatool::UnprintableText& t) {
+        QStringList codes;
+        for (const uint c : t.characters.toUcs4())
+            codes.append(QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper());
+        const QString what = t.record.isEmpty()
+                                 ? QStringLiteral("The place '%1'").arg(t.place)
+                                 : QStringLiteral("The record '%1' (in '%2')").arg(t.record, t.place);
+        reportWarning(datatool::NoFontHasIt,
+                      QStringLiteral("%1 holds characters that no installed font has (%2); the list "
+                                     "cannot show them. Install fonts that have them, or write the "
+                                     "name without them.")
+                          .arg(what, codes.join(QStringLiteral(", "))));
+    };
     Output out(a.out, inventory, false);
     const datatool::ShelfListResult result = datatool::printShelfList(*db, out.device(), options);
     out.commit();
+    if (out.isStandardOutput())
+        return 0;
     writeOut(QStringLiteral("Wrote %1 %2 (%3 chemicals in %4 %5) to '%6'.")
                  .arg(result.pages)
                  .arg(result.pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
@@ -315,6 +386,17 @@ int printLabels(const Arguments& a, const QString& inventory)
                  .arg(result.pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"))
                  .arg(QString::fromUtf8(datatool::labelSheet(a.sheet).description), native(a.out)));
     return 0;
+}
+
+// What is said of a name already in the inventory: case and the spaces around a name do
+// not make another chemical, so the stored spelling is named when it differs.
+QString duplicateNote(const QString& name, const QString& stored, bool added)
+{
+    const QString as = stored == name ? QString() : QStringLiteral(" (as '%1')").arg(stored);
+    return added ? QStringLiteral("'%1' was already in the inventory%2; added again.").arg(name, as)
+                 : QStringLiteral("'%1' is already in the inventory%2; not added (--allow-duplicates "
+                                  "adds it).")
+                       .arg(name, as);
 }
 
 int importCsv(const Arguments& a, const QString& inventory)
@@ -364,16 +446,14 @@ int importCsv(const Arguments& a, const QString& inventory)
     if (!report.missingColumns.isEmpty())
         writeOut(QStringLiteral("Columns not in the file, left empty: %1.")
                      .arg(report.missingColumns.join(QStringLiteral(", "))));
+    for (const std::int64_t line : report.repeatedHeaders)
+        writeOut(QStringLiteral("Line %1 repeats the column names of the first line; it was read as "
+                                "column names, not as a chemical.")
+                     .arg(line));
     for (const auto& d : report.duplicates)
-        writeOut(
-            a.allowDuplicates
-                ? QStringLiteral("Line %1: '%2' was already in the inventory; added again.")
-                      .arg(d.line)
-                      .arg(d.name)
-                : QStringLiteral("Line %1: '%2' is already in the inventory; not added (--allow-duplicates "
-                                 "adds it).")
-                      .arg(d.line)
-                      .arg(d.name));
+        writeOut(QStringLiteral("Line %1: %2")
+                     .arg(d.line)
+                     .arg(duplicateNote(d.name, d.stored, a.allowDuplicates)));
     const QString where = native(QFileInfo(inventory).absoluteFilePath());
     if (a.dryRun)
         writeOut(QStringLiteral("Dry run: %1 of the %2 rows would be added to '%3'; nothing was written.")
@@ -389,8 +469,25 @@ int importCsv(const Arguments& a, const QString& inventory)
 int importAccess(const Arguments& a, const QString& inventory)
 {
     auto db = datatool::openInventory(inventory, a.dryRun);
+    // Names already in the inventory are skipped as import-csv skips them, so a second run
+    // adds nothing twice. The notes wait for the import: a failed one adds nothing.
+    datatool::ExistingNames existing(*db);
+    QStringList notes;
+    std::int64_t record = 0;
     const legacy::ImportReport report =
-        legacy::importAccess(*db, a.csv, a.dryRun ? legacy::ImportMode::DryRun : legacy::ImportMode::Apply);
+        legacy::importAccess(*db, a.csv, a.dryRun ? legacy::ImportMode::DryRun : legacy::ImportMode::Apply,
+                             {}, [&](const QString& name) {
+                                 ++record;
+                                 const std::optional<QString> stored =
+                                     name.isNull() ? std::nullopt : existing.find(name);
+                                 if (stored)
+                                     notes.append(QStringLiteral("Record %1: %2")
+                                                      .arg(record)
+                                                      .arg(duplicateNote(name, *stored, a.allowDuplicates)));
+                                 return !stored || a.allowDuplicates;
+                             });
+    for (const QString& note : std::as_const(notes))
+        writeOut(note);
     if (!report.source.columns.leftOut.isEmpty())
         writeOut(QStringLiteral("Columns of the old file that are not the inventory's, not read: %1.")
                      .arg(report.source.columns.leftOut.join(QStringLiteral(", "))));
@@ -398,7 +495,18 @@ int importAccess(const Arguments& a, const QString& inventory)
         writeOut(QStringLiteral("Columns the old file lacks, left empty: %1.")
                      .arg(report.source.columns.missing.join(QStringLiteral(", "))));
     const QString where = native(QFileInfo(inventory).absoluteFilePath());
-    if (a.dryRun)
+    if (report.skipped > 0) {
+        const std::int64_t total = report.records + report.skipped;
+        writeOut(a.dryRun ? QStringLiteral("Dry run: %1 of the %2 records of '%3' would be added to '%4'; "
+                                           "nothing was written.")
+                                .arg(report.records)
+                                .arg(total)
+                                .arg(native(a.csv), where)
+                          : QStringLiteral("Added %1 of the %2 records of '%3' to '%4'.")
+                                .arg(report.records)
+                                .arg(total)
+                                .arg(native(a.csv), where));
+    } else if (a.dryRun)
         writeOut(
             QStringLiteral("Dry run: the %1 records of '%2' would be added to '%3'; nothing was written.")
                 .arg(report.records)
@@ -481,7 +589,7 @@ int main(int argc, char** argv)
     if (args.help) {
         std::fputs(kUsage, stdout);
         writeOut(QStringLiteral("\nIts own error numbers (the others are the engine's):"));
-        for (int number = datatool::UsageError; number <= datatool::LabelCodeFailed; ++number)
+        for (int number = datatool::UsageError; number <= datatool::kLastToolError; ++number)
             if (const QString text = datatool::toolErrorText(number); !text.isEmpty())
                 writeOut(QStringLiteral("  %1  %2").arg(number).arg(text));
         return 0;

@@ -7,15 +7,19 @@
 #include <QDir>
 #include <QFileDevice>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgRenderer>
 #include <QTextLayout>
 
 #include <array>
 #include <bitset>
+#include <utility>
 
 namespace datatool {
 
@@ -58,8 +62,15 @@ double rowsHeight(bool letter)
 
 QFont font(double points, bool bold = false)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // Names come in any script: the Noto fonts (a dependency of the package) have what
+    // DejaVu lacks, CJK and emoji among it.
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans"),
+                   QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Color Emoji")});
     f.setStyleHint(QFont::SansSerif);
+    // No ligatures in Latin text: the PDF's text then reads, copies and searches as the
+    // letters written ("fl", not one glyph "ﬂ"). Scripts that need shaping keep it.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -108,6 +119,7 @@ public:
             lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
         }
         layout.endLayout();
+        noteMissingGlyphs(text, f);
         p_.setFont(f);
         p_.setPen(color);
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -117,16 +129,113 @@ public:
                 x = box.right() - fm.horizontalAdvance(lines.at(i));
             else if (align & Qt::AlignHCenter)
                 x = box.center().x() - fm.horizontalAdvance(lines.at(i)) / 2;
-            p_.drawText(QPointF(x, y), lines.at(i));
+            drawLine(QPointF(x, y), lines.at(i), f, fm);
         }
         return static_cast<int>(lines.size());
     }
 
     QPainter& painter() { return p_; }
 
+    // The characters without a glyph in the texts drawn since the last call.
+    QString takeMissing() { return std::exchange(missing_, QString()); }
+
 private:
+    // A line as text the PDF keeps searchable; pieces that only a colour font has (emoji)
+    // as pictures, since a PDF font cannot hold colour glyphs and would print nothing.
+    void drawLine(const QPointF& at, const QString& line, const QFont& f, const QFontMetricsF& fm)
+    {
+        QPointF pen = at;
+        QString piece;
+        bool pictures = false;
+        auto flush = [&] {
+            if (pictures)
+                drawPicture(pen, piece, f, fm);
+            else
+                p_.drawText(pen, piece);
+            pen.rx() += fm.horizontalAdvance(piece);
+            piece.clear();
+        };
+        for (const uint code : line.toUcs4()) {
+            // Joiners, form selectors and skin tones stay with the piece they follow.
+            const bool joins = !piece.isEmpty() &&
+                               (QChar::category(code) == QChar::Other_Format ||
+                                (code >= 0xFE00 && code <= 0xFE0F) || (code >= 0x1F3FB && code <= 0x1F3FF));
+            const bool picture = joins ? pictures : onlyInColour(code, f);
+            if (!piece.isEmpty() && picture != pictures)
+                flush();
+            pictures = picture;
+            piece += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        }
+        if (!piece.isEmpty())
+            flush();
+    }
+
+    // Whether the character comes from a font whose glyphs are pictures, not outlines.
+    bool onlyInColour(uint c, const QFont& f)
+    {
+        if (c < 0x2000)
+            return false;
+        auto known = colour_.find(c);
+        if (known == colour_.end()) {
+            QFont shaped = f;
+            shaped.setStyleStrategy(QFont::PreferDefault);
+            QTextLayout layout(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1), shaped, &writer_);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            // Colour glyphs live in tables of their own: bitmaps (CBDT, sbix), layers (COLR)
+            // or pictures (SVG).
+            bool colour = false;
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                const QRawFont font = run.rawFont();
+                for (const char* table : {"CBDT", "sbix", "COLR", "SVG "})
+                    colour = colour || !font.fontTable(table).isEmpty();
+            }
+            known = colour_.insert(c, colour);
+        }
+        return *known;
+    }
+
+    void drawPicture(const QPointF& baseline, const QString& piece, const QFont& f, const QFontMetricsF& fm)
+    {
+        const QSizeF size(fm.horizontalAdvance(piece), fm.height());
+        QImage image(size.toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+        // The picture's pixels are the PDF's, so the font has the same size in both.
+        image.setDotsPerMeterX(qRound(kResolution / 0.0254));
+        image.setDotsPerMeterY(qRound(kResolution / 0.0254));
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QFont shaped = f;
+        shaped.setStyleStrategy(QFont::PreferDefault); // joined emoji need shaping
+        painter.setFont(shaped);
+        painter.drawText(QPointF(0, fm.ascent()), piece);
+        painter.end();
+        p_.drawImage(QRectF(QPointF(baseline.x(), baseline.y() - fm.ascent()), QSizeF(image.size())), image);
+    }
+
+    // Notes the characters that neither the font nor any font it falls back on has.
+    void noteMissingGlyphs(const QString& text, const QFont& f)
+    {
+        for (const uint c : text.toUcs4()) {
+            const auto category = QChar::category(c);
+            // ASCII is in every font; marks that only choose a form (U+FE0F) draw nothing.
+            if (c < 0x80 || category == QChar::Other_Format || category == QChar::Other_Control ||
+                (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF))
+                continue;
+            auto known = inSomeFont_.find(c);
+            if (known == inSomeFont_.end())
+                known = inSomeFont_.insert(c, QFontMetricsF(f, &writer_).inFontUcs4(c));
+            const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+            if (!*known && !missing_.contains(one))
+                missing_ += one;
+        }
+    }
+
     QPdfWriter& writer_;
     QPainter& p_;
+    QString missing_;
+    QHash<uint, bool> inSomeFont_;
+    QHash<uint, bool> colour_;
 };
 
 // Our drawings of the pictograms, rendered once: the PDF then holds each picture once,
@@ -250,8 +359,11 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                   QStringLiteral("Page %1 of %2").arg(pageNumber).arg(totalPages), smallFont, kGrey, 1,
                   Qt::AlignRight);
     };
+    QString currentPlace;
     auto drawHeader = [&](const RecordStream::Place& place, bool continued) {
         const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
+        currentPlace = title;
+        page.takeMissing(); // the footer's, which names only the file
         page.text(page.mm(kMarginLeft, kTop, width, 8), title, titleFont, Qt::black, 1);
         QString subtitle =
             QStringLiteral("Shelf list · %1 %2")
@@ -260,6 +372,9 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
         if (continued)
             subtitle += QStringLiteral(" · continued");
         page.text(page.mm(kMarginLeft, kTop + 8, width, 5), subtitle, smallFont, kGrey, 1);
+        const QString missing = page.takeMissing();
+        if (!missing.isEmpty() && !continued && options.onUnprintable)
+            options.onUnprintable({QString(), title, missing});
 
         double x = kMarginLeft;
         const std::array<std::pair<double, QString>, 5> captions = {{
@@ -300,6 +415,10 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
         page.text(page.mm(x + 1.5, y + 1.2, kQuantityWidth - 3, 11),
                   oneLine(record.string(store::QUANTIDADE)), cellFont, Qt::black, 2);
         x += kQuantityWidth;
+
+        const QString missing = page.takeMissing();
+        if (!missing.isEmpty() && options.onUnprintable)
+            options.onUnprintable({name, currentPlace, missing});
 
         const HazardLabel label = readHazards(record.string(store::HAZARDS));
         if (label.signal != SignalWord::None)

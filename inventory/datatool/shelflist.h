@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QIODevice;
 
@@ -13,6 +14,14 @@ class Database;
 
 namespace datatool {
 
+// Text with characters that no installed font has: the list cannot show them.
+struct UnprintableText
+{
+    QString record;     // the chemical's name; empty for a place's title
+    QString place;      // the place whose section shows it
+    QString characters; // the characters, each once, in the order they came
+};
+
 struct ShelfListOptions
 {
     // Only the places whose name contains this text, case and accents ignored.
@@ -20,6 +29,8 @@ struct ShelfListOptions
     bool letter = false; // US Letter paper instead of A4
     QDate date;          // printed in the footer
     QString fileLabel;   // the inventory as the footer names it
+    // Told of each record (and place title) with characters no installed font has.
+    std::function<void(const UnprintableText&)> onUnprintable;
 };
 
 struct ShelfListResult

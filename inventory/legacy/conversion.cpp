@@ -312,14 +312,24 @@ Survey surveyAccessFile(const QString& path)
 }
 
 ImportReport importAccess(records::Database& target, const QString& oldFile, ImportMode mode,
-                          const Progress& progress)
+                          const Progress& progress, const Admit& admit)
 {
     JetReader reader(records::normalizePath(oldFile));
     ImportReport report;
     report.source = survey(reader);
     const Survey& s = report.source;
+    const int nome = s.columns.source[store::NOME];
+    auto declined = [&] {
+        if (!admit)
+            return false;
+        const bool refused =
+            !admit(nome < 0 || reader.isNull(nome) ? QString() : QString::fromUtf8(reader.text(nome)));
+        report.skipped += refused ? 1 : 0;
+        return refused;
+    };
     if (mode == ImportMode::DryRun) {
-        report.records = readAll(reader, s, Phase::Copying, progress, [](std::int64_t) {});
+        report.records = readAll(reader, s, Phase::Copying, progress, [&](std::int64_t) { declined(); });
+        report.records -= report.skipped;
         return report;
     }
     checkInventory(target);
@@ -328,6 +338,8 @@ ImportReport importAccess(records::Database& target, const QString& oldFile, Imp
         // New rows take ids above any a cursor elsewhere may still hold for a deleted row.
         std::int64_t rowid = target.nextRowid(store::tableName());
         report.records = readAll(reader, s, Phase::Copying, progress, [&](std::int64_t) {
+            if (declined())
+                return;
             records::Statement::Reset done(insert);
             insert.bind(store::kColumnCount + 1, rowid++);
             for (const store::Column& c : store::kColumns) {
@@ -339,6 +351,7 @@ ImportReport importAccess(records::Database& target, const QString& oldFile, Imp
             }
             insert.step();
         });
+        report.records -= report.skipped;
     });
     return report;
 }

@@ -60,12 +60,17 @@ enum class ImportMode
 struct ImportReport
 {
     Survey source;
-    std::int64_t records = 0; // read (DryRun) or added (Apply)
+    std::int64_t records = 0; // that would be added (DryRun) or added (Apply)
+    std::int64_t skipped = 0; // that admit declined
 };
 
-// Adds the records of an old file to an open inventory of ours, all or nothing.
+// Whether a record of the old file is added, by its name (a null string for Null).
+using Admit = std::function<bool(const QString& name)>;
+
+// Adds the records of an old file to an open inventory of ours, all or nothing; with
+// admit, only those it accepts.
 ImportReport importAccess(records::Database& target, const QString& oldFile, ImportMode mode,
-                          const Progress& progress = {});
+                          const Progress& progress = {}, const Admit& admit = {});
 
 // The steps of a conversion, in order; a test can stop the conversion after any.
 enum class Step

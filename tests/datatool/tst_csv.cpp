@@ -52,6 +52,7 @@ private slots:
     void aLongFormulaIsCutIntoLiteralsSpreadsheetsAccept();
     void whatIsWrittenIsReadBackByteForByte();
     void recordsKeepTheirLineNumbers();
+    void everyKindOfLineEndEndsARecord();
     void malformedRecordsSayWhy();
     void utf8IsCheckedStrictly_data();
     void utf8IsCheckedStrictly();
@@ -186,6 +187,20 @@ void TestCsv::recordsKeepTheirLineNumbers()
     QCOMPARE(r.records[0][0], std::string("NOME"));
     QCOMPARE(r.lines, (std::vector<std::int64_t>{1, 2, 6, 7}));
     QCOMPARE(r.records[3], (std::vector<std::string>{"C", "y"}));
+}
+
+void TestCsv::everyKindOfLineEndEndsARecord()
+{
+    // Old Mac files end lines with a CR alone; some programs write CR CR LF. Neither leaves
+    // a CR in a cell, and a line break inside quotes stays as it was.
+    const std::vector<std::vector<std::string>> expected = {
+        {"NOME", "LOCAL"}, {"Benzeno", "A"}, {"Tolueno", "x\ry"}, {"Xileno", "C"}};
+    for (const std::string end : {"\r", "\r\r\n"}) {
+        const Read r = readAll("NOME,LOCAL" + end + "Benzeno,A" + end + "Tolueno,\"x\ry\"" + end + end +
+                               "Xileno,C" + end);
+        QCOMPARE(r.records, expected);
+        QCOMPARE(r.lines, (std::vector<std::int64_t>{1, 2, 3, 6}));
+    }
 }
 
 void TestCsv::malformedRecordsSayWhy()

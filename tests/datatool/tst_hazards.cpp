@@ -1,6 +1,13 @@
 // The pictograms and the signal word a hazards text calls for, as a label would show them.
 #include "inventory/datatool/hazards.h"
+#include "inventory/store/chemical_table.h"
+#include "platform/data/database.h"
 #include "tests/support/test_main.h"
+
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <QImage>
 #include <QPainter>
@@ -31,6 +38,7 @@ private slots:
     void theSignalWordIsTheOneTheTextGives_data();
     void theSignalWordIsTheOneTheTextGives();
     void everyPictogramIsADiamondWithARedBorder();
+    void theSampleInventoryGetsTheWordsOfItsCodes();
 };
 
 void TestHazards::statementsCallForTheirPictograms_data()
@@ -98,7 +106,11 @@ void TestHazards::theSignalWordIsTheOneTheTextGives_data()
         << QStringLiteral("Perigo / Danger") << danger << QStringLiteral("Perigo");
     QTest::newRow("only in a longer word")
         << QStringLiteral("Dangerous when wet; forewarning") << none << QString();
-    QTest::newRow("none given") << QStringLiteral("H225\nH319") << none << QString();
+    QTest::newRow("none given: from the codes")
+        << QStringLiteral("H225\nH319") << danger << QStringLiteral("Danger");
+    QTest::newRow("the text's word wins over the codes")
+        << QStringLiteral("H228 Flammable solid.\nWarning") << warning << QStringLiteral("Warning");
+    QTest::newRow("no code with a word") << QStringLiteral("H401\nEUH066") << none << QString();
 }
 
 void TestHazards::theSignalWordIsTheOneTheTextGives()
@@ -132,6 +144,47 @@ void TestHazards::everyPictogramIsADiamondWithARedBorder()
                 black += qGray(image.pixel(x, y)) < 60 ? 1 : 0;
         QVERIFY2(black > 150, qPrintable(pictogramName(p)));
     }
+}
+
+void TestHazards::theSampleInventoryGetsTheWordsOfItsCodes()
+{
+    // The sample's hazards name no signal word; their codes give it, the most severe one
+    // winning ("Danger" over "Warning"), and a record without codes gets none.
+    QTemporaryDir dir;
+    QFile sql(QStringLiteral(QB_SAMPLE_SQL));
+    QVERIFY(sql.open(QIODevice::ReadOnly));
+    const QString path = dir.filePath(QStringLiteral("sample.mdb"));
+    records::Database::create(path, store::schemaScript() + QString::fromUtf8(sql.readAll()));
+    auto db = records::Database::open(path);
+    records::Statement s(*db, QStringLiteral("SELECT NOME, HAZARDS FROM TOLMIREKS"));
+    records::Statement::Reset done(s);
+    QMap<QString, QString> words;
+    int withCodes = 0;
+    while (s.step()) {
+        const QString hazards = s.value(1).toString();
+        const HazardLabel label = readHazards(hazards);
+        words.insert(s.value(0).toString(), label.signalText);
+        if (hazards.contains(QRegularExpression(QStringLiteral("\\bH[234]\\d\\d\\b")))) {
+            ++withCodes;
+            QVERIFY2(label.signal != SignalWord::None, qPrintable(s.value(0).toString()));
+        }
+    }
+    QCOMPARE(words.size(), 81);
+    QVERIFY(withCodes > 60);
+    const QMap<QString, QString> expected = {
+        {QStringLiteral("Acetona"), QStringLiteral("Danger")},          // H225
+        {QStringLiteral("Ácido bórico"), QStringLiteral("Danger")},     // H360
+        {QStringLiteral("Clorobenzeno"), QStringLiteral("Warning")},    // H226, H332, H411
+        {QStringLiteral("Diclorometano"), QStringLiteral("Warning")},   // H315 ... H373
+        {QStringLiteral("Benzaldeído"), QStringLiteral("Warning")},     // H302
+        {QStringLiteral("Zinco granulado"), QStringLiteral("Warning")}, // H410
+        {QStringLiteral("Ácido sulfúrico 98%"), QStringLiteral("Danger")},
+        {QStringLiteral("Permanganato de potássio"), QStringLiteral("Danger")}, // H272, H302, H410
+        {QStringLiteral("Cloreto de sódio"), QString()},
+    };
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        QVERIFY2(words.value(it.key()) == it.value(),
+                 qPrintable(it.key() + QLatin1String(": ") + words.value(it.key())));
 }
 
 QB_TEST_MAIN(TestHazards)

@@ -241,13 +241,25 @@ void TestProgram::anOldAccessInventoryIsAddedAllOrNothing()
     QVERIFY(inv.column(store::NOME).contains(QStringLiteral("Ácido acético")));
     QCOMPARE(readFile(old), oldBytes);
 
+    // Run again, it adds nothing twice and says what it skipped; --allow-duplicates adds.
+    Result again = run(file + QStringList{QStringLiteral("import-access"), old});
+    QCOMPARE(again.exitCode, 0);
+    QVERIFY2(again.out.contains("'Ácido acético' is already in the inventory; not added"),
+             again.out.constData());
+    QVERIFY(again.out.contains("Added 0 of the 20 records"));
+    QCOMPARE(inv.rows().size(), std::size_t(21));
+    Result allowed =
+        run(file + QStringList{QStringLiteral("import-access"), old, QStringLiteral("--allow-duplicates")});
+    QCOMPARE(allowed.exitCode, 0);
+    QCOMPARE(inv.rows().size(), std::size_t(41));
+
     // A file without the table: the engine's kind of message, and nothing added.
     Result refused = run(file + QStringList{QStringLiteral("import-access"),
                                             QStringLiteral(QB_LEGACY_DATA "/other-table-jet4.mdb")});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.startsWith(QStringLiteral("Error 801: ")), qPrintable(refused.err));
     QVERIFY(refused.err.contains(QStringLiteral("PRODUTOS")));
-    QCOMPARE(inv.rows().size(), std::size_t(21));
+    QCOMPARE(inv.rows().size(), std::size_t(41));
 }
 
 QB_TEST_MAIN(TestProgram)

@@ -64,6 +64,7 @@ public:
             .normalized(QString::NormalizationForm_KC);
     }
     QString info() const { return run(QStringLiteral("pdfinfo"), {path_}); }
+    const QString& path() const { return path_; }
     QImage render(int page) const
     {
         const QString prefix = dir_.filePath(QStringLiteral("page"));
@@ -110,6 +111,7 @@ private slots:
     void hazardsAreDrawnWhereTheTextCallsForThem();
     void aPartOfAPlacesNameChoosesThePlaces();
     void letterPaperIsLetter();
+    void textPrintsAsWrittenInEveryScript();
 };
 
 void TestShelfList::eachPlaceStartsOnItsOwnPages()
@@ -218,6 +220,39 @@ void TestShelfList::letterPaperIsLetter()
     options.letter = true;
     QVERIFY(Printed(inv.path(), options).info().contains(QStringLiteral("(letter)")));
     QVERIFY(Printed(inv.path()).info().contains(QStringLiteral("(A4)")));
+}
+
+void TestShelfList::textPrintsAsWrittenInEveryScript()
+{
+    // Latin text without ligatures, so that a search of the PDF finds it as written; CJK
+    // and emoji from the fonts the package depends on; and a character no font has named.
+    TempInventory inv(
+        {chemicalAt(QStringLiteral("Etanol 🧪 乙醇"), QStringLiteral("Armário de inflamáveis")),
+         chemicalAt(QStringLiteral("Segredo \uE000"), QStringLiteral("Armário de inflamáveis"))});
+    ShelfListOptions options;
+    QList<UnprintableText> unprintable;
+    options.onUnprintable = [&](const UnprintableText& t) {
+        unprintable.append(t);
+    };
+    const Printed pdf(inv.path(), options);
+    QCOMPARE(unprintable.size(), 1);
+    QCOMPARE(unprintable[0].record, QStringLiteral("Segredo \uE000"));
+    QCOMPARE(unprintable[0].place, QStringLiteral("Armário de inflamáveis"));
+    QCOMPARE(unprintable[0].characters, QStringLiteral("\uE000"));
+
+    const QString text = pdf.run(QStringLiteral("pdftotext"), {pdf.path(), QStringLiteral("-")});
+    QVERIFY2(text.startsWith(QStringLiteral("Armário de inflamáveis")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("醇")));
+    // The emoji is drawn in its colours (a PDF font would have left a gap).
+    const QImage page = pdf.render(1);
+    const double px = page.width() / 210.0;
+    int coloured = 0;
+    for (int y = int(33 * px); y < int(40 * px); ++y)
+        for (int x = int(14 * px); x < int(75 * px); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            coloured += c.saturation() > 80 && c.value() > 80 ? 1 : 0;
+        }
+    QVERIFY2(coloured > 3, qPrintable(QString::number(coloured)));
 }
 
 QB_TEST_MAIN(TestShelfList)

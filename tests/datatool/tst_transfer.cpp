@@ -82,7 +82,7 @@ QStringList csvColumn(const QByteArray& csv, int cell)
     return values;
 }
 
-Row fullRow(const QString& nome, const QVariant& hazards = {}, const QVariant& place = {})
+Row fullRow(const QVariant& nome, const QVariant& hazards = {}, const QVariant& place = {})
 {
     Row row(store::kColumnCount);
     row[store::NOME] = nome;
@@ -111,6 +111,8 @@ private slots:
     void theCsvIsWhatSpreadsheetsExpect();
     void theSampleInventoryComesBackByteForByte();
     void hostileTextComesBackByteForByte();
+    void exportsComeBackJoinedOrMadeForASpreadsheet();
+    void textThatIsNotUtf8IsExportedAsUtf8();
     void aFileWithWrongRowsAddsNothing();
     void theHeaderIsMatchedAndChecked();
     void duplicatesAreAddedOnlyWhenAllowed();
@@ -251,6 +253,56 @@ void TestTransfer::hostileTextComesBackByteForByte()
     QVERIFY(std::any_of(back.begin(), back.end(), [&](const Row& r) { return r[store::HAZARDS] == memo; }));
 }
 
+void TestTransfer::exportsComeBackJoinedOrMadeForASpreadsheet()
+{
+    QTemporaryDir dir;
+    const QString sample = sampleInventory(dir);
+    const QByteArray plain = exportBytes(sample);
+
+    // Made for a spreadsheet ("-89.8 °C" as ="-89.8 °C"), the export comes back as it was.
+    TempInventory fromSpreadsheet;
+    Imported in = importBytes(fromSpreadsheet.path(), exportBytes(sample, true));
+    QCOMPARE(in.error, 0);
+    QCOMPARE(exportBytes(fromSpreadsheet.path()), plain);
+
+    // Two exports joined into one file: the second header is no chemical called "NOME".
+    TempInventory joined;
+    in = importBytes(joined.path(), plain + plain);
+    QCOMPARE(in.error, 0);
+    QCOMPARE(in.report.repeatedHeaders, std::vector<std::int64_t>{QByteArray(plain).count('\n') + 1});
+    QCOMPARE(in.report.rows, std::int64_t{2 * 81});
+    QVERIFY(!joined.column(store::NOME).contains(QStringLiteral("NOME")));
+}
+
+void TestTransfer::textThatIsNotUtf8IsExportedAsUtf8()
+{
+    // Another program stored Latin-1 bytes, as text and as a blob.
+    TempInventory inv({fullRow(QStringLiteral("Acetona"))});
+    {
+        auto db = records::Database::open(inv.path());
+        records::Statement s(*db, QStringLiteral("INSERT INTO TOLMIREKS (NOME, FORMULA, HAZARDS) VALUES "
+                                                 "(CAST(X'C167756120' AS TEXT), 'H2O', X'E96C6576E9')"));
+        records::Statement::Reset done(s);
+        s.step();
+    }
+    auto db = openInventory(inv.path(), true);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    ExportOptions options;
+    QStringList told;
+    options.onReplaced = [&](const QString& name, const QStringList& columns) {
+        told.append(name + QLatin1Char(':') + columns.join(QLatin1Char(',')));
+    };
+    QCOMPARE(exportCsv(*db, out, options), std::int64_t{2});
+    QVERIFY(isUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    QCOMPARE(told, QStringList({QStringLiteral("\uFFFDgua :NOME,HAZARDS")}));
+    // The file is one the import takes back.
+    TempInventory back;
+    QCOMPARE(importBytes(back.path(), bytes).error, 0);
+    QCOMPARE(back.rows().size(), std::size_t{2});
+}
+
 void TestTransfer::aFileWithWrongRowsAddsNothing()
 {
     TempInventory inv({fullRow(QStringLiteral("Acetona"))});
@@ -262,13 +314,16 @@ void TestTransfer::aFileWithWrongRowsAddsNothing()
                            "\xC1gua,H2O\r\n"               // line 5: Latin-1, not UTF-8
                            "\"Xileno\r\nmisto\",C8H10\r\n" // lines 6-7: good, two lines
                            "   ,x\r\n"                     // line 8: a name of spaces
-                           "Fenol,\"C6H6O\"x\r\n";         // line 9: text after a quote
+                           "Fenol,\"C6H6O\"x\r\n"          // line 9: text after a quote
+                           + QByteArray("\0,x\r\n", 5)     // line 10: a NUL for a name
+                           + "Bo\x1Bro,x\r\n";             // line 11: an escape in a name
     const Imported in = importBytes(inv.path(), csv);
     QCOMPARE(in.error, int(CsvRejected));
     std::vector<std::int64_t> lines;
     for (const RowProblem& p : in.problems)
         lines.push_back(p.line);
-    QCOMPARE(lines, (std::vector<std::int64_t>{3, 4, 5, 8, 9}));
+    QCOMPARE(lines, (std::vector<std::int64_t>{3, 4, 5, 8, 9, 10, 11}));
+    QVERIFY2(in.problems[5].reason.contains(QStringLiteral("U+0000")), qPrintable(in.problems[5].reason));
     QVERIFY(in.problems[0].reason.contains(QStringLiteral("NOME")));
     QVERIFY(in.problems[1].reason.contains(QStringLiteral("1 cells where the first line names 2")));
     QVERIFY(in.problems[2].reason.contains(QStringLiteral("UTF-8")));
@@ -299,28 +354,42 @@ void TestTransfer::theHeaderIsMatchedAndChecked()
     QCOMPARE(importBytes(inv.path(), "NOME,nome\r\nA,B\r\n").error, int(CsvBadHeader));
     QCOMPARE(importBytes(inv.path(), "").error, int(CsvBadHeader));
     QCOMPARE(importBytes(inv.path(), QByteArray("\xFF\xFEN\0O\0M\0E\0", 10)).error, int(CsvWrongEncoding));
+    // Without a byte-order mark UTF-16 is still no UTF-8, not a file without NOME.
+    const QString utf16 = QStringLiteral("NOME,LOCAL\r\nBenzeno,A\r\n");
+    QCOMPARE(
+        importBytes(inv.path(), QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2))
+            .error,
+        int(CsvWrongEncoding));
     QCOMPARE(inv.rows().size(), std::size_t{2});
 }
 
 void TestTransfer::duplicatesAreAddedOnlyWhenAllowed()
 {
-    TempInventory inv({fullRow(QStringLiteral("Acetona"))});
-    const QByteArray csv = "NOME,LOCAL\r\nAcetona,B\r\nacetona,C\r\nEtanol,D\r\nEtanol,E\r\n";
+    // Names compare as a person reads them: case and surrounding spaces aside, accents
+    // not, whether the inventory stores a name as text or as a blob.
+    TempInventory inv({fullRow(QStringLiteral("Acetona")), fullRow(QStringLiteral("Cafei\u0301na")),
+                       fullRow(QByteArray("Benzeno"))});
+    const QByteArray csv = "NOME,LOCAL\r\nAcetona,B\r\n\" acetona \",C\r\nBENZENO,D\r\n"
+                           "Acetôna,E\r\nCAFE\xC3\x8DNA,F\r\nEtanol,G\r\nEtanol,H\r\n";
     Imported in = importBytes(inv.path(), csv);
     QCOMPARE(in.error, 0);
-    // Only a name already in the inventory is a duplicate; the exact text counts.
-    QCOMPARE(in.report.duplicates.size(), std::size_t{1});
-    QCOMPARE(in.report.duplicates[0].line, std::int64_t{2});
+    std::vector<std::int64_t> lines;
+    for (const ImportReport::Duplicate& d : in.report.duplicates)
+        lines.push_back(d.line);
+    QCOMPARE(lines, (std::vector<std::int64_t>{2, 3, 4, 6}));
+    QCOMPARE(in.report.duplicates[1].stored, QStringLiteral("Acetona"));
+    QCOMPARE(in.report.duplicates[2].stored, QStringLiteral("Benzeno"));
+    // Only a name already in the inventory is a duplicate, not one the file repeats.
     QCOMPARE(in.report.added, std::int64_t{3});
-    QCOMPARE(inv.column(store::LOCAL),
-             QStringList({QString(), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E")}));
+    QCOMPARE(inv.column(store::LOCAL).mid(3),
+             QStringList({QStringLiteral("E"), QStringLiteral("G"), QStringLiteral("H")}));
 
     ImportOptions allow;
     allow.allowDuplicates = true;
     in = importBytes(inv.path(), "NOME\r\nAcetona\r\n", allow);
     QCOMPARE(in.report.duplicates.size(), std::size_t{1});
     QCOMPARE(in.report.added, std::int64_t{1});
-    QCOMPARE(inv.rows().size(), std::size_t{5});
+    QCOMPARE(inv.rows().size(), std::size_t{7});
 }
 
 void TestTransfer::aDryRunWritesNothingEvenToAReadOnlyFile()
