@@ -1,0 +1,607 @@
+#include "inventory/safety/storagegroups.h"
+
+#include "inventory/safety/errors.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <bitset>
+#include <string>
+#include <vector>
+
+// The scheme's data lives in this library's resources, which a static library must register.
+static void initSafetyResources()
+{
+    Q_INIT_RESOURCE(safety);
+}
+
+namespace safety {
+
+namespace {
+
+constexpr char kLetters[] = "ABCDEFGJKLX";
+constexpr int kSchemeGroups = 11;
+
+// Statements by number: H200 to H499 as themselves, EUH001 to EUH999 as 1000 + number.
+using CodeSet = std::bitset<2000>;
+constexpr std::uint16_t kEuh = 1000;
+
+// A word of the data, matched at the start of a word of the name, or at its end.
+struct Word
+{
+    std::string text;
+    bool atEnd = false;
+    bool anywhere = false;
+};
+
+// Letter case and the accents of Latin letters taken out, UTF-8 in, ASCII letters out;
+// anything else that is not ASCII becomes a space, so it parts words.
+void fold(std::string_view utf8, std::string& out)
+{
+    // The letters U+00C0 to U+00FF (UTF-8 C3 80 to C3 BF), by their base letter.
+    static constexpr char kLatin1[] = "aaaaaaaceeeeiiiidnooooo ouuuuy s";
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c));
+        } else if (c == 0xC3 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            out.push_back(next >= 0x80 && next <= 0xBF ? kLatin1[(next - 0x80) & 0x1F] : ' ');
+            ++i;
+        } else {
+            if (c >= 0xC0)
+                out.push_back(' ');
+            // Continuation bytes of a character already turned into its space.
+        }
+    }
+}
+
+bool isLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+// The first word of the list found in the folded text, as the list says where it stands.
+const Word* findWord(const std::string& text, const std::vector<Word>& words)
+{
+    for (const Word& w : words) {
+        for (std::size_t at = text.find(w.text); at != std::string::npos; at = text.find(w.text, at + 1)) {
+            const bool ok = w.anywhere ? true
+                            : w.atEnd
+                                ? at + w.text.size() == text.size() || !isLetter(text[at + w.text.size()])
+                                : at == 0 || !isLetter(text[at - 1]);
+            if (ok)
+                return &w;
+        }
+    }
+    return nullptr;
+}
+
+bool containsAny(const std::string& text, const std::vector<std::string>& phrases)
+{
+    for (const std::string& p : phrases)
+        if (text.find(p) != std::string::npos)
+            return true;
+    return false;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isAlnum(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The H- and EUH-statements anywhere in the text, combined ones too ("H302+H312").
+CodeSet readCodes(std::string_view text)
+{
+    CodeSet codes;
+    for (std::size_t at = text.find('H'); at != std::string_view::npos; at = text.find('H', at + 1)) {
+        std::uint16_t base = 0;
+        std::size_t start = at;
+        if (at >= 2 && text[at - 2] == 'E' && text[at - 1] == 'U') {
+            base = kEuh;
+            start = at - 2;
+        }
+        if (start > 0 && isAlnum(text[start - 1]))
+            continue;
+        if (at + 3 >= text.size() || !isDigit(text[at + 1]) || !isDigit(text[at + 2]) ||
+            !isDigit(text[at + 3]))
+            continue;
+        std::size_t end = at + 4;
+        // H361d, H360FD: at most two letters after the digits.
+        for (int letters = 0; letters < 2 && end < text.size() && isAlnum(text[end]) && !isDigit(text[end]);
+             ++letters)
+            ++end;
+        if (end < text.size() && isAlnum(text[end]))
+            continue;
+        const int number = (text[at + 1] - '0') * 100 + (text[at + 2] - '0') * 10 + (text[at + 3] - '0');
+        const int code = base + number;
+        if (code > 0 && code < static_cast<int>(codes.size()))
+            codes.set(static_cast<std::size_t>(code));
+    }
+    return codes;
+}
+
+// What a formula tells: whether it is organic, and whether it has the shape of an
+// inorganic acid (HCl, H2SO4) or base (NaOH, Ca(OH)2).
+struct FormulaFacts
+{
+    bool present = false;
+    bool organic = false;
+    bool acidShape = false;
+    bool baseShape = false;
+};
+
+FormulaFacts readFormula(std::string_view f)
+{
+    FormulaFacts facts;
+    while (!f.empty() && (f.front() == ' ' || f.front() == '\t'))
+        f.remove_prefix(1);
+    while (!f.empty() && (f.back() == ' ' || f.back() == '\t' || f.back() == '\r' || f.back() == '\n'))
+        f.remove_suffix(1);
+    if (f.empty())
+        return facts;
+    facts.present = true;
+    // The part before a hydrate's dot ("CuSO4·5H2O", "CuSO4.5H2O").
+    std::string_view main = f;
+    for (std::size_t i = 0; i < f.size(); ++i)
+        if (f[i] == '.' || (static_cast<unsigned char>(f[i]) == 0xC2 && i + 1 < f.size() &&
+                            static_cast<unsigned char>(f[i + 1]) == 0xB7)) {
+            main = f.substr(0, i);
+            break;
+        }
+    bool hydrogen = false;
+    int carbons = 0;
+    for (std::size_t i = 0; i < main.size(); ++i) {
+        if (main[i] < 'A' || main[i] > 'Z')
+            continue;
+        const bool twoLetters = i + 1 < main.size() && main[i + 1] >= 'a' && main[i + 1] <= 'z';
+        if (twoLetters)
+            continue;
+        if (main[i] == 'H' || main[i] == 'D')
+            hydrogen = true;
+        if (main[i] == 'C') {
+            int n = 0;
+            std::size_t j = i + 1;
+            while (j < main.size() && isDigit(main[j]))
+                n = n * 10 + (main[j++] - '0');
+            carbons += n == 0 ? 1 : n;
+        }
+    }
+    // One carbon as carbonate, bicarbonate or cyanide is inorganic (NaHCO3, KCN).
+    const bool inorganicCarbon = carbons == 1 && (main.find("CO3") != std::string_view::npos ||
+                                                  main.find("CN") != std::string_view::npos);
+    facts.organic = carbons > 0 && hydrogen && !inorganicCarbon;
+    if (!facts.organic) {
+        facts.acidShape = main.size() >= 2 && main[0] == 'H' && !(main[1] >= 'a' && main[1] <= 'z');
+        const bool endsInOh = main.size() >= 3 && main.substr(main.size() - 2) == "OH";
+        const bool hydroxideGroup = main.find("(OH)") != std::string_view::npos;
+        facts.baseShape = !facts.acidShape && (endsInOh || hydroxideGroup);
+    }
+    return facts;
+}
+
+} // namespace
+
+struct Scheme::Data
+{
+    std::array<QString, kSchemeGroups> titles;
+    std::array<QString, kSchemeGroups> nouns;
+    std::vector<std::vector<Group>> together;
+    CodeSet jGas, jToxic, eCodes, kCodes, bCodes, xCodes, corrosive, lCodes;
+    std::vector<Word> eWords, xWords, acidWords, baseWords, notBaseWords, mineralAcidWords,
+        inorganicBaseWords;
+    std::vector<std::string> combustible, notCombustible, notClassified, override;
+};
+
+namespace {
+
+[[noreturn]] void damaged(int line, const QString& why)
+{
+    throw StorageError(SchemeDamaged, QStringLiteral("The storage groups built into the program cannot be "
+                                                     "read (line %1: %2). Reinstall the program.")
+                                          .arg(line)
+                                          .arg(why));
+}
+
+std::unique_ptr<Scheme::Data> parse(const QByteArray& bytes)
+{
+    auto d = std::make_unique<Scheme::Data>();
+    std::array<bool, kSchemeGroups> named{};
+    int lineNumber = 0;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        ++lineNumber;
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString keyword = line.section(QLatin1Char(' '), 0, 0);
+        const QString rest = line.section(QLatin1Char(' '), 1).trimmed();
+        const QStringList items = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        auto group = [&](const QString& letter) {
+            const auto g = letter.size() == 1 ? Scheme::fromLetter(letter.at(0).toLatin1()) : std::nullopt;
+            if (!g)
+                damaged(lineNumber, QStringLiteral("'%1' is no group").arg(letter));
+            return *g;
+        };
+        if (keyword == QLatin1String("group")) {
+            const QStringList parts = rest.split(QLatin1Char('|'));
+            if (parts.size() != 3)
+                damaged(lineNumber, QStringLiteral("a group needs its letter, name and noun"));
+            const int g = index(group(parts.at(0).trimmed()));
+            d->titles[static_cast<std::size_t>(g)] = parts.at(1).trimmed();
+            d->nouns[static_cast<std::size_t>(g)] = parts.at(2).trimmed();
+            named[static_cast<std::size_t>(g)] = true;
+        } else if (keyword == QLatin1String("together")) {
+            std::vector<Group> shared;
+            for (const QString& letter : items)
+                shared.push_back(group(letter));
+            d->together.push_back(std::move(shared));
+        } else if (keyword == QLatin1String("codes") && !items.isEmpty()) {
+            CodeSet codes;
+            for (qsizetype i = 1; i < items.size(); ++i) {
+                const QString& c = items.at(i);
+                const bool euh = c.startsWith(QLatin1String("EUH"));
+                bool ok = false;
+                const int n = c.mid(euh ? 3 : 1).toInt(&ok);
+                if (!ok || (!euh && !c.startsWith(QLatin1Char('H'))) || n <= 0 || n >= 1000)
+                    damaged(lineNumber, QStringLiteral("'%1' is no statement").arg(c));
+                codes.set(static_cast<std::size_t>(euh ? kEuh + n : n));
+            }
+            const QString& which = items.at(0);
+            CodeSet* target = which == QLatin1String("J-gas")       ? &d->jGas
+                              : which == QLatin1String("J-toxic")   ? &d->jToxic
+                              : which == QLatin1String("E")         ? &d->eCodes
+                              : which == QLatin1String("K")         ? &d->kCodes
+                              : which == QLatin1String("B")         ? &d->bCodes
+                              : which == QLatin1String("X")         ? &d->xCodes
+                              : which == QLatin1String("corrosive") ? &d->corrosive
+                              : which == QLatin1String("L")         ? &d->lCodes
+                                                                    : nullptr;
+            if (!target)
+                damaged(lineNumber, QStringLiteral("no rule '%1'").arg(which));
+            *target |= codes;
+        } else if (keyword == QLatin1String("words") && !items.isEmpty()) {
+            std::vector<Word> words;
+            for (qsizetype i = 1; i < items.size(); ++i) {
+                QString w = items.at(i);
+                Word word;
+                word.atEnd = w.startsWith(QLatin1Char('-'));
+                word.anywhere = w.startsWith(QLatin1Char('*'));
+                if (word.atEnd || word.anywhere)
+                    w.remove(0, 1);
+                word.text = w.toStdString();
+                words.push_back(std::move(word));
+            }
+            const QString& which = items.at(0);
+            std::vector<Word>* target = which == QLatin1String("E")                ? &d->eWords
+                                        : which == QLatin1String("X")              ? &d->xWords
+                                        : which == QLatin1String("acid")           ? &d->acidWords
+                                        : which == QLatin1String("base")           ? &d->baseWords
+                                        : which == QLatin1String("not-base")       ? &d->notBaseWords
+                                        : which == QLatin1String("mineral-acid")   ? &d->mineralAcidWords
+                                        : which == QLatin1String("inorganic-base") ? &d->inorganicBaseWords
+                                                                                   : nullptr;
+            if (!target)
+                damaged(lineNumber, QStringLiteral("no word list '%1'").arg(which));
+            *target = std::move(words);
+        } else if (keyword == QLatin1String("text")) {
+            const QStringList parts = rest.split(QLatin1Char('|'));
+            std::vector<std::string> phrases;
+            for (qsizetype i = 1; i < parts.size(); ++i)
+                phrases.push_back(parts.at(i).trimmed().toStdString());
+            const QString which = parts.at(0).trimmed();
+            std::vector<std::string>* target = which == QLatin1String("combustible") ? &d->combustible
+                                               : which == QLatin1String("not-combustible")
+                                                   ? &d->notCombustible
+                                               : which == QLatin1String("not-classified") ? &d->notClassified
+                                               : which == QLatin1String("override")       ? &d->override
+                                                                                          : nullptr;
+            if (!target || phrases.empty())
+                damaged(lineNumber, QStringLiteral("no phrase list '%1'").arg(which));
+            *target = std::move(phrases);
+        } else {
+            damaged(lineNumber, QStringLiteral("'%1' is not understood").arg(keyword));
+        }
+    }
+    for (int g = 0; g < kSchemeGroups; ++g)
+        if (!named[static_cast<std::size_t>(g)])
+            damaged(lineNumber, QStringLiteral("group %1 is not named").arg(QLatin1Char(kLetters[g])));
+    return d;
+}
+
+} // namespace
+
+Scheme::Scheme(std::unique_ptr<Data> data) : d(std::move(data))
+{
+    for (const std::vector<Group>& line : d->together)
+        for (Group a : line)
+            for (Group b : line)
+                together_[static_cast<std::size_t>(index(a))][static_cast<std::size_t>(index(b))] = true;
+    // Chemicals of one group always share: that is what the group is.
+    for (int g = 0; g < kSchemeGroups; ++g)
+        together_[static_cast<std::size_t>(g)][static_cast<std::size_t>(g)] = true;
+}
+
+Scheme::~Scheme() = default;
+
+const Scheme& Scheme::builtIn()
+{
+    static const Scheme scheme = [] {
+        initSafetyResources();
+        QFile file(QStringLiteral(":/safety/storage_groups.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            damaged(0, QStringLiteral("the data is missing"));
+        return Scheme(parse(file.readAll()));
+    }();
+    return scheme;
+}
+
+QString Scheme::letter(Group g)
+{
+    return g == Group::Unknown ? QStringLiteral("?") : QString(QLatin1Char(kLetters[index(g)]));
+}
+
+std::optional<Group> Scheme::fromLetter(char letter)
+{
+    if (letter >= 'a' && letter <= 'z')
+        letter = static_cast<char>(letter - 'a' + 'A');
+    for (int g = 0; g < kSchemeGroups; ++g)
+        if (kLetters[g] == letter)
+            return static_cast<Group>(g);
+    return std::nullopt;
+}
+
+QString Scheme::title(Group g) const
+{
+    return g == Group::Unknown ? QStringLiteral("Unknown") : d->titles[static_cast<std::size_t>(index(g))];
+}
+
+QString Scheme::noun(Group g) const
+{
+    return g == Group::Unknown ? QStringLiteral("unknown group")
+                               : d->nouns[static_cast<std::size_t>(index(g))];
+}
+
+namespace {
+
+// Up to four of the codes of the set that the text holds, in order, into the reason.
+void keep(Reason& r, const CodeSet& found, const CodeSet& rule)
+{
+    const CodeSet both = found & rule;
+    for (std::size_t c = 0; c < both.size() && r.codeCount < r.codes.size(); ++c)
+        if (both.test(c))
+            r.codes[r.codeCount++] = static_cast<std::uint16_t>(c);
+}
+
+Assignment assign(Group g, Reason r)
+{
+    return Assignment{g, r};
+}
+
+} // namespace
+
+Assignment Scheme::classify(const ChemicalText& c) const
+{
+    const CodeSet codes = readCodes(c.hazards);
+    // Scratch text reused across calls on the thread: a large check folds a million
+    // records, and an allocation each would cost more than the folding.
+    thread_local std::string hazards, name;
+    hazards.clear();
+    name.clear();
+    fold(c.hazards, hazards);
+
+    // "Storage group: F" (or "Grupo de armazenamento: F") overrides everything.
+    for (const std::string& phrase : d->override) {
+        for (std::size_t at = hazards.find(phrase); at != std::string::npos;
+             at = hazards.find(phrase, at + 1)) {
+            std::size_t i = at + phrase.size();
+            while (i < hazards.size() && (hazards[i] == ' ' || hazards[i] == '\t'))
+                ++i;
+            if (i >= hazards.size() || hazards[i] != ':')
+                continue;
+            ++i;
+            while (i < hazards.size() && (hazards[i] == ' ' || hazards[i] == '\t'))
+                ++i;
+            if (i >= hazards.size() || !isLetter(hazards[i]) ||
+                (i + 1 < hazards.size() && isLetter(hazards[i + 1])))
+                continue;
+            Reason r;
+            r.letter = static_cast<char>(hazards[i] - 'a' + 'A');
+            if (const auto g = fromLetter(r.letter)) {
+                r.kind = Reason::Override;
+                return assign(*g, r);
+            }
+            r.kind = Reason::OverrideUnknown;
+            return assign(Group::Unknown, r);
+        }
+    }
+
+    fold(c.name, name);
+    name.push_back(' ');
+    fold(c.aldrich, name);
+
+    auto byCodes = [&](Group g, const CodeSet& rule) {
+        Reason r;
+        r.kind = Reason::Codes;
+        keep(r, codes, rule);
+        return assign(g, r);
+    };
+    auto byWord = [&](Group g, const Word& w) {
+        Reason r;
+        r.kind = Reason::NameWord;
+        r.word = w.text;
+        return assign(g, r);
+    };
+
+    if ((codes & d->jGas).any() && (codes & d->jToxic).any())
+        return byCodes(Group::J, d->jGas | d->jToxic);
+    if ((codes & d->eCodes).any())
+        return byCodes(Group::E, d->eCodes);
+    if (const Word* w = findWord(name, d->eWords))
+        return byWord(Group::E, *w);
+    if ((codes & d->kCodes).any())
+        return byCodes(Group::K, d->kCodes);
+    if ((codes & d->bCodes).any())
+        return byCodes(Group::B, d->bCodes);
+    if ((codes & d->xCodes).any())
+        return byCodes(Group::X, d->xCodes);
+    if (const Word* w = findWord(name, d->xWords))
+        return byWord(Group::X, *w);
+
+    // An acid or a base: by its name, or, for a corrosive the name says nothing of, by the
+    // shape of its formula. Organic or inorganic by the formula.
+    const bool corrosive = (codes & d->corrosive).any();
+    const Word* acid = findWord(name, d->acidWords);
+    const Word* base = acid || findWord(name, d->notBaseWords) ? nullptr : findWord(name, d->baseWords);
+    const FormulaFacts formula = readFormula(c.formula);
+    const bool acidByFormula = !acid && !base && corrosive && formula.acidShape;
+    const bool baseByFormula = !acid && !base && corrosive && formula.baseShape;
+    if (acid || base || acidByFormula || baseByFormula) {
+        const bool isAcid = acid || acidByFormula;
+        Reason r;
+        r.kind = isAcid ? Reason::Acid : Reason::Base;
+        r.byFormula = acidByFormula || baseByFormula;
+        if (!r.byFormula)
+            r.word = (acid ? acid : base)->text;
+        keep(r, codes, d->corrosive);
+        bool organic = false;
+        if (formula.present) {
+            organic = formula.organic;
+            r.source = organic ? Reason::FormulaOrganic : Reason::FormulaInorganic;
+        } else if (isAcid && findWord(name, d->mineralAcidWords)) {
+            r.source = Reason::MineralAcidName;
+        } else {
+            // No formula: an acid not named as a mineral acid is taken as organic, a base
+            // as the kind its word names (a hydroxide or ammonia inorganic, an amine organic).
+            r.source = Reason::NoFormula;
+            organic = isAcid || !findWord(name, d->inorganicBaseWords);
+        }
+        if (isAcid)
+            return assign(organic ? Group::D : Group::F, r);
+        return assign(organic ? Group::A : Group::C, r);
+    }
+    if (corrosive) {
+        Reason r;
+        r.kind = Reason::CorrosiveNeither;
+        keep(r, codes, d->corrosive);
+        return assign(Group::Unknown, r);
+    }
+
+    if ((codes & d->lCodes).any())
+        return byCodes(Group::L, d->lCodes);
+    if (containsAny(hazards, d->combustible) && !containsAny(hazards, d->notCombustible)) {
+        Reason r;
+        r.kind = Reason::Combustible;
+        return assign(Group::L, r);
+    }
+    if (codes.any()) {
+        Reason r;
+        r.kind = Reason::OtherCodes;
+        keep(r, codes, CodeSet().set());
+        return assign(Group::G, r);
+    }
+    Reason r;
+    if (containsAny(hazards, d->notClassified)) {
+        r.kind = Reason::NotClassified;
+        return assign(Group::G, r);
+    }
+    const bool blank = hazards.find_first_not_of(" \t\r\n") == std::string::npos;
+    r.kind = blank ? Reason::EmptyHazards : Reason::NoStatements;
+    return assign(Group::Unknown, r);
+}
+
+namespace {
+
+QString codeText(std::uint16_t code)
+{
+    return code >= kEuh ? QStringLiteral("EUH%1").arg(code - kEuh, 3, 10, QLatin1Char('0'))
+                        : QStringLiteral("H%1").arg(code);
+}
+
+QString codesText(const Reason& r)
+{
+    QStringList codes;
+    for (int i = 0; i < r.codeCount; ++i)
+        codes.append(codeText(r.codes[static_cast<std::size_t>(i)]));
+    return codes.join(QStringLiteral(" + "));
+}
+
+QString wordText(std::string_view word)
+{
+    return QStringLiteral("“%1…”").arg(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+}
+
+} // namespace
+
+QString Scheme::explain(const Assignment& a) const
+{
+    const Reason& r = a.reason;
+    const QString codes = codesText(r);
+    const QString codesPlus = codes.isEmpty() ? QString() : codes + QStringLiteral(" + ");
+    switch (r.kind) {
+    case Reason::Override:
+        return QStringLiteral("set in the hazards text (storage group %1)").arg(QLatin1Char(r.letter));
+    case Reason::OverrideUnknown:
+        return QStringLiteral("the hazards text names storage group %1, which the scheme does not have "
+                              "(A to G, J, K, L, X)")
+            .arg(QLatin1Char(r.letter));
+    case Reason::Codes:
+        return QStringLiteral("%1: %2").arg(codes, noun(a.group));
+    case Reason::NameWord:
+        return QStringLiteral("%1 in the name: %2").arg(wordText(r.word), noun(a.group));
+    case Reason::Acid:
+    case Reason::Base: {
+        const bool acid = r.kind == Reason::Acid;
+        QString what;
+        if (r.byFormula)
+            what = acid ? QStringLiteral("an acid's formula") : QStringLiteral("a hydroxide's formula");
+        else if (acid && r.word == "acid")
+            what = QStringLiteral("acid in the name");
+        else
+            what = QStringLiteral("%1 in the name (%2)")
+                       .arg(wordText(r.word), acid ? QStringLiteral("an acid") : QStringLiteral("a base"));
+        QString nature;
+        switch (r.source) {
+        case Reason::FormulaOrganic:
+            nature = QStringLiteral("organic formula");
+            break;
+        case Reason::FormulaInorganic:
+            nature = QStringLiteral("inorganic formula");
+            break;
+        case Reason::MineralAcidName:
+            nature = QStringLiteral("a mineral acid's name");
+            break;
+        case Reason::NoFormula:
+        case Reason::NoSource:
+            nature = QStringLiteral("no formula, taken as %1").arg(noun(a.group));
+            break;
+        }
+        return QStringLiteral("%1%2, %3").arg(codesPlus, what, nature);
+    }
+    case Reason::CorrosiveNeither:
+        return QStringLiteral("%1: corrosive, but neither the name nor the formula tells an acid from a base")
+            .arg(codes);
+    case Reason::Combustible:
+        return QStringLiteral("combustible, as the hazards text says");
+    case Reason::OtherCodes:
+        return QStringLiteral("%1: no reactive, flammable or corrosive hazard").arg(codes);
+    case Reason::NotClassified:
+        return QStringLiteral("not classified, as the hazards text says");
+    case Reason::NoStatements:
+        return QStringLiteral("the hazards text names no H-statement");
+    case Reason::EmptyHazards:
+        return QStringLiteral("the hazards text is empty");
+    }
+    return {};
+}
+
+QString Scheme::whyApart(Group a, Group b) const
+{
+    return QStringLiteral("%1 (%2) with %3 (%4)").arg(noun(a), letter(a), noun(b), letter(b));
+}
+
+} // namespace safety
