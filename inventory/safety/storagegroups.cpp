@@ -7,6 +7,7 @@
 
 #include <bitset>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The scheme's data lives in this library's resources, which a static library must register.
@@ -61,21 +62,73 @@ bool isLetter(char c)
     return c >= 'a' && c <= 'z';
 }
 
-// The first word of the list found in the folded text, as the list says where it stands.
-const Word* findWord(const std::string& text, const std::vector<Word>& words)
+// A list of words, indexed by their first letter: a name is checked word by word against
+// the few entries that could start there, not searched once for every entry.
+struct WordList
 {
-    for (const Word& w : words) {
-        for (std::size_t at = text.find(w.text); at != std::string::npos; at = text.find(w.text, at + 1)) {
-            const bool ok = w.anywhere ? true
-                            : w.atEnd
-                                ? at + w.text.size() == text.size() || !isLetter(text[at + w.text.size()])
-                                : at == 0 || !isLetter(text[at - 1]);
-            if (ok)
-                return &w;
+    std::vector<Word> words;
+    std::array<std::vector<const Word*>, 26> byFirst;
+    std::vector<const Word*> atEnd, anywhere;
+
+    void index()
+    {
+        for (const Word& w : words) {
+            if (w.anywhere)
+                anywhere.push_back(&w);
+            else if (w.atEnd)
+                atEnd.push_back(&w);
+            else if (!w.text.empty() && isLetter(w.text[0]))
+                byFirst[static_cast<std::size_t>(w.text[0] - 'a')].push_back(&w);
         }
     }
-    return nullptr;
-}
+};
+
+// A folded name and its words (runs of letters), made once per record.
+class NameWords
+{
+public:
+    void reset(std::string_view name, std::string_view aldrich)
+    {
+        text_.clear();
+        fold(name, text_);
+        text_.push_back(' ');
+        fold(aldrich, text_);
+        runs_.clear();
+        for (std::size_t i = 0; i < text_.size();) {
+            while (i < text_.size() && !isLetter(text_[i]))
+                ++i;
+            const std::size_t start = i;
+            while (i < text_.size() && isLetter(text_[i]))
+                ++i;
+            if (i > start)
+                runs_.emplace_back(start, i);
+        }
+    }
+
+    // The first word of the list that the name holds where the list says it stands.
+    const Word* find(const WordList& list) const
+    {
+        const std::string_view text(text_);
+        for (const auto& [start, end] : runs_) {
+            const std::string_view word = text.substr(start, end - start);
+            for (const Word* w : list.byFirst[static_cast<std::size_t>(word[0] - 'a')])
+                if (word.size() >= w->text.size() && word.compare(0, w->text.size(), w->text) == 0)
+                    return w;
+            for (const Word* w : list.atEnd)
+                if (word.size() >= w->text.size() &&
+                    word.compare(word.size() - w->text.size(), w->text.size(), w->text) == 0)
+                    return w;
+            for (const Word* w : list.anywhere)
+                if (word.find(w->text) != std::string_view::npos)
+                    return w;
+        }
+        return nullptr;
+    }
+
+private:
+    std::string text_;
+    std::vector<std::pair<std::size_t, std::size_t>> runs_;
+};
 
 bool containsAny(const std::string& text, const std::vector<std::string>& phrases)
 {
@@ -95,10 +148,19 @@ bool isAlnum(char c)
     return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The H- and EUH-statements anywhere in the text, combined ones too ("H302+H312").
-CodeSet readCodes(std::string_view text)
+// The statements of a text: as a set, and in the order they stand (the first 16), so that a
+// reason names them without a walk over every possible code.
+struct Codes
 {
-    CodeSet codes;
+    CodeSet set;
+    std::array<std::uint16_t, 16> inOrder{};
+    int count = 0;
+};
+
+// The H- and EUH-statements anywhere in the text, combined ones too ("H302+H312").
+Codes readCodes(std::string_view text)
+{
+    Codes codes;
     for (std::size_t at = text.find('H'); at != std::string_view::npos; at = text.find('H', at + 1)) {
         std::uint16_t base = 0;
         std::size_t start = at;
@@ -120,8 +182,12 @@ CodeSet readCodes(std::string_view text)
             continue;
         const int number = (text[at + 1] - '0') * 100 + (text[at + 2] - '0') * 10 + (text[at + 3] - '0');
         const int code = base + number;
-        if (code > 0 && code < static_cast<int>(codes.size()))
-            codes.set(static_cast<std::size_t>(code));
+        if (code > 0 && code < static_cast<int>(codes.set.size()) &&
+            !codes.set.test(static_cast<std::size_t>(code))) {
+            codes.set.set(static_cast<std::size_t>(code));
+            if (codes.count < static_cast<int>(codes.inOrder.size()))
+                codes.inOrder[static_cast<std::size_t>(codes.count++)] = static_cast<std::uint16_t>(code);
+        }
     }
     return codes;
 }
@@ -193,8 +259,7 @@ struct Scheme::Data
     std::array<QString, kSchemeGroups> nouns;
     std::vector<std::vector<Group>> together;
     CodeSet jGas, jToxic, eCodes, kCodes, bCodes, xCodes, corrosive, lCodes;
-    std::vector<Word> eWords, xWords, acidWords, baseWords, notBaseWords, mineralAcidWords,
-        inorganicBaseWords;
+    WordList eWords, xWords, acidWords, baseWords, notBaseWords, mineralAcidWords, inorganicBaseWords;
     std::vector<std::string> combustible, notCombustible, notClassified, override;
 };
 
@@ -277,17 +342,18 @@ std::unique_ptr<Scheme::Data> parse(const QByteArray& bytes)
                 words.push_back(std::move(word));
             }
             const QString& which = items.at(0);
-            std::vector<Word>* target = which == QLatin1String("E")                ? &d->eWords
-                                        : which == QLatin1String("X")              ? &d->xWords
-                                        : which == QLatin1String("acid")           ? &d->acidWords
-                                        : which == QLatin1String("base")           ? &d->baseWords
-                                        : which == QLatin1String("not-base")       ? &d->notBaseWords
-                                        : which == QLatin1String("mineral-acid")   ? &d->mineralAcidWords
-                                        : which == QLatin1String("inorganic-base") ? &d->inorganicBaseWords
-                                                                                   : nullptr;
+            WordList* target = which == QLatin1String("E")                ? &d->eWords
+                               : which == QLatin1String("X")              ? &d->xWords
+                               : which == QLatin1String("acid")           ? &d->acidWords
+                               : which == QLatin1String("base")           ? &d->baseWords
+                               : which == QLatin1String("not-base")       ? &d->notBaseWords
+                               : which == QLatin1String("mineral-acid")   ? &d->mineralAcidWords
+                               : which == QLatin1String("inorganic-base") ? &d->inorganicBaseWords
+                                                                          : nullptr;
             if (!target)
                 damaged(lineNumber, QStringLiteral("no word list '%1'").arg(which));
-            *target = std::move(words);
+            target->words = std::move(words);
+            target->index();
         } else if (keyword == QLatin1String("text")) {
             const QStringList parts = rest.split(QLatin1Char('|'));
             std::vector<std::string> phrases;
@@ -368,13 +434,14 @@ QString Scheme::noun(Group g) const
 
 namespace {
 
-// Up to four of the codes of the set that the text holds, in order, into the reason.
-void keep(Reason& r, const CodeSet& found, const CodeSet& rule)
+// Up to four of the rule's codes that the text holds, as the text orders them, into the reason.
+void keep(Reason& r, const Codes& found, const CodeSet* rule)
 {
-    const CodeSet both = found & rule;
-    for (std::size_t c = 0; c < both.size() && r.codeCount < r.codes.size(); ++c)
-        if (both.test(c))
-            r.codes[r.codeCount++] = static_cast<std::uint16_t>(c);
+    for (int i = 0; i < found.count && r.codeCount < r.codes.size(); ++i) {
+        const std::uint16_t c = found.inOrder[static_cast<std::size_t>(i)];
+        if (!rule || rule->test(c))
+            r.codes[r.codeCount++] = c;
+    }
 }
 
 Assignment assign(Group g, Reason r)
@@ -382,20 +449,55 @@ Assignment assign(Group g, Reason r)
     return Assignment{g, r};
 }
 
-} // namespace
-
-Assignment Scheme::classify(const ChemicalText& c) const
+// What a hazards text says, whatever the chemical's name.
+struct HazardFacts
 {
-    const CodeSet codes = readCodes(c.hazards);
-    // Scratch text reused across calls on the thread: a large check folds a million
-    // records, and an allocation each would cost more than the folding.
-    thread_local std::string hazards, name;
-    hazards.clear();
-    name.clear();
-    fold(c.hazards, hazards);
+    // Which rules' statements the text holds, one bit each.
+    enum Rule : std::uint16_t
+    {
+        JGas = 1 << 0,
+        JToxic = 1 << 1,
+        E = 1 << 2,
+        K = 1 << 3,
+        B = 1 << 4,
+        X = 1 << 5,
+        Corrosive = 1 << 6,
+        L = 1 << 7,
+    };
+    std::uint16_t rules = 0;
+    bool has(Rule r) const { return (rules & r) != 0; }
+    Codes found;
+    char override = 0; // the letter of "Storage group: F"
+    bool combustible = false;
+    bool notClassified = false;
+    bool blank = false;
+};
 
-    // "Storage group: F" (or "Grupo de armazenamento: F") overrides everything.
-    for (const std::string& phrase : d->override) {
+HazardFacts readHazards(const Scheme::Data& d, std::string_view text)
+{
+    HazardFacts facts;
+    facts.found = readCodes(text);
+    const CodeSet& codes = facts.found.set;
+    const std::pair<const CodeSet*, HazardFacts::Rule> rules[] = {
+        {&d.jGas, HazardFacts::JGas},
+        {&d.jToxic, HazardFacts::JToxic},
+        {&d.eCodes, HazardFacts::E},
+        {&d.kCodes, HazardFacts::K},
+        {&d.bCodes, HazardFacts::B},
+        {&d.xCodes, HazardFacts::X},
+        {&d.corrosive, HazardFacts::Corrosive},
+        {&d.lCodes, HazardFacts::L},
+    };
+    for (const auto& [set, bit] : rules)
+        if ((codes & *set).any())
+            facts.rules |= bit;
+    std::string hazards;
+    fold(text, hazards);
+    facts.combustible = containsAny(hazards, d.combustible) && !containsAny(hazards, d.notCombustible);
+    facts.notClassified = containsAny(hazards, d.notClassified);
+    facts.blank = hazards.find_first_not_of(" \t\r\n") == std::string::npos;
+    // "Storage group: F" (or "Grupo de armazenamento: F").
+    for (const std::string& phrase : d.override) {
         for (std::size_t at = hazards.find(phrase); at != std::string::npos;
              at = hazards.find(phrase, at + 1)) {
             std::size_t i = at + phrase.size();
@@ -409,25 +511,59 @@ Assignment Scheme::classify(const ChemicalText& c) const
             if (i >= hazards.size() || !isLetter(hazards[i]) ||
                 (i + 1 < hazards.size() && isLetter(hazards[i + 1])))
                 continue;
-            Reason r;
-            r.letter = static_cast<char>(hazards[i] - 'a' + 'A');
-            if (const auto g = fromLetter(r.letter)) {
-                r.kind = Reason::Override;
-                return assign(*g, r);
-            }
-            r.kind = Reason::OverrideUnknown;
-            return assign(Group::Unknown, r);
+            facts.override = static_cast<char>(hazards[i] - 'a' + 'A');
+            return facts;
         }
     }
+    return facts;
+}
 
-    fold(c.name, name);
-    name.push_back(' ');
-    fold(c.aldrich, name);
+// Looks texts up by their bytes without making a string for each record.
+struct TextHash
+{
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+} // namespace
+
+Assignment Scheme::classify(const ChemicalText& c) const
+{
+    // Many records share a hazards text, and a large check reads a million: what a text
+    // says is kept, for a bounded number of texts, per thread.
+    thread_local std::unordered_map<std::string, HazardFacts, TextHash, std::equal_to<>> known;
+    thread_local const Data* knownFor = nullptr;
+    if (knownFor != d.get()) {
+        known.clear();
+        knownFor = d.get();
+    }
+    auto it = known.find(c.hazards);
+    if (it == known.end()) {
+        if (known.size() >= 16384)
+            known.clear();
+        it = known.emplace(std::string(c.hazards), readHazards(*d, c.hazards)).first;
+    }
+    const HazardFacts& hazards = it->second;
+    const Codes& found = hazards.found;
+
+    if (hazards.override) {
+        Reason r;
+        r.letter = hazards.override;
+        if (const auto g = fromLetter(r.letter)) {
+            r.kind = Reason::Override;
+            return assign(*g, r);
+        }
+        r.kind = Reason::OverrideUnknown;
+        return assign(Group::Unknown, r);
+    }
+
+    thread_local NameWords name;
+    name.reset(c.name, c.aldrich);
 
     auto byCodes = [&](Group g, const CodeSet& rule) {
         Reason r;
         r.kind = Reason::Codes;
-        keep(r, codes, rule);
+        keep(r, found, &rule);
         return assign(g, r);
     };
     auto byWord = [&](Group g, const Word& w) {
@@ -437,26 +573,26 @@ Assignment Scheme::classify(const ChemicalText& c) const
         return assign(g, r);
     };
 
-    if ((codes & d->jGas).any() && (codes & d->jToxic).any())
+    if (hazards.has(HazardFacts::JGas) && hazards.has(HazardFacts::JToxic))
         return byCodes(Group::J, d->jGas | d->jToxic);
-    if ((codes & d->eCodes).any())
+    if (hazards.has(HazardFacts::E))
         return byCodes(Group::E, d->eCodes);
-    if (const Word* w = findWord(name, d->eWords))
+    if (const Word* w = name.find(d->eWords))
         return byWord(Group::E, *w);
-    if ((codes & d->kCodes).any())
+    if (hazards.has(HazardFacts::K))
         return byCodes(Group::K, d->kCodes);
-    if ((codes & d->bCodes).any())
+    if (hazards.has(HazardFacts::B))
         return byCodes(Group::B, d->bCodes);
-    if ((codes & d->xCodes).any())
+    if (hazards.has(HazardFacts::X))
         return byCodes(Group::X, d->xCodes);
-    if (const Word* w = findWord(name, d->xWords))
+    if (const Word* w = name.find(d->xWords))
         return byWord(Group::X, *w);
 
     // An acid or a base: by its name, or, for a corrosive the name says nothing of, by the
     // shape of its formula. Organic or inorganic by the formula.
-    const bool corrosive = (codes & d->corrosive).any();
-    const Word* acid = findWord(name, d->acidWords);
-    const Word* base = acid || findWord(name, d->notBaseWords) ? nullptr : findWord(name, d->baseWords);
+    const bool corrosive = hazards.has(HazardFacts::Corrosive);
+    const Word* acid = name.find(d->acidWords);
+    const Word* base = acid || name.find(d->notBaseWords) ? nullptr : name.find(d->baseWords);
     const FormulaFacts formula = readFormula(c.formula);
     const bool acidByFormula = !acid && !base && corrosive && formula.acidShape;
     const bool baseByFormula = !acid && !base && corrosive && formula.baseShape;
@@ -467,18 +603,18 @@ Assignment Scheme::classify(const ChemicalText& c) const
         r.byFormula = acidByFormula || baseByFormula;
         if (!r.byFormula)
             r.word = (acid ? acid : base)->text;
-        keep(r, codes, d->corrosive);
+        keep(r, found, &d->corrosive);
         bool organic = false;
         if (formula.present) {
             organic = formula.organic;
             r.source = organic ? Reason::FormulaOrganic : Reason::FormulaInorganic;
-        } else if (isAcid && findWord(name, d->mineralAcidWords)) {
+        } else if (isAcid && name.find(d->mineralAcidWords)) {
             r.source = Reason::MineralAcidName;
         } else {
             // No formula: an acid not named as a mineral acid is taken as organic, a base
             // as the kind its word names (a hydroxide or ammonia inorganic, an amine organic).
             r.source = Reason::NoFormula;
-            organic = isAcid || !findWord(name, d->inorganicBaseWords);
+            organic = isAcid || !name.find(d->inorganicBaseWords);
         }
         if (isAcid)
             return assign(organic ? Group::D : Group::F, r);
@@ -487,30 +623,29 @@ Assignment Scheme::classify(const ChemicalText& c) const
     if (corrosive) {
         Reason r;
         r.kind = Reason::CorrosiveNeither;
-        keep(r, codes, d->corrosive);
+        keep(r, found, &d->corrosive);
         return assign(Group::Unknown, r);
     }
 
-    if ((codes & d->lCodes).any())
+    if (hazards.has(HazardFacts::L))
         return byCodes(Group::L, d->lCodes);
-    if (containsAny(hazards, d->combustible) && !containsAny(hazards, d->notCombustible)) {
+    if (hazards.combustible) {
         Reason r;
         r.kind = Reason::Combustible;
         return assign(Group::L, r);
     }
-    if (codes.any()) {
+    if (found.count > 0) {
         Reason r;
         r.kind = Reason::OtherCodes;
-        keep(r, codes, CodeSet().set());
+        keep(r, found, nullptr);
         return assign(Group::G, r);
     }
     Reason r;
-    if (containsAny(hazards, d->notClassified)) {
+    if (hazards.notClassified) {
         r.kind = Reason::NotClassified;
         return assign(Group::G, r);
     }
-    const bool blank = hazards.find_first_not_of(" \t\r\n") == std::string::npos;
-    r.kind = blank ? Reason::EmptyHazards : Reason::NoStatements;
+    r.kind = hazards.blank ? Reason::EmptyHazards : Reason::NoStatements;
     return assign(Group::Unknown, r);
 }
 
