@@ -5,7 +5,11 @@
 #include "platform/data/sortkeys.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <unordered_map>
 
 namespace safety {
@@ -149,6 +153,72 @@ std::int64_t StorageReport::unknown() const
     return n;
 }
 
+namespace {
+
+// Records read but not yet checked: their text copied out of the statement, which the next
+// step overwrites.
+struct Batch
+{
+    static constexpr std::size_t kRecords = 4096;
+    struct Entry
+    {
+        std::int64_t rowid = 0;
+        bool placeNull = false;
+        std::array<std::uint32_t, 5> at{}, size{}; // NOME, ALDRICH, FORMULA, LOCAL, HAZARDS
+    };
+    std::string text;
+    std::vector<Entry> entries;
+    bool last = false;
+
+    std::string_view view(const Entry& e, int column) const
+    {
+        const auto c = static_cast<std::size_t>(column);
+        return std::string_view(text).substr(e.at[c], e.size[c]);
+    }
+};
+
+// Hands batches from the reading thread to the checking one, two at a time: while one is
+// checked, the next is read.
+class Handover
+{
+public:
+    Batch* take(bool full)
+    {
+        std::unique_lock lock(mutex_);
+        std::deque<Batch*>& from = full ? full_ : free_;
+        ready_.wait(lock, [&] { return !from.empty() || stopped_; });
+        if (from.empty())
+            return nullptr;
+        Batch* b = from.front();
+        from.pop_front();
+        return b;
+    }
+    void give(Batch* b, bool full)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            (full ? full_ : free_).push_back(b);
+        }
+        ready_.notify_all();
+    }
+    void stop()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            stopped_ = true;
+        }
+        ready_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::deque<Batch*> full_, free_;
+    bool stopped_ = false;
+};
+
+} // namespace
+
 StorageReport checkInventory(const records::Database& db, const CheckOptions& options)
 {
     StorageCheck check(Scheme::builtIn(), options);
@@ -158,23 +228,75 @@ StorageReport checkInventory(const records::Database& db, const CheckOptions& op
         db, QStringLiteral("SELECT rowid, NOME, ALDRICH, FORMULA, LOCAL, HAZARDS FROM main.%1")
                 .arg(store::tableName()));
     records::Statement::Reset done(scan);
-    std::int64_t read = 0;
-    auto text = [&](int column) {
-        int size = 0;
-        const char* bytes = scan.utf8(column, &size);
-        return std::string_view(bytes ? bytes : "", static_cast<std::size_t>(size));
+
+    // Reading the file and checking the records each take a core: this thread reads, a
+    // second one checks, batch by batch in the file's order.
+    std::array<Batch, 2> batches;
+    Handover handover;
+    for (Batch& b : batches)
+        handover.give(&b, false);
+    std::thread checker([&] {
+        while (Batch* b = handover.take(true)) {
+            for (const Batch::Entry& e : b->entries) {
+                ChemicalText chemical;
+                chemical.name = b->view(e, 0);
+                chemical.aldrich = b->view(e, 1);
+                chemical.formula = b->view(e, 2);
+                chemical.hazards = b->view(e, 4);
+                check.add(e.rowid, b->view(e, 3), e.placeNull, chemical);
+            }
+            const bool last = b->last;
+            handover.give(b, false);
+            if (last)
+                return;
+        }
+    });
+    // Whatever ends the reading (the end, an error, a stop), the checker ends with it.
+    struct Join
+    {
+        Handover& handover;
+        std::thread& thread;
+        ~Join()
+        {
+            if (thread.joinable()) {
+                handover.stop();
+                thread.join();
+            }
+        }
+    } join{handover, checker};
+
+    Batch* batch = handover.take(false);
+    auto send = [&](bool last) {
+        batch->last = last;
+        handover.give(batch, true);
+        batch = last ? nullptr : handover.take(false);
+        if (batch) {
+            batch->text.clear();
+            batch->entries.clear();
+        }
     };
+    std::int64_t read = 0;
     while (scan.step()) {
         if (options.tick && (++read & 4095) == 0)
             options.tick();
-        ChemicalText chemical;
-        chemical.name = text(1);
-        chemical.aldrich = text(2);
-        chemical.formula = text(3);
-        chemical.hazards = text(5);
-        const bool placeNull = scan.columnType(4) == SQLITE_NULL;
-        check.add(scan.int64(0), text(4), placeNull, chemical);
+        Batch::Entry e;
+        e.rowid = scan.int64(0);
+        e.placeNull = scan.columnType(4) == SQLITE_NULL;
+        for (int column = 1; column <= 5; ++column) {
+            int size = 0;
+            const char* bytes = scan.utf8(column, &size);
+            const auto c = static_cast<std::size_t>(column - 1);
+            e.at[c] = static_cast<std::uint32_t>(batch->text.size());
+            e.size[c] = static_cast<std::uint32_t>(size);
+            if (bytes)
+                batch->text.append(bytes, static_cast<std::size_t>(size));
+        }
+        batch->entries.push_back(e);
+        if (batch->entries.size() == Batch::kRecords)
+            send(false);
     }
+    send(true);
+    checker.join();
     return check.finish();
 }
 

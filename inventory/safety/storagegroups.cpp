@@ -62,72 +62,88 @@ bool isLetter(char c)
     return c >= 'a' && c <= 'z';
 }
 
-// A list of words, indexed by their first letter: a name is checked word by word against
-// the few entries that could start there, not searched once for every entry.
+// A list of words of the data.
 struct WordList
 {
     std::vector<Word> words;
-    std::array<std::vector<const Word*>, 26> byFirst;
-    std::vector<const Word*> atEnd, anywhere;
+};
 
-    void index()
+// The word lists a name is matched against, in one index: a name is read once, word by
+// word, for all of them.
+enum NameList : std::uint8_t
+{
+    OxidizerWords,
+    IncompatibleWords,
+    AcidWords,
+    NotBaseWords,
+    BaseWords,
+    MineralAcidWords,
+    InorganicBaseWords,
+    kNameLists,
+};
+
+struct NameIndex
+{
+    std::array<std::vector<std::pair<const Word*, NameList>>, 26> byFirst;
+    std::vector<std::pair<const Word*, NameList>> atEnd, anywhere;
+
+    void add(const WordList& list, NameList which)
     {
-        for (const Word& w : words) {
+        for (const Word& w : list.words) {
             if (w.anywhere)
-                anywhere.push_back(&w);
+                anywhere.emplace_back(&w, which);
             else if (w.atEnd)
-                atEnd.push_back(&w);
+                atEnd.emplace_back(&w, which);
             else if (!w.text.empty() && isLetter(w.text[0]))
-                byFirst[static_cast<std::size_t>(w.text[0] - 'a')].push_back(&w);
+                byFirst[static_cast<std::size_t>(w.text[0] - 'a')].emplace_back(&w, which);
         }
     }
 };
 
-// A folded name and its words (runs of letters), made once per record.
+// A folded name and, for each list, the first of its words that the name holds where the
+// list says it stands.
 class NameWords
 {
 public:
-    void reset(std::string_view name, std::string_view aldrich)
+    void read(std::string_view name, std::string_view aldrich, const NameIndex& index)
     {
         text_.clear();
         fold(name, text_);
         text_.push_back(' ');
         fold(aldrich, text_);
-        runs_.clear();
-        for (std::size_t i = 0; i < text_.size();) {
-            while (i < text_.size() && !isLetter(text_[i]))
+        first_.fill(nullptr);
+        const std::string_view text(text_);
+        auto found = [&](const Word* w, NameList list) {
+            if (!first_[list])
+                first_[list] = w;
+        };
+        for (std::size_t i = 0; i < text.size();) {
+            while (i < text.size() && !isLetter(text[i]))
                 ++i;
             const std::size_t start = i;
-            while (i < text_.size() && isLetter(text_[i]))
+            while (i < text.size() && isLetter(text[i]))
                 ++i;
-            if (i > start)
-                runs_.emplace_back(start, i);
+            if (i == start)
+                continue;
+            const std::string_view word = text.substr(start, i - start);
+            for (const auto& [w, list] : index.byFirst[static_cast<std::size_t>(word[0] - 'a')])
+                if (word.size() >= w->text.size() && word.compare(0, w->text.size(), w->text) == 0)
+                    found(w, list);
+            for (const auto& [w, list] : index.atEnd)
+                if (word.size() >= w->text.size() &&
+                    word.compare(word.size() - w->text.size(), w->text.size(), w->text) == 0)
+                    found(w, list);
+            for (const auto& [w, list] : index.anywhere)
+                if (word.size() >= w->text.size() && word.find(w->text) != std::string_view::npos)
+                    found(w, list);
         }
     }
 
-    // The first word of the list that the name holds where the list says it stands.
-    const Word* find(const WordList& list) const
-    {
-        const std::string_view text(text_);
-        for (const auto& [start, end] : runs_) {
-            const std::string_view word = text.substr(start, end - start);
-            for (const Word* w : list.byFirst[static_cast<std::size_t>(word[0] - 'a')])
-                if (word.size() >= w->text.size() && word.compare(0, w->text.size(), w->text) == 0)
-                    return w;
-            for (const Word* w : list.atEnd)
-                if (word.size() >= w->text.size() &&
-                    word.compare(word.size() - w->text.size(), w->text.size(), w->text) == 0)
-                    return w;
-            for (const Word* w : list.anywhere)
-                if (word.find(w->text) != std::string_view::npos)
-                    return w;
-        }
-        return nullptr;
-    }
+    const Word* find(NameList list) const { return first_[list]; }
 
 private:
     std::string text_;
-    std::vector<std::pair<std::size_t, std::size_t>> runs_;
+    std::array<const Word*, kNameLists> first_{};
 };
 
 bool containsAny(const std::string& text, const std::vector<std::string>& phrases)
@@ -260,6 +276,7 @@ struct Scheme::Data
     std::vector<std::vector<Group>> together;
     CodeSet jGas, jToxic, eCodes, kCodes, bCodes, xCodes, corrosive, lCodes;
     WordList eWords, xWords, acidWords, baseWords, notBaseWords, mineralAcidWords, inorganicBaseWords;
+    NameIndex names;
     std::vector<std::string> combustible, notCombustible, notClassified, override;
 };
 
@@ -353,7 +370,6 @@ std::unique_ptr<Scheme::Data> parse(const QByteArray& bytes)
             if (!target)
                 damaged(lineNumber, QStringLiteral("no word list '%1'").arg(which));
             target->words = std::move(words);
-            target->index();
         } else if (keyword == QLatin1String("text")) {
             const QStringList parts = rest.split(QLatin1Char('|'));
             std::vector<std::string> phrases;
@@ -373,6 +389,13 @@ std::unique_ptr<Scheme::Data> parse(const QByteArray& bytes)
             damaged(lineNumber, QStringLiteral("'%1' is not understood").arg(keyword));
         }
     }
+    d->names.add(d->eWords, OxidizerWords);
+    d->names.add(d->xWords, IncompatibleWords);
+    d->names.add(d->acidWords, AcidWords);
+    d->names.add(d->notBaseWords, NotBaseWords);
+    d->names.add(d->baseWords, BaseWords);
+    d->names.add(d->mineralAcidWords, MineralAcidWords);
+    d->names.add(d->inorganicBaseWords, InorganicBaseWords);
     for (int g = 0; g < kSchemeGroups; ++g)
         if (!named[static_cast<std::size_t>(g)])
             damaged(lineNumber, QStringLiteral("group %1 is not named").arg(QLatin1Char(kLetters[g])));
@@ -558,7 +581,7 @@ Assignment Scheme::classify(const ChemicalText& c) const
     }
 
     thread_local NameWords name;
-    name.reset(c.name, c.aldrich);
+    name.read(c.name, c.aldrich, d->names);
 
     auto byCodes = [&](Group g, const CodeSet& rule) {
         Reason r;
@@ -577,7 +600,7 @@ Assignment Scheme::classify(const ChemicalText& c) const
         return byCodes(Group::J, d->jGas | d->jToxic);
     if (hazards.has(HazardFacts::E))
         return byCodes(Group::E, d->eCodes);
-    if (const Word* w = name.find(d->eWords))
+    if (const Word* w = name.find(OxidizerWords))
         return byWord(Group::E, *w);
     if (hazards.has(HazardFacts::K))
         return byCodes(Group::K, d->kCodes);
@@ -585,14 +608,14 @@ Assignment Scheme::classify(const ChemicalText& c) const
         return byCodes(Group::B, d->bCodes);
     if (hazards.has(HazardFacts::X))
         return byCodes(Group::X, d->xCodes);
-    if (const Word* w = name.find(d->xWords))
+    if (const Word* w = name.find(IncompatibleWords))
         return byWord(Group::X, *w);
 
     // An acid or a base: by its name, or, for a corrosive the name says nothing of, by the
     // shape of its formula. Organic or inorganic by the formula.
     const bool corrosive = hazards.has(HazardFacts::Corrosive);
-    const Word* acid = name.find(d->acidWords);
-    const Word* base = acid || name.find(d->notBaseWords) ? nullptr : name.find(d->baseWords);
+    const Word* acid = name.find(AcidWords);
+    const Word* base = acid || name.find(NotBaseWords) ? nullptr : name.find(BaseWords);
     const FormulaFacts formula = readFormula(c.formula);
     const bool acidByFormula = !acid && !base && corrosive && formula.acidShape;
     const bool baseByFormula = !acid && !base && corrosive && formula.baseShape;
@@ -608,13 +631,13 @@ Assignment Scheme::classify(const ChemicalText& c) const
         if (formula.present) {
             organic = formula.organic;
             r.source = organic ? Reason::FormulaOrganic : Reason::FormulaInorganic;
-        } else if (isAcid && name.find(d->mineralAcidWords)) {
+        } else if (isAcid && name.find(MineralAcidWords)) {
             r.source = Reason::MineralAcidName;
         } else {
             // No formula: an acid not named as a mineral acid is taken as organic, a base
             // as the kind its word names (a hydroxide or ammonia inorganic, an amine organic).
             r.source = Reason::NoFormula;
-            organic = isAcid || !name.find(d->inorganicBaseWords);
+            organic = isAcid || !name.find(InorganicBaseWords);
         }
         if (isAcid)
             return assign(organic ? Group::D : Group::F, r);
