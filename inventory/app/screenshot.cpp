@@ -4,6 +4,7 @@
 #include "inventory/info_windows/frmsplash.h"
 #include "inventory/list_window/frmdatagrid.h"
 #include "inventory/main_window/tamsel.h"
+#include "inventory/storage_window/storagecheckwindow.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -79,6 +81,18 @@ int main(int argc, char** argv)
     QCoreApplication::processEvents();
     ok &= save(list, QStringLiteral("%1/list_window_seek.png").arg(outDir));
     list->close();
+    // The Storage Check from the View menu, a chemical of the acids' shelf chosen.
+    main->mnustoragecheck_Click();
+    if (storage_window::StorageCheckWindow* check = main->storageCheck()) {
+        QTreeView* tree = check->tree();
+        const QModelIndex pair = tree->model()->index(0, 0, tree->model()->index(1, 0));
+        tree->setCurrentIndex(tree->model()->index(0, 0, pair));
+        tree->setFocus();
+        ok &= save(check, QStringLiteral("%1/storage_check.png").arg(outDir));
+        check->close();
+    } else {
+        ok = false;
+    }
     main->close();
     return ok ? 0 : 1;
 }

@@ -6,7 +6,10 @@
 #include "inventory/datatool/labels.h"
 #include "inventory/datatool/names.h"
 #include "inventory/datatool/shelflist.h"
+#include "inventory/datatool/storagereport.h"
 #include "inventory/legacy/conversion.h"
+#include "inventory/safety/errors.h"
+#include "inventory/safety/storagecheck.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 
@@ -65,10 +68,19 @@ Commands:
       70 x 37 mm; the default), a4-2x7 (A4, 2 x 7 labels of 99.1 x 38.1 mm) or
       letter-3x10 (US Letter, 3 x 10 labels of 2 5/8 x 1 in).
 
+  check-storage [--location TEXT] [--csv]
+      Within each storing place, the chemicals whose storage groups must be kept
+      apart (the compatible storage groups of Prudent Practices in the Laboratory),
+      and the chemicals whose group their record does not tell, each with the reason
+      for its group. A line "Storage group: F" in the hazards sets a chemical's group.
+      --location checks only the places whose name contains TEXT; --csv writes CSV.
+      The exit status is 0 when nothing must be kept apart, 3 when something must.
+
 Errors are written as "Error N: text" on the standard error, and the exit status is
-then 1 (2 when the command line is not understood). No output file is ever left half
-written. Warnings ("Warning N: text", on the standard error too) say what a command
-that succeeded did in a way you might not expect.
+then 1 (2 when the command line is not understood; check-storage exits with 3 when it
+finds chemicals to keep apart). No output file is ever left half written. Warnings
+("Warning N: text", on the standard error too) say what a command that succeeded did in
+a way you might not expect.
 )";
 
 void writeErr(const QString& text)
@@ -106,6 +118,7 @@ struct Arguments
     bool allowDuplicates = false;
     bool create = false;
     bool letter = false;
+    bool csvOut = false; // check-storage --csv
     bool help = false;
 };
 
@@ -158,6 +171,8 @@ Arguments parse(const QStringList& args)
             flag(a.create);
         else if (arg == QLatin1String("--letter"))
             flag(a.letter);
+        else if (arg == QLatin1String("--csv"))
+            flag(a.csvOut);
         else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1)
             throw usage(QStringLiteral("The option %1 is not known.").arg(arg));
         else if (a.command.isEmpty())
@@ -187,12 +202,14 @@ Arguments parse(const QStringList& args)
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--letter")};
     else if (a.command == QLatin1String("labels"))
         allowed = {QStringLiteral("--out"), QStringLiteral("--location"), QStringLiteral("--sheet")};
+    else if (a.command == QLatin1String("check-storage"))
+        allowed = {QStringLiteral("--location"), QStringLiteral("--csv")};
     else if (a.command.isEmpty())
-        throw usage(QStringLiteral(
-            "No command is given: name export-csv, import-csv, import-access, print or labels."));
+        throw usage(QStringLiteral("No command is given: name export-csv, import-csv, import-access, print, "
+                                   "labels or check-storage."));
     else
-        throw usage(QStringLiteral(
-                        "'%1' is not a command: name export-csv, import-csv, import-access, print or labels.")
+        throw usage(QStringLiteral("'%1' is not a command: name export-csv, import-csv, import-access, "
+                                   "print, labels or check-storage.")
                         .arg(a.command));
     for (const QString& option : std::as_const(given))
         if (!common.contains(option) && !allowed.contains(option))
@@ -518,6 +535,43 @@ int importAccess(const Arguments& a, const QString& inventory)
     return 0;
 }
 
+// Exit status 3 when chemicals that must be kept apart share a place, so that a scheduled
+// job can tell; the chemicals of unknown group are listed, and alone leave it 0.
+int checkStorage(const Arguments& a, const QString& inventory)
+{
+    auto db = datatool::openInventory(inventory, true);
+    safety::CheckOptions options;
+    if (!a.location.isEmpty())
+        options.placeChosen = [&](const QString& place, bool none) {
+            return !none && datatool::placeMatches(place, a.location);
+        };
+    options.tick = [] {
+        datatool::throwIfStopped();
+    };
+    const safety::StorageReport report = safety::checkInventory(*db, options);
+    if (report.records == 0)
+        throw safety::StorageError(
+            safety::NothingToCheck,
+            a.location.isEmpty()
+                ? QStringLiteral("The inventory '%1' holds no records, so there is nothing to check.")
+                      .arg(native(inventory))
+                : QStringLiteral("No storing place in '%1' has '%2' in its name, so there is nothing to "
+                                 "check. Try a shorter part of the name, or leave out --location.")
+                      .arg(native(inventory), a.location));
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        throw ToolError(datatool::OutputFailed,
+                        QStringLiteral("The standard output cannot be written (%1).").arg(out.errorString()));
+    if (a.csvOut)
+        datatool::writeStorageCsv(report, out);
+    else
+        datatool::writeStorageText(report, native(QFileInfo(inventory).absoluteFilePath()), out);
+    if (!out.flush())
+        throw ToolError(datatool::OutputFailed,
+                        QStringLiteral("The standard output cannot be written (%1).").arg(out.errorString()));
+    return report.hasConflicts() ? 3 : 0;
+}
+
 int run(const Arguments& a)
 {
     const QString inventory = a.file.isEmpty() ? datatool::defaultInventoryPath()
@@ -530,6 +584,8 @@ int run(const Arguments& a)
         return importAccess(a, inventory);
     if (a.command == QLatin1String("labels"))
         return printLabels(a, inventory);
+    if (a.command == QLatin1String("check-storage"))
+        return checkStorage(a, inventory);
     return printList(a, inventory);
 }
 
@@ -592,6 +648,8 @@ int main(int argc, char** argv)
         for (int number = datatool::UsageError; number <= datatool::kLastToolError; ++number)
             if (const QString text = datatool::toolErrorText(number); !text.isEmpty())
                 writeOut(QStringLiteral("  %1  %2").arg(number).arg(text));
+        for (int number = safety::SchemeDamaged; number <= safety::NothingToCheck; ++number)
+            writeOut(QStringLiteral("  %1  %2").arg(number).arg(safety::storageErrorText(number)));
         return 0;
     }
     try {

@@ -3,6 +3,7 @@
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/hazards.h"
 #include "inventory/datatool/inventory_file.h"
+#include "inventory/safety/storagecheck.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -19,6 +20,7 @@
 
 #include <array>
 #include <bitset>
+#include <map>
 #include <utility>
 
 namespace datatool {
@@ -257,6 +259,58 @@ std::array<QImage, kPictogramCount> renderPictograms(double sizeMm)
     return images;
 }
 
+// The warning at the top of a place's first page: the chemicals there that must be kept
+// apart, a line per pair of groups.
+struct StorageWarning
+{
+    QStringList lines;
+    double height = 0; // mm, with the space below it
+};
+
+constexpr int kWarningLines = 4;
+constexpr double kWarningTitle = 6.5;
+constexpr double kWarningLine = 4.6;
+
+std::map<QString, StorageWarning> storageWarnings(records::Database& db, const QString& placeContains)
+{
+    safety::CheckOptions options;
+    options.examples = 2;
+    if (!placeContains.isEmpty())
+        options.placeChosen = [&](const QString& place, bool none) {
+            return !none && placeMatches(place, placeContains);
+        };
+    options.tick = [] {
+        throwIfStopped();
+    };
+    const safety::Scheme& scheme = safety::Scheme::builtIn();
+    const safety::StorageReport report = safety::checkInventory(db, options);
+    std::map<QString, StorageWarning> warnings;
+    for (const safety::PlaceReport& place : report.places) {
+        if (place.conflicts.empty())
+            continue;
+        auto side = [&](safety::Group g) {
+            const safety::GroupTally& tally = place.tally(g);
+            QString names = tally.examples.front().name;
+            if (tally.count > 1)
+                names += QStringLiteral(" and %1 more").arg(tally.count - 1);
+            return QStringLiteral("%1 (%2, %3)").arg(names, safety::Scheme::letter(g), scheme.noun(g));
+        };
+        StorageWarning w;
+        for (const safety::Conflict& c : place.conflicts) {
+            if (w.lines.size() == kWarningLines - 1 && place.conflicts.size() > kWarningLines) {
+                w.lines.append(
+                    QStringLiteral("… and %1 more pairs of groups: quillarbon-data check-storage lists them.")
+                        .arg(place.conflicts.size() - w.lines.size()));
+                break;
+            }
+            w.lines.append(QStringLiteral("%1  with  %2").arg(side(c.first), side(c.second)));
+        }
+        w.height = kWarningTitle + kWarningLine * static_cast<double>(w.lines.size()) + 4;
+        warnings.emplace(place.name, std::move(w));
+    }
+    return warnings;
+}
+
 QString outputName(const QIODevice& out)
 {
     const auto* file = qobject_cast<const QFileDevice*>(&out);
@@ -287,13 +341,25 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                       .arg(options.fileLabel, options.placeContains));
 
     const int rowsPerPage = shelfListRowsPerPage(options.letter);
+    // Read in the stream's transaction: the warnings and the rows show one state of the file.
+    const std::map<QString, StorageWarning> warnings = storageWarnings(db, options.placeContains);
+    auto warningOf = [&](const RecordStream::Place& place) -> const StorageWarning* {
+        const auto it = place.none ? warnings.end() : warnings.find(place.name);
+        return it == warnings.end() ? nullptr : &it->second;
+    };
+    // A warning takes the room of some rows on its place's first page.
+    auto firstPageRows = [&](const RecordStream::Place& place) {
+        const StorageWarning* w = warningOf(place);
+        return w ? static_cast<int>((rowsHeight(options.letter) - w->height) / kRowHeight) : rowsPerPage;
+    };
     ShelfListResult result;
     result.records = stream.count();
     result.places = static_cast<int>(stream.places().size());
     int totalPages = 0;
-    for (const RecordStream::Place& place : stream.places())
-        totalPages +=
-            static_cast<int>(std::max<std::int64_t>(1, (place.count + rowsPerPage - 1) / rowsPerPage));
+    for (const RecordStream::Place& place : stream.places()) {
+        const std::int64_t rest = std::max<std::int64_t>(0, place.count - firstPageRows(place));
+        totalPages += 1 + static_cast<int>((rest + rowsPerPage - 1) / rowsPerPage);
+    }
 
     QPdfWriter writer(&out);
     writer.setPageSize(pageSize(options.letter));
@@ -360,6 +426,23 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                   Qt::AlignRight);
     };
     QString currentPlace;
+    // The top of the table on the page being drawn, below a warning when it has one.
+    double shift = 0;
+    auto drawWarning = [&](const StorageWarning& w) {
+        const double top = kTop + 14;
+        const QRectF box = page.mm(kMarginLeft, top, width, w.height - 2);
+        painter.fillRect(box, QColor(0xfd, 0xec, 0xec));
+        painter.setPen(QPen(kDangerRed, page.mm(0.6)));
+        painter.drawRect(box);
+        page.text(page.mm(kMarginLeft + 3, top + 1.5, width - 6, 5),
+                  QStringLiteral("⚠ Storage warning: these chemicals must not share this place"),
+                  font(9.5, true), kDangerRed, 1);
+        double y = top + 1.5 + kWarningTitle;
+        for (const QString& line : w.lines) {
+            page.text(page.mm(kMarginLeft + 3, y, width - 6, kWarningLine), line, font(8.5), Qt::black, 1);
+            y += kWarningLine;
+        }
+    };
     auto drawHeader = [&](const RecordStream::Place& place, bool continued) {
         const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
         currentPlace = title;
@@ -384,16 +467,20 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
             {kSignalWidth, QStringLiteral("SIGNAL WORD")},
             {pictogramsWidth, QStringLiteral("HAZARD PICTOGRAMS")},
         }};
+        const StorageWarning* warning = continued ? nullptr : warningOf(place);
+        shift = warning ? warning->height : 0;
+        if (warning)
+            drawWarning(*warning);
         for (const auto& [w, caption] : captions) {
-            page.text(page.mm(x + 1.5, kTableTop + 1, w - 3, 4), caption, captionFont, kGrey, 1);
+            page.text(page.mm(x + 1.5, kTableTop + shift + 1, w - 3, 4), caption, captionFont, kGrey, 1);
             x += w;
         }
         painter.setPen(QPen(Qt::black, page.mm(0.35)));
-        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(kRowsTop - 0.5)),
-                         QPointF(page.mm(kMarginLeft + width), page.mm(kRowsTop - 0.5)));
+        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(kRowsTop + shift - 0.5)),
+                         QPointF(page.mm(kMarginLeft + width), page.mm(kRowsTop + shift - 0.5)));
     };
     auto drawRow = [&](const Record& record, int row) {
-        const double y = kRowsTop + row * kRowHeight;
+        const double y = kRowsTop + shift + row * kRowHeight;
         if (row % 2 == 1)
             painter.fillRect(page.mm(kMarginLeft, y, width, kRowHeight), kStripe);
         painter.setPen(QPen(kRule, page.mm(0.2)));
@@ -444,6 +531,7 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
     std::size_t placeIndex = 0;
     std::int64_t leftInPlace = -1;
     int row = 0;
+    int rowsOnPage = rowsPerPage;
     int pageNumber = 0;
     stream.forEach([&](const Record& record) {
         // The records come place by place, as many as the places' counts say.
@@ -453,13 +541,14 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                 ++placeIndex;
             leftInPlace = stream.places().at(placeIndex).count;
         }
-        if (newPlace || row == rowsPerPage) {
+        if (newPlace || row == rowsOnPage) {
             if (pageNumber > 0) {
                 drawFooter(pageNumber);
                 writer.newPage();
             }
             ++pageNumber;
             drawHeader(stream.places().at(placeIndex), !newPlace);
+            rowsOnPage = newPlace ? firstPageRows(stream.places().at(placeIndex)) : rowsPerPage;
             row = 0;
         }
         drawRow(record, row);

@@ -149,7 +149,7 @@ Tamsel::Tamsel(QWidget* parent)
         {ui->nmunew, &Tamsel::nmunew_Click},     {ui->mnusave, &Tamsel::mnusave_Click},
         {ui->mnudel, &Tamsel::mnudel_Click},     {ui->mnurefresh, &Tamsel::mnurefresh_Click},
         {ui->mnuexit, &Tamsel::mnuexit_Click},   {ui->mnudbgrid, &Tamsel::mnudbgrid_Click},
-        {ui->mnuabout, &Tamsel::mnuabout_Click},
+        {ui->mnuabout, &Tamsel::mnuabout_Click}, {ui->mnustoragecheck, &Tamsel::mnustoragecheck_Click},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this,

@@ -3,6 +3,7 @@
 #include "inventory/search/textarray.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -22,6 +23,9 @@ class Timer;
 } // namespace forms
 namespace controls {
 class ControlInstance;
+}
+namespace storage_window {
+class StorageCheckWindow;
 }
 class QAction;
 class QLineEdit;
@@ -74,6 +78,12 @@ public:
     void mnuexit_Click();
     void mnudbgrid_Click();
     void mnuabout_Click();
+    void mnustoragecheck_Click();
+    // Makes the record with the row id current, reading the inventory afresh when the
+    // cursor does not hold it yet; says so when it is no longer there.
+    void showRecord(qint64 rowid);
+    // The Storage Check window while it is open.
+    storage_window::StorageCheckWindow* storageCheck() const;
     // The clicked toolbar button; its "Key" property names the command.
     void Toolbar1_ButtonClick(QAction* Button);
 
@@ -93,4 +103,5 @@ private:
     forms::Timer* Timer1_;
     std::unique_ptr<controls::ControlInstance> link1_;
     bool timerSearchRunning_ = false;
+    QPointer<storage_window::StorageCheckWindow> storageCheck_;
 };

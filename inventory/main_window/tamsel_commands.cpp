@@ -2,10 +2,14 @@
 
 #include "inventory/info_windows/frmabout.h"
 #include "inventory/list_window/frmdatagrid.h"
+#include "inventory/storage_window/storagecheckwindow.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
+#include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/windows.h"
 #include "ui_tamsel.h"
 
 #include <QAction>
@@ -79,6 +83,45 @@ void Tamsel::mnuexit_Click()
 void Tamsel::mnudbgrid_Click()
 {
     list_window::showDataGrid();
+}
+
+// The Storage Check window, one for the main window, read afresh each time it is asked for.
+void Tamsel::mnustoragecheck_Click()
+{
+    const bool made = !storageCheck_;
+    forms::showModeless(storageCheck_, [this] {
+        return new storage_window::StorageCheckWindow(
+            store::databasePath(forms::Path(), store::mainFilePart()), this);
+    });
+    if (made)
+        connect(storageCheck_, &storage_window::StorageCheckWindow::chemicalChosen, this,
+                [this](qint64 rowid) { forms::guarded([&] { showRecord(rowid); }); });
+    storageCheck_->refresh();
+}
+
+storage_window::StorageCheckWindow* Tamsel::storageCheck() const
+{
+    return storageCheck_.data();
+}
+
+void Tamsel::showRecord(qint64 rowid)
+{
+    int position = ui->Data1->Recordset()->positionOf(rowid);
+    if (position < 0) {
+        // Added since the cursor was opened, by another window or program. The reopened
+        // cursor is a new record set.
+        LoadSearchArrays();
+        position = ui->Data1->Recordset()->positionOf(rowid);
+    }
+    if (position < 0) {
+        forms::MsgBox(
+            QStringLiteral("This chemical is no longer in the inventory. Refresh the Storage Check."),
+            forms::Exclamation);
+        return;
+    }
+    ui->Data1->Recordset()->setAbsolutePosition(position);
+    raise();
+    activateWindow();
 }
 
 void Tamsel::mnuabout_Click()

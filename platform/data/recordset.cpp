@@ -100,6 +100,15 @@ int Recordset::AbsolutePosition() const
     return hasCurrentRecord() ? pos_ : -1;
 }
 
+int Recordset::positionOf(std::int64_t rowid) const
+{
+    const int count = RecordCount();
+    for (int i = 0; i < count; ++i)
+        if (rows_->rowid(i) == rowid)
+            return i;
+    return -1;
+}
+
 bool Recordset::hasCurrentRecord() const
 {
     return !newRecord_ && !currentDeleted_ && pos_ >= 0 && pos_ < RecordCount();

@@ -91,6 +91,8 @@ public:
     // -1 when no stored record is current (empty, past the end, a new or a deleted one).
     int AbsolutePosition() const;
     void setAbsolutePosition(int position);
+    // The position of the record with the row id; -1 when the cursor does not hold it.
+    int positionOf(std::int64_t rowid) const;
 
     int FieldCount() const { return static_cast<int>(columns_.size()); }
     Field Fields(int ordinal) const;

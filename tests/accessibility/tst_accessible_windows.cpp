@@ -2,6 +2,7 @@
 #include "inventory/info_windows/frmsplash.h"
 #include "inventory/list_window/frmdatagrid.h"
 #include "inventory/main_window/tamsel.h"
+#include "inventory/storage_window/storagecheckwindow.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
@@ -16,9 +17,11 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <cmath>
 #include <map>
@@ -137,6 +140,7 @@ private slots:
     void mainWindowMovesBetweenRecordsFromTheKeyboard();
     void theLinkReadsOnItsBackground();
     void listWindowNamesEveryControl();
+    void storageCheckNamesEveryControl();
     void aboutBoxAndSplashAreNamed();
 };
 
@@ -257,6 +261,33 @@ void TestAccessibleWindows::listWindowNamesEveryControl()
     QCoreApplication::processEvents();
     QCOMPARE(accessible(list->Data1())->text(QAccessible::Description), list->Data1()->Caption());
     QCOMPARE(list->Data1()->Caption(), QStringLiteral("1"));
+}
+
+void TestAccessibleWindows::storageCheckNamesEveryControl()
+{
+    Row nitric = chemical(QStringLiteral("Ácido nítrico 65%"), {}, QStringLiteral("HNO3"));
+    nitric[store::LOCAL] = QStringLiteral("Armário de ácidos");
+    nitric[store::HAZARDS] = QStringLiteral("H272 H290 H314");
+    Row anhydride = chemical(QStringLiteral("Anidrido acético"), {}, QStringLiteral("C4H6O3"));
+    anhydride[store::LOCAL] = QStringLiteral("Armário de ácidos");
+    anhydride[store::HAZARDS] = QStringLiteral("H226 H314");
+    TempInventory inv({nitric, anhydride});
+    auto w = openMainWindow(inv);
+    w->mnustoragecheck_Click();
+    storage_window::StorageCheckWindow* check = w->storageCheck();
+    QVERIFY(check && check->isVisible());
+    const QStringList unnamed = unnamedControls(check);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    QCOMPARE(nameOf(check->tree()), QStringLiteral("Places and chemicals to check"));
+    // A screen reader hears the summary when it enters the list.
+    QVERIFY(accessible(check->tree())->text(QAccessible::Description).contains(QStringLiteral("kept apart")));
+    // From the list, Tab reaches the buttons; on a place's line there is no chemical to show.
+    QApplication::setActiveWindow(check);
+    QVERIFY(QTest::qWaitForWindowActive(check));
+    check->tree()->setFocus();
+    QVERIFY(!check->showButton()->isEnabled());
+    QTest::keyClick(check->tree(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(check->refreshButton()));
 }
 
 void TestAccessibleWindows::aboutBoxAndSplashAreNamed()

@@ -65,6 +65,7 @@ private slots:
     void aCsvGoesOutAndComesBack();
     void wrongRowsAreListedAndNothingIsAdded();
     void anOldAccessInventoryIsAddedAllOrNothing();
+    void checkStorageNamesWhatMustBeKeptApart();
 };
 
 void TestProgram::aCommandLineNotUnderstoodIsError701()
@@ -260,6 +261,69 @@ void TestProgram::anOldAccessInventoryIsAddedAllOrNothing()
     QVERIFY2(refused.err.startsWith(QStringLiteral("Error 801: ")), qPrintable(refused.err));
     QVERIFY(refused.err.contains(QStringLiteral("PRODUTOS")));
     QCOMPARE(inv.rows().size(), std::size_t(41));
+}
+
+// A scheduled job runs check-storage and reads its exit status: 3 when chemicals that
+// must be kept apart share a place, 0 otherwise; thousands of them in one place are
+// reported by their groups, not pair by pair.
+void TestProgram::checkStorageNamesWhatMustBeKeptApart()
+{
+    auto chemical = [](const QString& nome, const QString& formula, const QString& place,
+                       const QString& hazards) {
+        Row row(store::kColumnCount);
+        row[store::NOME] = nome;
+        row[store::FORMULA] = formula;
+        row[store::LOCAL] = place;
+        row[store::HAZARDS] = hazards;
+        return row;
+    };
+    const QString acids = QStringLiteral("Armário de ácidos, prateleira 3");
+    const QString metals = QStringLiteral("Armário de metais");
+    std::vector<Row> rows = {
+        chemical(QStringLiteral("Ácido nítrico 65%"), QStringLiteral("HNO3"), acids,
+                 QStringLiteral("H272 Pode agravar incêndios; comburente.\nH290\nH314\nH331")),
+        chemical(QStringLiteral("Anidrido acético"), QStringLiteral("C4H6O3"), acids,
+                 QStringLiteral("H226\nH302\nH314\nH330")),
+        chemical(QStringLiteral("Magnésio em fita"), QStringLiteral("Mg"), metals,
+                 QStringLiteral("H228 H251 H261")),
+        chemical(QStringLiteral("Sódio metálico"), QStringLiteral("Na"), metals, QStringLiteral("H260 H314")),
+        chemical(QStringLiteral("Amostra sem dados"), QString(), QStringLiteral("Bancada"), QString()),
+    };
+    for (int i = 0; i < 3000; ++i)
+        rows.push_back(chemical(QStringLiteral("Solvente %1").arg(i), QStringLiteral("C6H14"),
+                                QStringLiteral("Depósito"), QStringLiteral("H225")));
+    rows.push_back(chemical(QStringLiteral("Peróxido de hidrogênio 30%"), QStringLiteral("H2O2"),
+                            QStringLiteral("Depósito"), QStringLiteral("H302 H318")));
+    TempInventory inv(rows);
+
+    const Result all = run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage")});
+    QCOMPARE(all.exitCode, 3);
+    const QString text = QString::fromUtf8(all.out);
+    const qsizetype acidsAt = text.indexOf(acids);
+    QVERIFY2(acidsAt > 0, qPrintable(text));
+    QVERIFY(text.indexOf(QStringLiteral("Ácido nítrico 65%"), acidsAt) > 0);
+    QVERIFY(text.indexOf(QStringLiteral("Anidrido acético"), acidsAt) > 0);
+    QVERIFY2(!text.contains(metals), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Amostra sem dados: the hazards text is empty")));
+    QVERIFY(text.contains(QStringLiteral("and 2980 more of group L")));
+    QVERIFY2(text.count(QLatin1Char('\n')) < 100, qPrintable(text));
+
+    const Result metalsOnly = run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage"),
+                                   QStringLiteral("--location"), QStringLiteral("metais")});
+    QCOMPARE(metalsOnly.exitCode, 0);
+    QVERIFY(metalsOnly.out.contains("No place holds chemicals that must be kept apart"));
+
+    const Result csv = run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage"),
+                            QStringLiteral("--location"), QStringLiteral("acidos"), QStringLiteral("--csv")});
+    QCOMPARE(csv.exitCode, 3);
+    const QList<QByteArray> lines = csv.out.split('\n');
+    QCOMPARE(lines.size(), 4); // the header, two chemicals, and the end of the last row
+    QVERIFY(lines.at(1).startsWith("\"Armário de ácidos, prateleira 3\",keep apart,"));
+
+    const Result none = run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage"),
+                             QStringLiteral("--location"), QStringLiteral("geladeira")});
+    QCOMPARE(none.exitCode, 1);
+    QVERIFY2(none.err.startsWith(QStringLiteral("Error 731: ")), qPrintable(none.err));
 }
 
 QB_TEST_MAIN(TestProgram)

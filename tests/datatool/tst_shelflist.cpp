@@ -112,6 +112,7 @@ private slots:
     void aPartOfAPlacesNameChoosesThePlaces();
     void letterPaperIsLetter();
     void textPrintsAsWrittenInEveryScript();
+    void aPlaceWithChemicalsToKeepApartWarnsAtItsTop();
 };
 
 void TestShelfList::eachPlaceStartsOnItsOwnPages()
@@ -253,6 +254,43 @@ void TestShelfList::textPrintsAsWrittenInEveryScript()
             coloured += c.saturation() > 80 && c.value() > 80 ? 1 : 0;
         }
     QVERIFY2(coloured > 3, qPrintable(QString::number(coloured)));
+}
+
+// The door of a shelf that holds an oxidizing acid beside an anhydride says so at the top
+// of its section, and the rows its box displaces go on the next page, none lost.
+void TestShelfList::aPlaceWithChemicalsToKeepApartWarnsAtItsTop()
+{
+    const QString acids = QStringLiteral("Armário de ácidos, prateleira 3");
+    auto at = [&](const QString& name, const QString& formula, const QString& hazards) {
+        Row row = chemicalAt(name, acids, hazards);
+        row[store::FORMULA] = formula;
+        return row;
+    };
+    std::vector<Row> rows = {at(QStringLiteral("Ácido nítrico 65%"), QStringLiteral("HNO3"),
+                                QStringLiteral("H272 H290 H314 H331")),
+                             at(QStringLiteral("Anidrido acético"), QStringLiteral("C4H6O3"),
+                                QStringLiteral("H226 H302 H314 H330")),
+                             chemicalAt(QStringLiteral("Acetona"), QStringLiteral("Armário de inflamáveis"),
+                                        QStringLiteral("H225 H319"))};
+    // Enough to fill the acids' first page had it no warning.
+    for (int i = 0; i < shelfListRowsPerPage(false) - 2; ++i)
+        rows.push_back(at(QStringLiteral("Ácido sulfúrico %1").arg(i, 2, 10, QLatin1Char('0')),
+                          QStringLiteral("H2SO4"), QStringLiteral("H290 H314")));
+    TempInventory inv(rows);
+    const Printed pdf(inv.path());
+
+    const QString first = squeezed(pdf.text(1));
+    QVERIFY2(first.startsWith(squeezed(acids)), qPrintable(first));
+    QVERIFY2(first.contains(QStringLiteral("Storagewarning")), qPrintable(first));
+    QVERIFY(first.contains(squeezed(QStringLiteral("Ácido nítrico 65% (E, oxidizer)"))));
+    QVERIFY(first.contains(squeezed(QStringLiteral("(F, inorganic acid)"))));
+    QVERIFY(first.contains(squeezed(QStringLiteral("Anidrido acético (D, organic acid)"))));
+    // The displaced rows: the acids take two pages, the next with no warning.
+    QCOMPARE(pdf.result.pages, 3);
+    const QString second = squeezed(pdf.text(2));
+    QVERIFY(second.contains(QStringLiteral("continued")));
+    QVERIFY(!second.contains(QStringLiteral("Storagewarning")));
+    QVERIFY(!squeezed(pdf.text(3)).contains(QStringLiteral("Storagewarning")));
 }
 
 QB_TEST_MAIN(TestShelfList)
