@@ -1,5 +1,7 @@
 #include "platform/data/database.h"
 
+#include "platform/data/readahead.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -198,10 +200,7 @@ Database::~Database()
 
 std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptions& options)
 {
-    // SQLite counts every allocation under one lock unless told not to; the check at
-    // opening allocates on a thread of its own beside the load.
-    static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-    Q_UNUSED(unused);
+    configureEngine();
     const QString path = normalizePath(rawPath);
     if (rawPath.trimmed().isEmpty())
         throw DataError(FileNotFound, QStringLiteral("No database file is named."));
@@ -226,15 +225,8 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     // Closing any descriptor of a file drops every lock this process holds on it, those of
     // its other connections too: a file one of them has open is known to be a database, and
     // its header is left unread.
-    const QString canonical = info.canonicalFilePath();
-    bool openHere = false;
-    {
-        const std::lock_guard<std::mutex> guard(connectionsLock());
-        openHere = std::any_of(connections().begin(), connections().end(),
-                               [&](const Database* d) { return d->canonicalPath_ == canonical; });
-    }
     QByteArray header;
-    if (!openHere) {
+    if (!openHere(info.canonicalFilePath())) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             throw DataError(CannotRead,
@@ -353,6 +345,27 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     db->refusal_ = std::move(refusal);
     db->checkDue_ = !readOnly;
     return db;
+}
+
+void Database::configureEngine()
+{
+    // SQLite counts every allocation under one lock unless told not to; the check at
+    // opening allocates on a thread of its own beside the load.
+    static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    Q_UNUSED(unused);
+}
+
+bool Database::openHere(const QString& canonicalPath)
+{
+    const std::lock_guard<std::mutex> guard(connectionsLock());
+    return std::any_of(connections().begin(), connections().end(),
+                       [&](const Database* d) { return d->canonicalPath_ == canonicalPath; });
+}
+
+void Database::interrupt() noexcept
+{
+    interrupted_.store(true);
+    sqlite3_interrupt(db_);
 }
 
 void Database::startCheck() const
@@ -654,6 +667,9 @@ void Database::beginWrite()
     }
     if (const DataError* refused = writeRefusal())
         throw *refused;
+    // What is being read ahead of this file would be out of date, and its read lock would
+    // hold up the commit.
+    ReadAhead::stopReadingsOf(canonicalPath_);
     if (options_.readOnly)
         throw DataError(ReadOnlyRecordset,
                         QStringLiteral("The database '%1' was opened read-only; nothing was "

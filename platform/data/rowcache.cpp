@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -145,7 +146,16 @@ public:
         for (std::size_t t = 0; t < threads; ++t)
             workers_.emplace_back([this, t] { work(static_cast<std::uint8_t>(t)); });
     }
-    ~KeyMaking() { finish(); }
+    // Unless finished, the keys are no longer wanted: what is queued is dropped.
+    ~KeyMaking()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            pending_ -= jobs_.size();
+            jobs_.clear();
+        }
+        finish();
+    }
     KeyMaking(const KeyMaking&) = delete;
     KeyMaking& operator=(const KeyMaking&) = delete;
 
@@ -282,6 +292,8 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
         Statement::Reset done(all);
         std::vector<TextColumn::Cell> cells(read.size());
         while (all.step()) {
+            if (db.interrupted())
+                throw DataError(Cancelled);
             for (std::size_t c = 0; c < read.size(); ++c)
                 cells[c] = cellOf(all, static_cast<int>(c) + 1);
             // The entry is in place before its chunk of names can reach a key maker.
@@ -304,6 +316,9 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
         const std::size_t n = entries.size();
         // Null first, then the person's order, then the exact text, then the row id: stable.
         auto less = [&](const Entry& a, const Entry& b) {
+            // A reading no longer wanted ends here too, rather than after a sort of its own.
+            if (db.interrupted())
+                throw DataError(Cancelled);
             if (a.null != b.null)
                 return a.null;
             if (!a.null) {
@@ -324,9 +339,23 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
             // Split at the median, then sort each side on its own core: no merge, no buffer.
             const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(n / 2);
             std::nth_element(entries.begin(), middle, entries.end(), less);
-            std::thread half([&] { std::sort(middle, entries.end(), less); });
-            std::sort(entries.begin(), middle, less);
+            std::exception_ptr halfFailed;
+            std::thread half([&] {
+                try {
+                    std::sort(middle, entries.end(), less);
+                } catch (...) {
+                    halfFailed = std::current_exception();
+                }
+            });
+            try {
+                std::sort(entries.begin(), middle, less);
+            } catch (...) {
+                half.join();
+                throw;
+            }
             half.join();
+            if (halfFailed)
+                std::rethrow_exception(halfFailed);
         } else {
             std::sort(entries.begin(), entries.end(), less);
         }
