@@ -9,6 +9,10 @@
 
 #include <sys/statvfs.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -353,6 +357,13 @@ void Database::configureEngine()
     // opening allocates on a thread of its own beside the load.
     static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     Q_UNUSED(unused);
+#if defined(__GLIBC__)
+    // The large buffers a reading or a search uses for a moment (a million sort entries, a
+    // search's marks) go back to the system when they are freed, so the program's size is
+    // what it keeps. Without this the C library keeps the space of the largest ones.
+    static const int mapped = mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+    Q_UNUSED(mapped);
+#endif
 }
 
 bool Database::openHere(const QString& canonicalPath)

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace records {
@@ -25,6 +26,9 @@ public:
     {
         std::vector<std::uint32_t> ends; // per cell: where its text ends, times two, plus one for Null
         std::string bytes;
+        // Set when the chunk is made (seal): a digest of the cells' lengths, by which an equal
+        // chunk of another reading is found.
+        std::uint64_t digest = 0;
 
         std::size_t size() const { return ends.size(); }
         bool isNull(std::size_t i) const { return (ends[i] & 1) != 0; }
@@ -41,7 +45,12 @@ public:
     class Builder
     {
     public:
-        void append(Cell cell);
+        // boundary: a good place to begin a chunk. Cells placed the same way (by row id)
+        // in two readings then fall into equal chunks where their texts are equal.
+        void append(Cell cell, bool boundary = false);
+        // A column read before: a chunk equal to one of its chunks shares that one instead,
+        // so a new reading of a file that changed in a few rows costs memory for those only.
+        void reuse(const TextColumn& earlier);
         TextColumn finish();
         // Called with each chunk once it is full and will not change, and the position of
         // its first cell: work on the cells can start while the rest is still read.
@@ -53,6 +62,7 @@ public:
     private:
         void seal();
         std::function<void(std::size_t, std::shared_ptr<const Chunk>)> sealed_;
+        std::unordered_multimap<std::uint64_t, std::shared_ptr<const Chunk>> earlier_;
         std::size_t sealedCells_ = 0;
         std::vector<std::shared_ptr<const Chunk>> chunks_;
         std::unique_ptr<Chunk> open_;

@@ -20,6 +20,7 @@ private slots:
     void aLoopSeesAnotherWindowsChangesAtTheNextEvent();
     void reopeningAfterAChangeSortsAgain();
     void ownWritesKeepTheOrderAFreshReadingGives();
+    void aNewReadingAfterAnotherProgramsChangesShowsThemAll();
     void aReadingAheadNeverHidesWhatHappenedSince_data();
     void aReadingAheadNeverHidesWhatHappenedSince();
     void onlyFilesThatReadingLeavesAsTheyAreAreReadAhead_data();
@@ -242,6 +243,24 @@ void showsTheFileAsItIs(records::DataControl& data, const TempTable& inv)
 }
 
 } // namespace
+
+void TestCursorFreshness::aNewReadingAfterAnotherProgramsChangesShowsThemAll()
+{
+    // Enough rows for the cached columns to lie in several chunks; a new reading takes over
+    // the chunks another program left as they were, and must show every change all the same.
+    TempTable inv(manyRows(12000));
+    QWidget window;
+    records::DataControl* data = openOn(window, inv);
+    shown(*data->Recordset());
+    QCoreApplication::processEvents();
+    execOn(inv.path(), QStringLiteral("UPDATE ITEMS SET LABEL = 'Sodium chloride' WHERE NAME = 'Sal 5000'"));
+    execOn(inv.path(),
+           QStringLiteral("DELETE FROM ITEMS WHERE NAME IN ('Sal 0003', 'Sal 4100', 'Sal 9999')"));
+    execOn(inv.path(), QStringLiteral("INSERT INTO ITEMS (NAME, LABEL) VALUES ('Sal 5000a', NULL)"));
+    data->Refresh();
+    QCOMPARE(data->Recordset()->RecordCount(), 11998);
+    showsTheFileAsItIs(*data, inv);
+}
 
 void TestCursorFreshness::aReadingAheadNeverHidesWhatHappenedSince_data()
 {
