@@ -23,6 +23,10 @@ public:
     void reset(std::size_t count);
     // Element i takes the text read for it, unless that is Null or empty.
     void take(std::size_t i, const records::TextRef& text);
+    // Elements 0 to count - 1 take the cells of the column that text refers to, in its order,
+    // all at once: what take gives them one by one from the same column. False, and nothing
+    // taken, when text refers to no column the engine keeps, or the array was filled already.
+    bool takeColumn(const records::TextRef& text, std::size_t count);
     // Element i becomes the text.
     void set(std::size_t i, const QString& text);
     // Keeps the first count elements only.
