@@ -72,9 +72,10 @@ void Tamsel::mnuexit_Click()
     close();
 }
 
+// The list window comes when its records are read; this window goes on meanwhile.
 void Tamsel::mnudbgrid_Click()
 {
-    list_window::showDataGrid();
+    list_window::openDataGrid();
 }
 
 void Tamsel::mnuabout_Click()
