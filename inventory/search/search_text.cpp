@@ -97,6 +97,31 @@ private:
     std::vector<std::string> needles_;
 };
 
+// Texts are compared in Unicode normal form C, so a name stored with its accents apart
+// ("i" and a combining acute) is found by the same text typed whole ("í"), and the other way
+// round. Nearly every text is in that form already and is compared as it is.
+std::string_view inNfc(std::string_view text, std::string& storage)
+{
+    if (records::isNfc(text))
+        return text;
+    storage = records::toNfc(text);
+    return storage;
+}
+
+// The chunk's cells in normal form C, for the rare chunk that holds a text in another form.
+records::TextColumn::Chunk nfcChunk(const records::TextColumn::Chunk& chunk)
+{
+    records::TextColumn::Chunk out;
+    out.ends.reserve(chunk.size());
+    out.bytes.reserve(chunk.bytes.size());
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+        if (!chunk.isNull(i))
+            out.bytes += records::toNfc(chunk.text(i));
+        out.ends.push_back((static_cast<std::uint32_t>(out.bytes.size()) << 1) | (chunk.isNull(i) ? 1u : 0u));
+    }
+    return out;
+}
+
 // Marks the cells of the column that hold the pattern. A chunk's cells lie end to end, so
 // a chunk is searched in one go and a match is kept only when it lies within one cell.
 void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern,
@@ -104,7 +129,10 @@ void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern,
 {
     const std::size_t count = marks.size();
     for (std::size_t k = 0; k < column.chunkCount() && column.chunkStart(k) < count; ++k) {
-        const records::TextColumn::Chunk& chunk = column.chunk(k);
+        records::TextColumn::Chunk normalized;
+        if (!column.chunk(k).nfc)
+            normalized = nfcChunk(column.chunk(k));
+        const records::TextColumn::Chunk& chunk = column.chunk(k).nfc ? column.chunk(k) : normalized;
         const std::size_t start = column.chunkStart(k);
         std::size_t i = 0; // matches come front to back: the cell is found walking on
         pattern.scan(chunk.bytes, [&](std::size_t begin, std::size_t end) {
@@ -169,7 +197,12 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
     std::vector<Hit> hits;
     if (s.isEmpty())
         return hits;
-    const Utf8Pattern pattern(s, t);
+    const Utf8Pattern pattern(s.normalized(QString::NormalizationForm_C),
+                              t.normalized(QString::NormalizationForm_C));
+    std::string storage;
+    auto matches = [&](std::string_view text) {
+        return pattern.matches(inNfc(text, storage));
+    };
     std::vector<std::vector<std::uint8_t>> marks;
     for (const TextArray* array : arrays) {
         const std::size_t count = std::min(end, array->size());
@@ -184,9 +217,9 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
         // Elements of the array's own, and those after the shared ones, one by one.
         for (const std::size_t i : array->ownElements())
             if (i < shared)
-                m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
+                m[i] = matches(array->utf8(i)) ? 1 : 0;
         for (std::size_t i = shared; i < count; ++i)
-            m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
+            m[i] = matches(array->utf8(i)) ? 1 : 0;
     }
     for (std::size_t p = 0; p < end; ++p) {
         for (std::size_t a = 0; a < marks.size(); ++a) {

@@ -4,6 +4,10 @@
 #include <cstring>
 #include <functional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace records {
 
 namespace {
@@ -15,12 +19,39 @@ constexpr std::size_t kChunkBytes = std::size_t(1) << 28;
 // sparse, chunks do not shrink to a few cells each.
 constexpr std::size_t kBoundaryCells = 1024;
 
+// The largest byte of the text. Below 0xC4 it holds only characters up to U+00FF, and
+// such text is in normal form C whatever it says.
+unsigned char largestByte(std::string_view bytes)
+{
+    std::size_t i = 0;
+    unsigned char largest = 0;
+#if defined(__SSE2__)
+    __m128i acc = _mm_setzero_si128();
+    for (; i + 16 <= bytes.size(); i += 16)
+        acc = _mm_max_epu8(acc, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i)));
+    alignas(16) unsigned char lanes[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), acc);
+    for (unsigned char lane : lanes)
+        largest = std::max(largest, lane);
+#endif
+    for (; i < bytes.size(); ++i)
+        largest = std::max(largest, static_cast<unsigned char>(bytes[i]));
+    return largest;
+}
+
+constexpr unsigned char kBeyondLatin1 = 0xC4;
+
 // What a chunk knows of itself once it will not change.
 void seal(TextColumn::Chunk& chunk)
 {
     const std::string_view lengths(reinterpret_cast<const char*>(chunk.ends.data()),
                                    chunk.ends.size() * sizeof(std::uint32_t));
     chunk.digest = std::hash<std::string_view>()(lengths) ^ (chunk.bytes.size() * 0x9E3779B97F4A7C15ull);
+    chunk.nfc = true;
+    if (largestByte(chunk.bytes) < kBeyondLatin1)
+        return;
+    for (std::size_t i = 0; i < chunk.size() && chunk.nfc; ++i)
+        chunk.nfc = isNfc(chunk.text(i));
 }
 
 bool sameCells(const TextColumn::Chunk& a, const TextColumn::Chunk& b)
@@ -36,6 +67,23 @@ void appendCell(TextColumn::Chunk& chunk, TextColumn::Cell cell)
 }
 
 } // namespace
+
+bool isNfc(std::string_view utf8)
+{
+    if (largestByte(utf8) < kBeyondLatin1)
+        return true;
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.normalized(QString::NormalizationForm_C) == text;
+}
+
+std::string toNfc(std::string_view utf8)
+{
+    if (largestByte(utf8) < kBeyondLatin1)
+        return std::string(utf8);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+        .normalized(QString::NormalizationForm_C)
+        .toStdString();
+}
 
 void TextColumn::Builder::reuse(const TextColumn& earlier)
 {

@@ -27,8 +27,11 @@ public:
         std::vector<std::uint32_t> ends; // per cell: where its text ends, times two, plus one for Null
         std::string bytes;
         // Set when the chunk is made (seal): a digest of the cells' lengths, by which an equal
-        // chunk of another reading is found.
+        // chunk of another reading is found; and whether every text is already in Unicode
+        // normal form C, as nearly all are, so a comparison in that form can take them as
+        // they are.
         std::uint64_t digest = 0;
+        bool nfc = true;
 
         std::size_t size() const { return ends.size(); }
         bool isNull(std::size_t i) const { return (ends[i] & 1) != 0; }
@@ -95,6 +98,10 @@ private:
     std::vector<std::size_t> starts_; // the first position of each chunk
     std::size_t size_ = 0;
 };
+
+// Whether UTF-8 text is in Unicode normal form C; and the text in that form.
+bool isNfc(std::string_view utf8);
+std::string toNfc(std::string_view utf8);
 
 // Which cell of a column stands at each position: a cursor's order over cells kept in
 // another one. Null means the cell at a position is the one of that number.

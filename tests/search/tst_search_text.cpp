@@ -44,14 +44,19 @@ records::TextColumn columnOf(const std::vector<std::optional<QString>>& texts)
     return b.finish();
 }
 
-// The search as a plain loop over QStrings: the first array whose element holds s or t.
+// The search as a plain loop over QStrings: the first array whose element holds s or t, all
+// three in Unicode normal form C.
 std::vector<search::Hit> naive(const std::vector<std::vector<QString>>& arrays, std::size_t end,
                                const QString& s, const QString& t)
 {
     std::vector<search::Hit> hits;
+    const QString ns = s.normalized(QString::NormalizationForm_C);
+    const QString nt = t.normalized(QString::NormalizationForm_C);
     for (std::size_t p = 0; p < end; ++p)
         for (std::size_t a = 0; a < arrays.size(); ++a)
-            if (p < arrays[a].size() && (arrays[a][p].contains(s) || arrays[a][p].contains(t))) {
+            if (p < arrays[a].size() &&
+                (arrays[a][p].normalized(QString::NormalizationForm_C).contains(ns) ||
+                 arrays[a][p].normalized(QString::NormalizationForm_C).contains(nt))) {
                 hits.push_back({static_cast<std::int32_t>(p), static_cast<int>(a)});
                 break;
             }
@@ -64,11 +69,13 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
 {
     // Texts over a small alphabet meet the search text often: at every place of a cell, at
     // the start and end of cells lying end to end in the engine's chunks, and across them.
+    // An accent stored apart from its letter (a combining acute) is the same text as the
+    // letter stored with it.
     QRandomGenerator rng(7);
     const QStringList alphabet = {
-        QStringLiteral("a"), QStringLiteral("b"),      QStringLiteral("A"),
-        QStringLiteral("B"), QStringLiteral("\u00e1"), QStringLiteral("\u00c1"),
-        QStringLiteral("z"), QStringLiteral(" "),      QStringLiteral("\U0001D49C")};
+        QStringLiteral("a"),          QStringLiteral("b"),      QStringLiteral("A"), QStringLiteral("B"),
+        QStringLiteral("\u00e1"),     QStringLiteral("\u00c1"), QStringLiteral("z"), QStringLiteral(" "),
+        QStringLiteral("\U0001D49C"), QStringLiteral("\u0301")};
     auto randomText = [&](int length) {
         QString text;
         for (int i = 0; i < length; ++i)
