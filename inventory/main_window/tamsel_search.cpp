@@ -116,14 +116,14 @@ void Tamsel::Command2_Click()
     forms::setMousePointer(forms::Pointer::Hourglass);
 
     // Arrays read before records were added elsewhere end early: the scan stops there.
-    const auto found = search::findHits(
-        {&chemNames, &aldrichNames, &formulas},
-        std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s, search::twin(s));
+    auto found = search::findHits({&chemNames, &aldrichNames, &formulas},
+                                  std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s,
+                                  search::twin(s));
     for (const search::Hit& hit : found)
         hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
     // An entry's text is made when it is shown, from the arrays as they are now: a later
     // re-read leaves the list as this search made it.
-    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, found));
+    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, std::move(found)));
 
     setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
     if (hitCount >= 1) {

@@ -40,8 +40,10 @@ public:
     // as empty), unless set otherwise.
     std::size_t sharedCount() const { return sharedCount_; }
     const records::TextColumn& shared() const { return shared_; }
-    // The shared column's cell of element i.
+    // The shared column's cell of element i, and the order of the cells (null: the cell of
+    // element i is cell i).
     std::size_t sharedCell(std::size_t i) const { return order_ ? (*order_)[i] : i; }
+    const records::CellOrder& sharedOrder() const { return order_; }
     bool isOwn(std::size_t i) const { return own_.count(i) != 0; }
     // The elements that are not the shared column's, in no order.
     std::vector<std::size_t> ownElements() const;

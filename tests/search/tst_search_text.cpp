@@ -98,10 +98,16 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
             }
             columns.push_back(columnOf(texts));
         }
+        // Now and then one array's column stands in another order than the others'.
+        std::vector<std::uint32_t> backwards(static_cast<std::size_t>(n));
+        for (int p = 0; p < n; ++p)
+            backwards[static_cast<std::size_t>(p)] = static_cast<std::uint32_t>(n - 1 - p);
+        const records::CellOrder reversed = std::make_shared<const std::vector<std::uint32_t>>(backwards);
         for (int a = 0; a < 3; ++a) {
             // The arrays are filled as a window fills them, from the column at its positions;
             // one of them now and then from texts of their own, or only part of the way.
             const int filled = a == 2 && round % 3 == 0 ? n / 2 : n;
+            const bool inOtherOrder = a == 1 && round % 6 == 2;
             arrays[a].reset(static_cast<std::size_t>(n) + 1);
             plain[a].assign(static_cast<std::size_t>(n) + 1, QString());
             for (int p = 0; p < filled; ++p) {
@@ -112,7 +118,9 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
                     fromFile ? (columns[a].isNull(static_cast<std::size_t>(p))
                                     ? records::TextRef()
                                     : records::TextRef::text(columns[a].text(static_cast<std::size_t>(p))))
-                             : records::TextRef::inColumn(columns[a], static_cast<std::size_t>(p));
+                    : inOtherOrder
+                        ? records::TextRef::inColumn(columns[a], reversed, static_cast<std::size_t>(p))
+                        : records::TextRef::inColumn(columns[a], static_cast<std::size_t>(p));
                 arrays[a].take(static_cast<std::size_t>(p), ref);
                 plain[a][static_cast<std::size_t>(p)] = ref.toString();
             }
@@ -145,8 +153,10 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
 
 void TestSearchText::bothByteSearchesFindTheFirstPlace()
 {
-    // Few letters, so needles of every length meet often: at a block's edge, overlapping
-    // one another, in the last bytes, and where only the first and last bytes agree.
+    // Few letters, so texts of every length meet often: at a block's edge, overlapping one
+    // another, in the last bytes, and where only the first and last bytes agree. The second
+    // text differs from the first in its first character, as a twin does, or is the same, or
+    // differs in length and is not looked for.
     QRandomGenerator rng(11);
     const std::string letters = "ab\xc3\xa1z";
     auto randomBytes = [&](int length) {
@@ -158,11 +168,18 @@ void TestSearchText::bothByteSearchesFindTheFirstPlace()
     int found = 0;
     for (int round = 0; round < 2000; ++round) {
         const std::string hay = randomBytes(rng.bounded(80));
-        const std::string needle = randomBytes(1 + rng.bounded(round % 7 == 0 ? 20 : 5));
+        const std::string a = randomBytes(1 + rng.bounded(round % 7 == 0 ? 20 : 5));
+        std::string b = a;
+        if (round % 3 == 1)
+            b.front() = letters[static_cast<std::size_t>(rng.bounded(static_cast<int>(letters.size())))];
+        else if (round % 3 == 2)
+            b.push_back('a');
         for (std::size_t from = 0; from <= hay.size() + 1; ++from) {
-            const std::size_t expected = std::string_view(hay).find(needle, from);
-            QCOMPARE(search::findBytes(hay, from, needle), expected);
-            QCOMPARE(search::findBytesPortable(hay, from, needle), expected);
+            const std::size_t expected =
+                std::min(std::string_view(hay).find(a, from),
+                         b.size() == a.size() ? std::string_view(hay).find(b, from) : std::string_view::npos);
+            QCOMPARE(search::findEither(hay, from, a, b), expected);
+            QCOMPARE(search::findEitherPortable(hay, from, a, b), expected);
             found += expected != std::string_view::npos ? 1 : 0;
         }
     }
