@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <sys/resource.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -131,6 +133,11 @@ public:
 private:
     void run()
     {
+#if defined(__linux__)
+        // The check gives way: a search or a paint the user waits for comes first. It reads the
+        // whole file, and at a million records would otherwise halve a search's speed.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
         check();
         finished_.store(true);
     }
