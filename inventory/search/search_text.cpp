@@ -43,6 +43,8 @@ constexpr std::size_t npos = std::string_view::npos;
 // bytes at a time on short texts, and would look for each of the two apart.
 class EitherFinder final
 {
+    static constexpr std::size_t kShortText = 64;
+
 public:
     EitherFinder(std::string_view a, std::string_view b) : a_(a), b_(b.size() == a.size() ? b : a) {}
 
@@ -52,6 +54,12 @@ public:
     {
         if (a_.empty())
             return from <= n ? from : npos;
+        // A short text, one cell's: the C library's search for each form costs less than
+        // setting up the comparison of many places.
+        if (from <= n && n - from < kShortText) {
+            const std::string_view hay(h, n);
+            return std::min(hay.find(a_, from), b_ == a_ ? npos : hay.find(b_, from));
+        }
         std::size_t found = npos;
         eachMatch(h, n, from, [&](std::size_t at) {
             found = at;
@@ -224,8 +232,28 @@ public:
     bool test(std::size_t i) const { return (words_[i / 64] >> (i % 64)) & 1; }
     void merge(const Bits& other)
     {
-        for (std::size_t w = 0; w < words_.size(); ++w)
+        for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
             words_[w] |= other.words_[w];
+    }
+    void remove(const Bits& other)
+    {
+        for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
+            words_[w] &= ~other.words_[w];
+    }
+    // The same size with every bit the other way (also those past the end, never tested).
+    Bits inverted() const
+    {
+        Bits out = *this;
+        for (std::uint64_t& w : out.words_)
+            w = ~w;
+        return out;
+    }
+    std::size_t count() const
+    {
+        std::size_t n = 0;
+        for (const std::uint64_t w : words_)
+            n += static_cast<std::size_t>(std::popcount(w));
+        return n;
     }
     // How many are set in [from, to).
     std::size_t countIn(std::size_t from, std::size_t to) const
@@ -255,6 +283,8 @@ constexpr std::size_t kTwoHalvesBytes = std::size_t(4) << 20;
 constexpr std::size_t kTwoHalvesPlaces = 256 * 1024;
 // Fewer places than a fourth left open: a later column is looked at in their cells only.
 constexpr std::size_t kFewLeft = 4;
+// The arrays one search looks through at most in one pass over the columns.
+constexpr std::size_t kMostArrays = 8;
 
 // Marks the wanted cells of chunks [from, to) of the column that hold the pattern (every cell
 // when wanted is null). A chunk's cells lie end to end, so a chunk where most cells are
@@ -362,81 +392,78 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
         return pattern.matches(inNfc(text, storage));
     };
 
-    // Per position: 0 while no array holds the text there, else 1 + the first array that does.
-    // A later array is looked at only where the earlier ones found nothing.
-    std::vector<std::uint8_t> firstArray(end, 0);
-    // The arrays of a window share their columns in one order, the cursor's: then the columns
-    // are searched in their own order, cell by cell, and the places are found once at the end.
+    // The arrays of a window share their columns in one order, the cursor's, and hold no texts
+    // of their own: then the columns are searched in their own order, cell by cell, and the
+    // places are found once at the end, in two halves at once.
     const records::CellOrder* order = nullptr;
     bool oneOrder = true;
-    for (const TextArray* array : arrays)
+    std::size_t sharedAll = end;
+    for (const TextArray* array : arrays) {
+        sharedAll = std::min(sharedAll, array->sharedCount());
+        oneOrder = oneOrder && array->ownElements().empty();
         if (array->sharedCount() > 0) {
             oneOrder = oneOrder && (!order || order->get() == array->sharedOrder().get());
             order = &array->sharedOrder();
         }
-    if (order && oneOrder) {
+    }
+    if (order && oneOrder && arrays.size() <= kMostArrays) {
         std::size_t cells = 0;
         for (const TextArray* array : arrays)
             cells = std::max(cells, array->sharedCount() > 0 ? array->shared().size() : 0);
-        std::vector<std::uint8_t> firstInCell(cells, 0);
+        // Per array the cells where it is the first to hold the text, and all of them.
+        std::vector<Bits> firstIn;
+        Bits taken(cells);
         std::size_t open = cells;
-        std::uint8_t mark = 0;
         for (const TextArray* array : arrays) {
-            ++mark;
+            Bits& mine = firstIn.emplace_back(cells);
             if (array->sharedCount() == 0 || open == 0)
                 continue;
             const records::TextColumn& column = array->shared();
             // Where few cells are left, only those are looked at.
             std::unique_ptr<Bits> wanted;
-            if (open * kFewLeft < cells) {
-                wanted = std::make_unique<Bits>(column.size());
-                for (std::size_t c = 0; c < column.size(); ++c)
-                    if (firstInCell[c] == 0)
-                        wanted->set(c);
-            }
-            Bits marks(column.size());
-            markColumn(column, pattern, wanted.get(), marks);
-            for (std::size_t c = 0; c < column.size(); ++c)
-                if (firstInCell[c] == 0 && marks.test(c)) {
-                    firstInCell[c] = mark;
-                    --open;
-                }
+            if (open * kFewLeft < cells)
+                wanted = std::make_unique<Bits>(taken.inverted());
+            markColumn(column, pattern, wanted.get(), mine);
+            mine.remove(taken);
+            taken.merge(mine);
+            open = cells - taken.count();
         }
-        // Every array shares its column up to its own count: the places before the smallest
-        // count take their cell's, and the rest are looked at alone below.
-        std::size_t sharedAll = end;
-        for (const TextArray* array : arrays)
-            sharedAll = std::min(sharedAll, array->sharedCount());
-        inHalves(sharedAll, [&](std::size_t from, std::size_t to, bool) {
+        // The places, in order: the cell of each, in two halves at once. Room is made for every
+        // cell found, which no half exceeds.
+        const std::size_t found = taken.count();
+        std::vector<Hit> secondHalf;
+        hits.reserve(found);
+        secondHalf.reserve(found);
+        inHalves(sharedAll, [&](std::size_t from, std::size_t to, bool second) {
+            std::vector<Hit>& mine = second ? secondHalf : hits;
             for (std::size_t p = from; p < to; ++p) {
                 const std::size_t c = *order ? (**order)[p] : p;
-                firstArray[p] = c < cells ? firstInCell[c] : 0;
+                if (c >= cells || !taken.test(c))
+                    continue;
+                int a = 0;
+                while (!firstIn[static_cast<std::size_t>(a)].test(c))
+                    ++a;
+                mine.push_back({static_cast<std::int32_t>(p), a});
             }
         });
-        // Places where an array holds a text of its own, or none of its column's: each array
-        // in turn, as a plain loop would.
-        std::vector<std::size_t> alone;
-        for (const TextArray* array : arrays) {
-            for (const std::size_t p : array->ownElements())
-                if (p < sharedAll)
-                    alone.push_back(p);
-        }
-        std::sort(alone.begin(), alone.end());
-        alone.erase(std::unique(alone.begin(), alone.end()), alone.end());
-        for (std::size_t p = sharedAll; p < end; ++p)
-            alone.push_back(p);
-        for (const std::size_t p : alone) {
-            firstArray[p] = 0;
-            std::uint8_t a = 0;
+        hits.insert(hits.end(), secondHalf.begin(), secondHalf.end());
+        // Places that an array's column does not reach: each array in turn, as a plain loop.
+        for (std::size_t p = sharedAll; p < end; ++p) {
+            int a = 0;
             for (const TextArray* array : arrays) {
-                ++a;
                 if (p < array->size() && matches(array->utf8(p))) {
-                    firstArray[p] = a;
+                    hits.push_back({static_cast<std::int32_t>(p), a});
                     break;
                 }
+                ++a;
             }
         }
-    } else {
+        return hits;
+    }
+    // Per position: 0 while no array holds the text there, else 1 + the first array that does.
+    // A later array is looked at only where the earlier ones found nothing.
+    std::vector<std::uint8_t> firstArray(end, 0);
+    {
         std::size_t left = end;
         int a = 0;
         for (const TextArray* array : arrays) {
