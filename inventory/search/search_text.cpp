@@ -90,16 +90,38 @@ public:
     }
 
 private:
-    // The block loop: the candidates' bits of a block of W places, looked at front to back; a
-    // visit that goes on past the block moves the next block there. Returns where it stopped:
-    // n when visit said so, else the first place of the last places, fewer than a block.
-    template <std::size_t W, class Block, class Visit>
-    std::size_t eachBlock(const char* h, std::size_t n, std::size_t i, Block&& candidates, Visit& visit) const
+#if defined(__SSE2__)
+    // The candidates among 16 places: the first byte of either form there, and the last byte
+    // of either form where it would end.
+    static unsigned candidates(const char* p, std::size_t lastAt, __m128i first1, __m128i first2,
+                               __m128i last1, __m128i last2)
     {
-        const std::size_t k = a_.size();
-        while (i + k - 1 + W <= n) {
-            std::uint64_t mask = candidates(h + i);
-            std::size_t next = i + W;
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + lastAt));
+        const __m128i c = _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(x, first1), _mm_cmpeq_epi8(x, first2)),
+                                        _mm_or_si128(_mm_cmpeq_epi8(y, last1), _mm_cmpeq_epi8(y, last2)));
+        return static_cast<unsigned>(_mm_movemask_epi8(c));
+    }
+
+    // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
+    // A visit that goes on past the turn's places moves the next turn there. Returns where it
+    // stopped: n when visit said so, else the first of the last places, fewer than a turn.
+    template <class Visit>
+    std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
+    {
+        constexpr std::size_t kTurn = 32;
+        const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
+        const __m128i last1 = _mm_set1_epi8(a_.back()), last2 = _mm_set1_epi8(b_.back());
+        const std::size_t lastAt = a_.size() - 1;
+        while (i + lastAt + kTurn <= n) {
+            std::uint64_t mask =
+                candidates(h + i, lastAt, first1, first2, last1, last2) |
+                (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
+            if (mask == 0) {
+                i += kTurn;
+                continue;
+            }
+            std::size_t next = i + kTurn;
             while (mask != 0) {
                 const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
                 mask &= mask - 1;
@@ -108,7 +130,7 @@ private:
                 const std::size_t p = visit(at);
                 if (p >= n)
                     return n;
-                if (p >= i + W) {
+                if (p >= i + kTurn) {
                     next = p;
                     break;
                 }
@@ -118,29 +140,6 @@ private:
         }
         return i;
     }
-
-#if defined(__SSE2__)
-    template <class Visit>
-    std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
-    {
-        const bool two = a_.size() > 1;
-        const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
-        const __m128i last1 = _mm_set1_epi8(a_.back()), last2 = _mm_set1_epi8(b_.back());
-        const std::size_t lastAt = a_.size() - 1;
-        return eachBlock<16>(
-            h, n, i,
-            [&](const char* p) {
-                const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-                __m128i c = _mm_or_si128(_mm_cmpeq_epi8(x, first1), _mm_cmpeq_epi8(x, first2));
-                if (two) {
-                    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + lastAt));
-                    c = _mm_and_si128(c, _mm_or_si128(_mm_cmpeq_epi8(y, last1), _mm_cmpeq_epi8(y, last2)));
-                }
-                return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(c)));
-            },
-            visit);
-    }
-
 #endif
 
     static bool same(const char* p, std::string_view text)
