@@ -17,7 +17,15 @@
 //              for save and delete, the repeated search's list filled and painted. The search
 //              timer's fixed 100 ms between the two is left out;
 //   refresh after another program wrote - the same, after a change by another connection;
+//   shown on a display - the program itself started on an X server of the benchmark's own
+//              (Xvfb), from the start of its process to the server mapping its main window,
+//              the splash's two seconds included; to the splash mapped; and from the one to
+//              the other (the splash's two seconds and the main window's load);
 // and the peak memory of the process with the window up and after those commands.
+//
+//   --baseline DIR   also starts the program built in DIR on the display, in turn with this
+//                    one, so that code before a change is measured in the same run.
+#include "bench/display.h"
 #include "bench/e2e.h"
 #include "bench/paintwatch.h"
 #include "inventory/main_window/tamsel.h"
@@ -152,7 +160,16 @@ int main(int argc, char** argv)
         return mainWindowChild(args.at(2));
 
     QCoreApplication app(argc, argv);
-    const QList<int> sizes = bench::sizes(args, {10000, 100000, 1000000});
+    QStringList rest = args;
+    QString baseline;
+    if (const qsizetype at = rest.indexOf(QStringLiteral("--baseline")); at > 0 && at + 1 < rest.size()) {
+        baseline = rest.at(at + 1);
+        rest.remove(at, 2);
+    }
+    const QList<int> sizes = bench::sizes(rest, {10000, 100000, 1000000});
+    bench::Display display;
+    if (!display.ok())
+        std::fprintf(stderr, "no X server (Xvfb) could be started: the display figures are left out\n");
     const QString columns = QStringLiteral("NOME, ALDRICH, FORMULA");
     constexpr int kRuns = 5;
 
@@ -181,6 +198,28 @@ int main(int argc, char** argv)
             for (const char* key : {"shown", "save", "delete", "refresh", "refresh_other"})
                 m[QStringLiteral("x_") + QLatin1String(key)].append(window.value(QLatin1String(key)) / raw);
         }
+        // The program as the user starts it; the main window is the one wider than the splash.
+        if (display.ok()) {
+            const QString inventory = original + QStringLiteral("/QBData.mdb");
+            const bench::ProgramFolder mine(QCoreApplication::applicationDirPath(), inventory);
+            std::unique_ptr<bench::ProgramFolder> before;
+            if (!baseline.isEmpty())
+                before = std::make_unique<bench::ProgramFolder>(baseline, inventory);
+            const std::pair<const bench::ProgramFolder*, QString> programs[] = {
+                {&mine, QStringLiteral("display")}, {before.get(), QStringLiteral("display_baseline")}};
+            for (int run = 0; run <= kRuns; ++run) {
+                for (const auto& [folder, key] : programs) {
+                    if (!folder || !folder->ok())
+                        continue;
+                    const bench::Display::Shown shown = display.startAndWatch(folder->program(), 700, 60000);
+                    if (run == 0 || shown.main < 0)
+                        continue;
+                    m[key].append(shown.main);
+                    m[key + QStringLiteral("_splash")].append(shown.first);
+                    m[key + QStringLiteral("_after_splash")].append(shown.main - shown.first);
+                }
+            }
+        }
         auto line = [&](const char* label, const char* key, const char* ratio = nullptr, int decimals = 0) {
             std::printf("  %-38s %s", label,
                         qPrintable(bench::format(bench::stats(m[QLatin1String(key)]), decimals)));
@@ -193,6 +232,16 @@ int main(int argc, char** argv)
         line("raw read, byte order", "raw");
         line("raw read, the program's order", "raw_locale");
         line("sqlite3's shell, byte order", "shell");
+        if (!m[QStringLiteral("display")].isEmpty()) {
+            line("start to main window shown on a display", "display");
+            line("  start to the splash shown", "display_splash");
+            line("  splash shown to main window shown", "display_after_splash");
+        }
+        if (!m[QStringLiteral("display_baseline")].isEmpty()) {
+            line("the same, --baseline program", "display_baseline");
+            line("  start to the splash shown", "display_baseline_splash");
+            line("  splash shown to main window shown", "display_baseline_after_splash");
+        }
         line("start to the first record shown", "shown", "x_shown");
         line("  of which the window's load", "load");
         for (const auto& [label, key] :

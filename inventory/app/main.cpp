@@ -3,6 +3,7 @@
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
+#include "platform/data/readahead.h"
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
@@ -46,5 +47,8 @@ int main(int argc, char** argv)
         Tamsel::Load()->show();
     };
     info::frmSplash::Load(showMainWindow)->show();
+    // The inventory is read while the splash is up, and the main window's load takes what was
+    // read. Ending the program before the hand-over stops the reading.
+    const auto readBehindSplash = Tamsel::readAhead();
     return app.exec();
 }

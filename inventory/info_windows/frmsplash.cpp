@@ -58,6 +58,8 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(2000);
+    // Two seconds, not a tenth either way, as a timer left to group its wake-ups would.
+    Timer1_->setTimerType(Qt::PreciseTimer);
     connect(Timer1_, &QTimer::timeout, this, &frmSplash::onTimer);
     Timer1_->setEnabled(true);
 }

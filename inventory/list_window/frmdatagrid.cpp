@@ -3,6 +3,7 @@
 #include "inventory/store/chemical_table.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/datagrid.h"
+#include "platform/data/readahead.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
@@ -15,13 +16,25 @@
 #include "platform/forms/windows.h"
 #include "ui_frmdatagrid.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoopLocker>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWindow>
 
 namespace list_window {
+
+namespace {
+
+// The load and Refresh fill the search arrays from these columns.
+QStringList searchColumns()
+{
+    return {store::columnName(store::NOME), store::columnName(store::FORMULA)};
+}
+
+} // namespace
 
 frmDataGrid* frmDataGrid::Load()
 {
@@ -44,8 +57,7 @@ frmDataGrid::frmDataGrid(QWidget* parent)
     ui->Command1->raise();
     ui->List1->setUniformItemSizes(true);
     ui->grdDataGrid->setColumnWidthTwips(0, 3600);
-    // The load and Refresh fill the search arrays from these columns.
-    ui->Data1->setReadAhead({store::columnName(store::NOME), store::columnName(store::FORMULA)});
+    ui->Data1->setReadAhead(searchColumns());
     // Positions are shown in full up to seven digits.
     ui->Data1->setCaptionRoom(QStringLiteral("0000000"));
     ui->grdDataGrid->setFocus();
@@ -147,13 +159,30 @@ void frmDataGrid::buildSearchArrays()
     const int count = rs->RecordCount();
     chemNames.reset(static_cast<std::size_t>(count) + 1);
     formulas.reset(static_cast<std::size_t>(count) + 1);
+    // As the main window: columns the engine holds for every record are shared whole, and the
+    // cursor makes the pass's last move.
+    const auto all = static_cast<std::size_t>(count);
+    if (count > 0 && chemNames.takeColumn(rs->textAt(0, store::NOME), all) &&
+        formulas.takeColumn(rs->textAt(0, store::FORMULA), all)) {
+        rs->setAbsolutePosition(count - 1);
+    } else {
+        chemNames.reset(all + 1);
+        formulas.reset(all + 1);
+        readSearchArraysByRecord();
+    }
+    ui->Data1->Refresh();
+}
+
+void frmDataGrid::readSearchArraysByRecord()
+{
+    records::Recordset* rs = ui->Data1->Recordset();
+    const int count = rs->RecordCount();
     for (int i = 0; i < count; ++i) {
         rs->setAbsolutePosition(i);
         const auto p = static_cast<std::size_t>(i);
         chemNames.take(p, rs->Fields(store::NOME).text());
         formulas.take(p, rs->Fields(store::FORMULA).text());
     }
-    ui->Data1->Refresh();
 }
 
 void frmDataGrid::cmdRefresh_Click()
@@ -237,10 +266,74 @@ bool frmDataGrid::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-frmDataGrid* showDataGrid()
+namespace {
+
+QPointer<frmDataGrid>& shownWindow()
 {
     static QPointer<frmDataGrid> window;
-    return forms::showModeless(window, [] { return frmDataGrid::Load(); });
+    return window;
+}
+
+// The reading of a window on its way, and the hold on the program while it is.
+struct Opening
+{
+    std::uint64_t serial = 0;
+    std::unique_ptr<records::ReadAhead> reading;
+    QEventLoopLocker keepRunning;
+};
+
+std::unique_ptr<Opening>& opening()
+{
+    static std::unique_ptr<Opening> current;
+    return current;
+}
+
+// What the window's load opens, with the columns its search arrays read.
+records::ReadAhead::Order listOrder()
+{
+    return {store::databasePath(forms::Path(), store::listFilePart()), store::recordSource(), searchColumns(),
+            records::OpenOptions{}};
+}
+
+} // namespace
+
+frmDataGrid* showDataGrid()
+{
+    // The window's load takes the reading on its way, if there is one.
+    const std::unique_ptr<Opening> wasOnItsWay = std::move(opening());
+    return forms::showModeless(shownWindow(), [] { return frmDataGrid::Load(); });
+}
+
+bool dataGridOnItsWay()
+{
+    return opening() != nullptr;
+}
+
+void openDataGrid()
+{
+    if (shownWindow() || opening()) {
+        if (shownWindow())
+            showDataGrid();
+        return;
+    }
+    static std::uint64_t serials = 0;
+    const std::uint64_t serial = ++serials;
+    opening() = std::make_unique<Opening>();
+    opening()->serial = serial;
+    // The program ending first stops the reading, while the program can still be told.
+    static const QMetaObject::Connection stopAtQuit =
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { opening().reset(); });
+    Q_UNUSED(stopAtQuit);
+    opening()->reading = std::make_unique<records::ReadAhead>(listOrder(), [serial] {
+        // From the reading's thread: the window is loaded on the thread that shows it.
+        QMetaObject::invokeMethod(
+            qApp,
+            [serial] {
+                if (opening() && opening()->serial == serial)
+                    forms::guarded([] { showDataGrid(); });
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace list_window

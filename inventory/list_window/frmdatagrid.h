@@ -80,6 +80,7 @@ protected:
 private:
     void buildSearchArrays();
     void resizeIgnoringErrors();
+    void readSearchArraysByRecord();
     void noticeWhyNothingIsSaved();
     void setList1HeightTwips(float twips);
     void setListIndex(int index);
@@ -90,6 +91,14 @@ private:
 };
 
 // Shows the list window modeless: loaded on first use, brought to the front when open.
+// A reading started by openDataGrid is waited for and taken.
 frmDataGrid* showDataGrid();
+// The same from the main window's menu and toolbar, without holding up the window that asked:
+// the window's records are read on a thread of their own, and the window is loaded and shown
+// when they have been read (at once when it is open already). A second call meanwhile waits
+// for the same window. The program keeps running until the window is up.
+void openDataGrid();
+// A window on its way after openDataGrid, not yet loaded.
+bool dataGridOnItsWay();
 
 } // namespace list_window

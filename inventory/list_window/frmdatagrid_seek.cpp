@@ -61,7 +61,7 @@ void frmDataGrid::Command1_Click()
         found.resize(hitPositions.size() - 1);
     for (const search::Hit& hit : found)
         hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
-    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, formulas}, found));
+    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, formulas}, std::move(found)));
 
     setList1HeightTwips(hitCount < 21 ? static_cast<float>(hitCount * 210.0 + 286.747) : 4486.747f);
     if (hitCount >= 1) {

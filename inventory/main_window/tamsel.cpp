@@ -4,8 +4,10 @@
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
+#include "platform/data/readahead.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/identity.h"
 #include "platform/forms/look.h"
 #include "platform/forms/timer.h"
 #include "ui_tamsel.h"
@@ -69,7 +71,23 @@ constexpr forms::ControlLook kLooks[] = {
     {.name = "Frame7", .font = kBoxFont},
 };
 
+// The load and every re-read fill the search arrays from these columns.
+QStringList searchColumns()
+{
+    return {store::columnName(store::NOME), store::columnName(store::ALDRICH),
+            store::columnName(store::FORMULA)};
+}
+
 } // namespace
+
+std::unique_ptr<records::ReadAhead> Tamsel::readAhead()
+{
+    const QString path = store::databasePath(forms::Path(), store::mainFilePart());
+    if (!records::ReadAhead::quietToRead(path))
+        return nullptr;
+    return std::make_unique<records::ReadAhead>(
+        records::ReadAhead::Order{path, store::recordSource(), searchColumns(), records::OpenOptions{}});
+}
 
 Tamsel* Tamsel::Load(QWidget* parent)
 {
@@ -271,9 +289,7 @@ void Tamsel::applyLook()
         if (QWidget* button = ui->Toolbar1->widgetForAction(a))
             button->setAccessibleName(a->toolTip());
     }
-    // The load and every re-read fill the search arrays from these columns.
-    ui->Data1->setReadAhead({store::columnName(store::NOME), store::columnName(store::ALDRICH),
-                             store::columnName(store::FORMULA)});
+    ui->Data1->setReadAhead(searchColumns());
     // The record number is shown in full up to six digits.
     ui->Data1->setCaptionRoom(QStringLiteral("Chemical #: 000000"));
 }

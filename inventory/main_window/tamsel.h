@@ -16,6 +16,7 @@ class Tamsel;
 namespace records {
 class BoundField;
 class DataControl;
+class ReadAhead;
 } // namespace records
 namespace forms {
 class ListBox;
@@ -39,6 +40,10 @@ public:
     // Creates and loads the window; throws when the inventory cannot be opened, leaving
     // no window behind. The window deletes itself when it is closed.
     static Tamsel* Load(QWidget* parent = nullptr);
+    // Starts reading, on a thread of its own, what the load will read, so the load later
+    // finds it read; null when the inventory is not one that may be read before the load
+    // (not there, not ours, a journal beside it). Stopped when it is destroyed.
+    static std::unique_ptr<records::ReadAhead> readAhead();
 
     explicit Tamsel(QWidget* parent = nullptr);
     ~Tamsel() override;

@@ -80,9 +80,10 @@ void Tamsel::mnuexit_Click()
     close();
 }
 
+// The list window comes when its records are read; this window goes on meanwhile.
 void Tamsel::mnudbgrid_Click()
 {
-    list_window::showDataGrid();
+    list_window::openDataGrid();
 }
 
 // The Storage Check window, one for the main window, read afresh each time it is asked for.

@@ -57,6 +57,21 @@ void Tamsel::readSearchArrays()
     aldrichNames.reset(static_cast<std::size_t>(rs->RecordCount()) + 1);
     formulas.reset(static_cast<std::size_t>(rs->RecordCount()) + 1);
     const int count = rs->RecordCount();
+    // When the engine holds the three columns of every record, the arrays share them whole,
+    // as the loop below would element by element, and the cursor makes the pass's last move:
+    // no box is edited during the pass, so its moves leave the window as the last one does.
+    if (count > 0) {
+        const auto all = static_cast<std::size_t>(count);
+        if (chemNames.takeColumn(rs->textAt(0, store::NOME), all) &&
+            aldrichNames.takeColumn(rs->textAt(0, store::ALDRICH), all) &&
+            formulas.takeColumn(rs->textAt(0, store::FORMULA), all)) {
+            rs->setAbsolutePosition(count - 1);
+            return;
+        }
+        chemNames.reset(all + 1);
+        aldrichNames.reset(all + 1);
+        formulas.reset(all + 1);
+    }
     for (int i = 0; i < count; ++i) {
         rs->setAbsolutePosition(i);
         const auto p = static_cast<std::size_t>(i);
@@ -101,14 +116,14 @@ void Tamsel::Command2_Click()
     forms::setMousePointer(forms::Pointer::Hourglass);
 
     // Arrays read before records were added elsewhere end early: the scan stops there.
-    const auto found = search::findHits(
-        {&chemNames, &aldrichNames, &formulas},
-        std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s, search::twin(s));
+    auto found = search::findHits({&chemNames, &aldrichNames, &formulas},
+                                  std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s,
+                                  search::twin(s));
     for (const search::Hit& hit : found)
         hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
     // An entry's text is made when it is shown, from the arrays as they are now: a later
     // re-read leaves the list as this search made it.
-    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, found));
+    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, std::move(found)));
 
     setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
     if (hitCount >= 1) {

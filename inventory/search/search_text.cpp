@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -32,135 +34,348 @@ QString twin(const QString& text)
 
 namespace {
 
+constexpr std::size_t npos = std::string_view::npos;
+
+// Finds the first of two byte strings of one length, the search text and its twin, which
+// differ in their first character only. The bytes at the first and the last place of both
+// are compared at 16 places at once where the processor can, and the whole text only where
+// those agree, which in names and formulas is seldom. The C library's memmem steps a few
+// bytes at a time on short texts, and would look for each of the two apart.
+class EitherFinder final
+{
+    static constexpr std::size_t kShortText = 64;
+
+public:
+    EitherFinder(std::string_view a, std::string_view b) : a_(a), b_(b.size() == a.size() ? b : a) {}
+
+    std::size_t size() const { return a_.size(); }
+
+    std::size_t find(const char* h, std::size_t n, std::size_t from) const
+    {
+        if (a_.empty())
+            return from <= n ? from : npos;
+        // A short text, one cell's: the C library's search for each form costs less than
+        // setting up the comparison of many places.
+        if (from <= n && n - from < kShortText) {
+            const std::string_view hay(h, n);
+            return std::min(hay.find(a_, from), b_ == a_ ? npos : hay.find(b_, from));
+        }
+        std::size_t found = npos;
+        eachMatch(h, n, from, [&](std::size_t at) {
+            found = at;
+            return n;
+        });
+        return found;
+    }
+
+    // Calls visit(at) at each place at or after from where either text begins, front to
+    // back; visit returns where to go on looking, past at, or n to stop.
+    template <class Visit> void eachMatch(const char* h, std::size_t n, std::size_t from, Visit&& visit) const
+    {
+        const std::size_t k = a_.size();
+        if (k == 0 || from > n || k > n - from)
+            return;
+        std::size_t i = from;
+#if defined(__SSE2__)
+        i = eachMatchSse2(h, n, i, visit);
+#endif
+        // The last places, or every place without the processor's help.
+        while (i + k <= n) {
+            if ((h[i] == a_.front() || h[i] == b_.front()) && holdsAt(h + i)) {
+                i = visit(i);
+                continue;
+            }
+            ++i;
+        }
+    }
+
+private:
+#if defined(__SSE2__)
+    // The candidates among 16 places: the first byte of either form there, and the last byte
+    // of either form where it would end.
+    static unsigned candidates(const char* p, std::size_t lastAt, __m128i first1, __m128i first2,
+                               __m128i last1, __m128i last2)
+    {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + lastAt));
+        const __m128i c = _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(x, first1), _mm_cmpeq_epi8(x, first2)),
+                                        _mm_or_si128(_mm_cmpeq_epi8(y, last1), _mm_cmpeq_epi8(y, last2)));
+        return static_cast<unsigned>(_mm_movemask_epi8(c));
+    }
+
+    // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
+    // A visit that goes on past the turn's places moves the next turn there. Returns where it
+    // stopped: n when visit said so, else the first of the last places, fewer than a turn.
+    template <class Visit>
+    std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
+    {
+        constexpr std::size_t kTurn = 32;
+        const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
+        const __m128i last1 = _mm_set1_epi8(a_.back()), last2 = _mm_set1_epi8(b_.back());
+        const std::size_t lastAt = a_.size() - 1;
+        while (i + lastAt + kTurn <= n) {
+            std::uint64_t mask =
+                candidates(h + i, lastAt, first1, first2, last1, last2) |
+                (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
+            if (mask == 0) {
+                i += kTurn;
+                continue;
+            }
+            std::size_t next = i + kTurn;
+            while (mask != 0) {
+                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+                mask &= mask - 1;
+                if (!holdsAt(h + at))
+                    continue;
+                const std::size_t p = visit(at);
+                if (p >= n)
+                    return n;
+                if (p >= i + kTurn) {
+                    next = p;
+                    break;
+                }
+                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
+            }
+            i = next;
+        }
+        return i;
+    }
+#endif
+
+    static bool same(const char* p, std::string_view text)
+    {
+        for (std::size_t j = 0; j < text.size(); ++j)
+            if (p[j] != text[j])
+                return false;
+        return true;
+    }
+    bool holdsAt(const char* p) const
+    {
+        return same(p, a_) || same(p, b_);
+    }
+
+    std::string_view a_;
+    std::string_view b_;
+};
+
 // s and t, which differ in their first character only, as UTF-8 to look for in the
-// engine's cells: the text after the first character, then what stands before it.
+// engine's cells. They are looked for together, unless the first character changes its
+// length with its case (a rare letter or two), and then one after the other.
 class Utf8Pattern final
 {
 public:
-    Utf8Pattern(const QString& s, const QString& t)
+    Utf8Pattern(const QString& s, const QString& t) : s_(s.toStdString()), t_(t.toStdString())
     {
-        const qsizetype first = s.at(0).isHighSurrogate() && s.size() > 1 ? 2 : 1;
-        const qsizetype firstT = t.at(0).isHighSurrogate() && t.size() > 1 ? 2 : 1;
-        heads_.push_back(s.left(first).toStdString());
-        if (const std::string other = t.left(firstT).toStdString(); other != heads_.front())
-            heads_.push_back(other);
-        tail_ = s.mid(first).toStdString();
-        // A short tail is common in texts ("2O" of "H2O"): then each form is looked for whole.
-        if (tail_.size() < 3) {
-            for (const std::string& head : heads_)
-                needles_.push_back(head + tail_);
-            tail_.clear();
+        if (s_.size() == t_.size()) {
+            finders_.emplace_back(s_, t_);
         } else {
-            needles_ = {tail_};
+            finders_.emplace_back(s_, s_);
+            finders_.emplace_back(t_, t_);
         }
     }
 
     bool matches(std::string_view hay) const
     {
-        bool hit = false;
-        scan(hay, [&](std::size_t, std::size_t) {
-            hit = true;
-            return hay.size();
-        });
-        return hit;
+        for (const EitherFinder& f : finders_)
+            if (f.find(hay.data(), hay.size(), 0) != npos)
+                return true;
+        return false;
     }
 
-    // Calls found(begin, end) for matches in the bytes, front to back; found returns where
-    // to go on looking.
+    // Calls found(begin, end) for matches in the bytes, front to back (for each form in
+    // turn when they are looked for apart); found returns where to go on looking.
     template <class Found> void scan(std::string_view bytes, Found&& found) const
     {
-        for (const std::string& needle : needles_) {
-            std::size_t from = 0;
-            while (from < bytes.size()) {
-                const std::size_t off = findBytes(bytes, from, needle);
-                if (off == std::string_view::npos)
-                    break;
-                std::size_t next = off + 1;
-                if (tail_.empty()) {
-                    next = found(off, off + needle.size());
-                } else {
-                    for (const std::string& head : heads_) {
-                        if (off >= head.size() && bytes.compare(off - head.size(), head.size(), head) == 0) {
-                            next = found(off - head.size(), off + needle.size());
-                            break;
-                        }
-                    }
-                }
-                from = std::max(next, off + 1);
-            }
-        }
+        for (const EitherFinder& f : finders_)
+            f.eachMatch(bytes.data(), bytes.size(), 0,
+                        [&](std::size_t at) { return std::max(found(at, at + f.size()), at + 1); });
     }
 
 private:
-    std::vector<std::string> heads_;
-    std::string tail_;
-    std::vector<std::string> needles_;
+    std::string s_;
+    std::string t_;
+    std::vector<EitherFinder> finders_;
 };
 
-// Marks the cells of the column that hold the pattern. A chunk's cells lie end to end, so
-// a chunk is searched in one go and a match is kept only when it lies within one cell.
-void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern,
-                std::vector<std::uint8_t>& marks)
+// Texts are compared in Unicode normal form C, so a name stored with its accents apart
+// ("i" and a combining acute) is found by the same text typed whole ("í"), and the other way
+// round. Nearly every text is in that form already and is compared as it is.
+std::string_view inNfc(std::string_view text, std::string& storage)
 {
-    const std::size_t count = marks.size();
-    for (std::size_t k = 0; k < column.chunkCount() && column.chunkStart(k) < count; ++k) {
-        const records::TextColumn::Chunk& chunk = column.chunk(k);
+    if (records::isNfc(text))
+        return text;
+    storage = records::toNfc(text);
+    return storage;
+}
+
+// The chunk's cells in normal form C, for the rare chunk that holds a text in another form.
+records::TextColumn::Chunk nfcChunk(const records::TextColumn::Chunk& chunk)
+{
+    records::TextColumn::Chunk out;
+    out.ends.reserve(chunk.size());
+    out.bytes.reserve(chunk.bytes.size());
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+        if (!chunk.isNull(i))
+            out.bytes += records::toNfc(chunk.text(i));
+        out.ends.push_back((static_cast<std::uint32_t>(out.bytes.size()) << 1) | (chunk.isNull(i) ? 1u : 0u));
+    }
+    return out;
+}
+
+// One bit per cell or position.
+class Bits final
+{
+public:
+    explicit Bits(std::size_t size) : words_((size + 63) / 64, 0) {}
+    void set(std::size_t i) { words_[i / 64] |= std::uint64_t(1) << (i % 64); }
+    bool test(std::size_t i) const { return (words_[i / 64] >> (i % 64)) & 1; }
+    void merge(const Bits& other)
+    {
+        for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
+            words_[w] |= other.words_[w];
+    }
+    void remove(const Bits& other)
+    {
+        for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
+            words_[w] &= ~other.words_[w];
+    }
+    // The same size with every bit the other way (also those past the end, never tested).
+    Bits inverted() const
+    {
+        Bits out = *this;
+        for (std::uint64_t& w : out.words_)
+            w = ~w;
+        return out;
+    }
+    std::size_t count() const
+    {
+        std::size_t n = 0;
+        for (const std::uint64_t w : words_)
+            n += static_cast<std::size_t>(std::popcount(w));
+        return n;
+    }
+    // How many are set in [from, to).
+    std::size_t countIn(std::size_t from, std::size_t to) const
+    {
+        std::size_t n = 0;
+        for (std::size_t i = from; i < to;) {
+            if (i % 64 == 0 && i + 64 <= to) {
+                n += static_cast<std::size_t>(std::popcount(words_[i / 64]));
+                i += 64;
+            } else {
+                n += test(i) ? 1 : 0;
+                ++i;
+            }
+        }
+        return n;
+    }
+
+private:
+    std::vector<std::uint64_t> words_;
+};
+
+// A chunk is read through whole when at least this share of its cells is wanted.
+constexpr std::size_t kWholeChunkShare = 8;
+// A column of more text than this is searched in two halves, on two cores, and so are more
+// places than the other.
+constexpr std::size_t kTwoHalvesBytes = std::size_t(4) << 20;
+constexpr std::size_t kTwoHalvesPlaces = 256 * 1024;
+// Fewer places than a fourth left open: a later column is looked at in their cells only.
+constexpr std::size_t kFewLeft = 4;
+// The arrays one search looks through at most in one pass over the columns.
+constexpr std::size_t kMostArrays = 8;
+
+// Marks the wanted cells of chunks [from, to) of the column that hold the pattern (every cell
+// when wanted is null). A chunk's cells lie end to end, so a chunk where most cells are
+// wanted is searched in one go, a match kept only when it lies within one cell; in a chunk
+// where few are, each wanted cell is looked at alone; a chunk where none is, not at all.
+void markChunks(const records::TextColumn& column, std::size_t from, std::size_t to,
+                const Utf8Pattern& pattern, const Bits* wanted, Bits& marks)
+{
+    std::string storage;
+    for (std::size_t k = from; k < to; ++k) {
+        const records::TextColumn::Chunk& stored = column.chunk(k);
         const std::size_t start = column.chunkStart(k);
+        const std::size_t cells = stored.size();
+        const std::size_t want = wanted ? wanted->countIn(start, start + cells) : cells;
+        if (want == 0)
+            continue;
+        if (want * kWholeChunkShare < cells) {
+            for (std::size_t i = 0; i < cells; ++i)
+                if (wanted->test(start + i) && !stored.isNull(i) &&
+                    pattern.matches(stored.nfc ? stored.text(i) : inNfc(stored.text(i), storage)))
+                    marks.set(start + i);
+            continue;
+        }
+        records::TextColumn::Chunk normalized;
+        if (!stored.nfc)
+            normalized = nfcChunk(stored);
+        const records::TextColumn::Chunk& chunk = stored.nfc ? stored : normalized;
         std::size_t i = 0; // matches come front to back: the cell is found walking on
         pattern.scan(chunk.bytes, [&](std::size_t begin, std::size_t end) {
             if (begin < chunk.begin(i))
                 i = 0;
-            while (i < chunk.size() && chunk.end(i) <= begin)
+            while (i < cells && chunk.end(i) <= begin)
                 ++i;
-            if (i >= chunk.size() || start + i >= count)
+            if (i >= cells)
                 return chunk.bytes.size();
-            if (end <= chunk.end(i))
-                marks[start + i] = 1;
-            return chunk.end(i) > begin ? chunk.end(i) : begin + 1;
+            if (end > chunk.end(i))
+                return begin + 1;
+            marks.set(start + i);
+            return std::size_t(chunk.end(i));
         });
     }
 }
 
-} // namespace
-
-std::size_t findBytesPortable(std::string_view bytes, std::size_t from, std::string_view needle)
+// Runs work(from, to, second) over [0, n): in two halves at once when n is large and there
+// are cores for it, second telling the halves apart.
+template <class Work> void inHalves(std::size_t n, Work&& work)
 {
-    if (from > bytes.size())
-        return std::string_view::npos;
-    if (needle.size() != 1)
-        return bytes.find(needle, from);
-    const void* at = std::memchr(bytes.data() + from, needle.front(), bytes.size() - from);
-    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data())
-              : std::string_view::npos;
+    if (n < kTwoHalvesPlaces || std::thread::hardware_concurrency() < 2) {
+        work(0, n, false);
+        return;
+    }
+    std::thread second([&] { work(n / 2, n, true); });
+    work(0, n / 2, false);
+    second.join();
 }
 
-std::size_t findBytes(std::string_view bytes, std::size_t from, std::string_view needle)
+// The same over the whole column; a large one in two halves at once, when there are cores
+// for it: the scan runs at the speed of memory, and each core has its own way there.
+void markColumn(const records::TextColumn& column, const Utf8Pattern& pattern, const Bits* wanted,
+                Bits& marks)
 {
-#if defined(__SSE2__)
-    // The C library's memmem steps a few bytes at a time on short needles; this compares
-    // the needle's first and last bytes at 16 places at once and checks only where both
-    // match, which in names and formulas is seldom.
-    const std::size_t k = needle.size();
-    if (k >= 2 && from <= bytes.size()) {
-        const __m128i first = _mm_set1_epi8(needle.front());
-        const __m128i last = _mm_set1_epi8(needle.back());
-        const char* h = bytes.data();
-        std::size_t i = from;
-        for (; i + k - 1 + 16 <= bytes.size(); i += 16) {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i + k - 1));
-            auto mask = static_cast<unsigned>(
-                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-            for (; mask != 0; mask &= mask - 1) {
-                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
-                if (std::memcmp(h + at + 1, needle.data() + 1, k - 2) == 0)
-                    return at;
-            }
-        }
-        return findBytesPortable(bytes, i, needle); // the last places, fewer than 16
+    const std::size_t chunks = column.chunkCount();
+    std::size_t bytes = 0;
+    for (std::size_t k = 0; k < chunks; ++k)
+        bytes += column.chunk(k).bytes.size();
+    if (bytes < kTwoHalvesBytes || std::thread::hardware_concurrency() < 2) {
+        markChunks(column, 0, chunks, pattern, wanted, marks);
+        return;
     }
-#endif
-    return findBytesPortable(bytes, from, needle);
+    std::size_t half = 0;
+    for (std::size_t seen = 0; half < chunks && seen < bytes / 2; ++half)
+        seen += column.chunk(half).bytes.size();
+    Bits secondMarks(column.size());
+    std::thread second([&] { markChunks(column, half, chunks, pattern, wanted, secondMarks); });
+    markChunks(column, 0, half, pattern, wanted, marks);
+    second.join();
+    marks.merge(secondMarks);
+}
+
+} // namespace
+
+std::size_t findEitherPortable(std::string_view bytes, std::size_t from, std::string_view a,
+                               std::string_view b)
+{
+    if (from > bytes.size())
+        return npos;
+    return std::min(bytes.find(a, from), b.size() == a.size() ? bytes.find(b, from) : npos);
+}
+
+std::size_t findEither(std::string_view bytes, std::size_t from, std::string_view a, std::string_view b)
+{
+    return EitherFinder(a, b).find(bytes.data(), bytes.size(), from);
 }
 
 std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::size_t end, const QString& s,
@@ -169,33 +384,122 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
     std::vector<Hit> hits;
     if (s.isEmpty())
         return hits;
-    const Utf8Pattern pattern(s, t);
-    std::vector<std::vector<std::uint8_t>> marks;
+    const Utf8Pattern pattern(s.normalized(QString::NormalizationForm_C),
+                              t.normalized(QString::NormalizationForm_C));
+    std::string storage;
+    auto matches = [&](std::string_view text) {
+        return pattern.matches(inNfc(text, storage));
+    };
+
+    // The arrays of a window share their columns in one order, the cursor's, and hold no texts
+    // of their own: then the columns are searched in their own order, cell by cell, and the
+    // places are found once at the end, in two halves at once.
+    const records::CellOrder* order = nullptr;
+    bool oneOrder = true;
+    std::size_t sharedAll = end;
     for (const TextArray* array : arrays) {
-        const std::size_t count = std::min(end, array->size());
-        std::vector<std::uint8_t>& m = marks.emplace_back(count, 0);
-        const std::size_t shared = std::min(count, array->sharedCount());
-        if (shared > 0) {
-            std::vector<std::uint8_t> cells(array->shared().size(), 0);
-            markColumn(array->shared(), pattern, cells);
-            for (std::size_t i = 0; i < shared; ++i)
-                m[i] = cells[array->sharedCell(i)];
+        sharedAll = std::min(sharedAll, array->sharedCount());
+        oneOrder = oneOrder && array->ownElements().empty();
+        if (array->sharedCount() > 0) {
+            oneOrder = oneOrder && (!order || order->get() == array->sharedOrder().get());
+            order = &array->sharedOrder();
         }
-        // Elements of the array's own, and those after the shared ones, one by one.
-        for (const std::size_t i : array->ownElements())
-            if (i < shared)
-                m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
-        for (std::size_t i = shared; i < count; ++i)
-            m[i] = pattern.matches(array->utf8(i)) ? 1 : 0;
     }
-    for (std::size_t p = 0; p < end; ++p) {
-        for (std::size_t a = 0; a < marks.size(); ++a) {
-            if (p < marks[a].size() && marks[a][p]) {
-                hits.push_back({static_cast<std::int32_t>(p), static_cast<int>(a)});
-                break;
+    if (order && oneOrder && arrays.size() <= kMostArrays) {
+        std::size_t cells = 0;
+        for (const TextArray* array : arrays)
+            cells = std::max(cells, array->sharedCount() > 0 ? array->shared().size() : 0);
+        // Per array the cells where it is the first to hold the text, and all of them.
+        std::vector<Bits> firstIn;
+        Bits taken(cells);
+        std::size_t open = cells;
+        for (const TextArray* array : arrays) {
+            Bits& mine = firstIn.emplace_back(cells);
+            if (array->sharedCount() == 0 || open == 0)
+                continue;
+            const records::TextColumn& column = array->shared();
+            // Where few cells are left, only those are looked at.
+            std::unique_ptr<Bits> wanted;
+            if (open * kFewLeft < cells)
+                wanted = std::make_unique<Bits>(taken.inverted());
+            markColumn(column, pattern, wanted.get(), mine);
+            mine.remove(taken);
+            taken.merge(mine);
+            open = cells - taken.count();
+        }
+        // The places, in order: the cell of each, in two halves at once. Room is made for every
+        // cell found, which no half exceeds.
+        const std::size_t found = taken.count();
+        std::vector<Hit> secondHalf;
+        hits.reserve(found);
+        secondHalf.reserve(found);
+        inHalves(sharedAll, [&](std::size_t from, std::size_t to, bool second) {
+            std::vector<Hit>& mine = second ? secondHalf : hits;
+            for (std::size_t p = from; p < to; ++p) {
+                const std::size_t c = *order ? (**order)[p] : p;
+                if (c >= cells || !taken.test(c))
+                    continue;
+                int a = 0;
+                while (!firstIn[static_cast<std::size_t>(a)].test(c))
+                    ++a;
+                mine.push_back({static_cast<std::int32_t>(p), a});
+            }
+        });
+        hits.insert(hits.end(), secondHalf.begin(), secondHalf.end());
+        // Places that an array's column does not reach: each array in turn, as a plain loop.
+        for (std::size_t p = sharedAll; p < end; ++p) {
+            int a = 0;
+            for (const TextArray* array : arrays) {
+                if (p < array->size() && matches(array->utf8(p))) {
+                    hits.push_back({static_cast<std::int32_t>(p), a});
+                    break;
+                }
+                ++a;
             }
         }
+        return hits;
     }
+    // Per position: 0 while no array holds the text there, else 1 + the first array that does.
+    // A later array is looked at only where the earlier ones found nothing.
+    std::vector<std::uint8_t> firstArray(end, 0);
+    {
+        std::size_t left = end;
+        int a = 0;
+        for (const TextArray* array : arrays) {
+            const auto mark = static_cast<std::uint8_t>(++a);
+            if (left == 0)
+                break;
+            const std::size_t count = std::min(end, array->size());
+            const std::size_t shared = std::min(count, array->sharedCount());
+            if (shared > 0) {
+                const records::TextColumn& column = array->shared();
+                std::unique_ptr<Bits> wanted;
+                if (left * kFewLeft < end) {
+                    wanted = std::make_unique<Bits>(column.size());
+                    for (std::size_t i = 0; i < shared; ++i)
+                        if (firstArray[i] == 0)
+                            wanted->set(array->sharedCell(i));
+                }
+                Bits marks(column.size());
+                markColumn(column, pattern, wanted.get(), marks);
+                for (std::size_t i = 0; i < shared; ++i)
+                    if (firstArray[i] == 0 && marks.test(array->sharedCell(i)))
+                        firstArray[i] = mark;
+            }
+            // Elements of the array's own, and those after the shared ones, one by one.
+            for (const std::size_t i : array->ownElements())
+                if (i < shared && (firstArray[i] == 0 || firstArray[i] == mark))
+                    firstArray[i] = matches(array->utf8(i)) ? mark : 0;
+            for (std::size_t i = shared; i < count; ++i)
+                if (firstArray[i] == 0 && matches(array->utf8(i)))
+                    firstArray[i] = mark;
+            left = static_cast<std::size_t>(std::count(firstArray.begin(), firstArray.end(), 0));
+        }
+    }
+    hits.reserve(end - static_cast<std::size_t>(std::count(firstArray.begin(), firstArray.end(), 0)));
+    for (std::size_t p = 0; p < end; ++p)
+        if (firstArray[p] != 0)
+            hits.push_back({static_cast<std::int32_t>(p), firstArray[p] - 1});
     return hits;
 }
 

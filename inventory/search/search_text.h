@@ -19,11 +19,13 @@ QString twin(const QString& text);
 
 class TextArray;
 
-// The first place of needle in bytes at or after from; npos when there is none. findBytes
-// compares many places at once where the processor can; findBytesPortable is the plain
-// search it falls back on, kept beside it so that the tests run both.
-std::size_t findBytes(std::string_view bytes, std::size_t from, std::string_view needle);
-std::size_t findBytesPortable(std::string_view bytes, std::size_t from, std::string_view needle);
+// The first place at or after from where bytes hold a or b, two texts of one length (or a
+// alone when b's length differs); npos when there is none. findEither compares many places
+// at once where the processor can; findEitherPortable is the plain search, kept beside it so
+// that the tests run both.
+std::size_t findEither(std::string_view bytes, std::size_t from, std::string_view a, std::string_view b);
+std::size_t findEitherPortable(std::string_view bytes, std::size_t from, std::string_view a,
+                               std::string_view b);
 
 // A place where the search found its text: a record position and the first of the arrays,
 // in the order given, whose element there holds s or t.

@@ -43,6 +43,23 @@ void TextArray::take(std::size_t i, const records::TextRef& text)
     own_[i] = std::string(text.utf8());
 }
 
+bool TextArray::takeColumn(const records::TextRef& text, std::size_t count)
+{
+    const records::TextColumn* column = text.column();
+    if (!column || sharedCount_ != 0 || !own_.empty() || count > size_)
+        return false;
+    const records::CellOrder empty;
+    const records::CellOrder& order = text.order() ? *text.order() : empty;
+    if ((order ? order->size() : column->size()) < count)
+        return false;
+    source_ = column;
+    orderSource_ = order.get();
+    shared_ = *column;
+    order_ = order;
+    sharedCount_ = count;
+    return true;
+}
+
 bool TextArray::sameAsColumn(const records::TextColumn& column, const records::CellOrder& order,
                              std::size_t from, std::size_t to) const
 {

@@ -23,6 +23,10 @@ public:
     void reset(std::size_t count);
     // Element i takes the text read for it, unless that is Null or empty.
     void take(std::size_t i, const records::TextRef& text);
+    // Elements 0 to count - 1 take the cells of the column that text refers to, in its order,
+    // all at once: what take gives them one by one from the same column. False, and nothing
+    // taken, when text refers to no column the engine keeps, or the array was filled already.
+    bool takeColumn(const records::TextRef& text, std::size_t count);
     // Element i becomes the text.
     void set(std::size_t i, const QString& text);
     // Keeps the first count elements only.
@@ -36,8 +40,10 @@ public:
     // as empty), unless set otherwise.
     std::size_t sharedCount() const { return sharedCount_; }
     const records::TextColumn& shared() const { return shared_; }
-    // The shared column's cell of element i.
+    // The shared column's cell of element i, and the order of the cells (null: the cell of
+    // element i is cell i).
     std::size_t sharedCell(std::size_t i) const { return order_ ? (*order_)[i] : i; }
+    const records::CellOrder& sharedOrder() const { return order_; }
     bool isOwn(std::size_t i) const { return own_.count(i) != 0; }
     // The elements that are not the shared column's, in no order.
     std::vector<std::size_t> ownElements() const;

@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -65,6 +66,16 @@ public:
     // The check started and has not finished yet.
     bool checkPending() const;
     sqlite3* handle() const { return db_; }
+
+    // Stops what reads on this connection, from any thread, now and from then on: for a
+    // reading that is no longer wanted. The connection is of no further use.
+    void interrupt() noexcept;
+    bool interrupted() const noexcept { return interrupted_.load(std::memory_order_relaxed); }
+    // Whether a connection of this program has the file open (its canonical path).
+    static bool openHere(const QString& canonicalPath);
+    // Sets SQLite up for the program; before its first use, on the thread that starts others.
+    static void configureEngine();
+    const QString& canonicalPath() const { return canonicalPath_; }
 
     // The table's name as the schema spells it, matched without regard to case; empty
     // when there is no such table.
@@ -147,6 +158,7 @@ private:
     QString path_;
     QString canonicalPath_; // the file, whatever way its path was written
     OpenOptions options_;
+    std::atomic<bool> interrupted_{false};
     std::int64_t ownCommits_ = 0;
     std::int64_t writeDataVersion_ = 0;
     std::int64_t stampBeforeWrite_ = -1;

@@ -2,6 +2,7 @@
 
 #include "platform/data/boundfield.h"
 #include "platform/data/boundview.h"
+#include "platform/data/readahead.h"
 #include "platform/forms/msgbox.h"
 
 #include <QAbstractScrollArea>
@@ -170,7 +171,10 @@ void DataControl::Refresh()
         options.readOnly = readOnly_;
         options.exclusive = exclusive_;
         options.busyTimeoutMs = busyTimeoutMs_;
-        opened = Database::open(path, options);
+        // A reading of this very cursor done ahead saves reading the file now.
+        opened = ReadAhead::claim({path, recordSource_, readAhead_, options});
+        if (!opened)
+            opened = Database::open(path, options);
         db = opened.get();
     }
     auto rs = std::make_unique<records::Recordset>(*db, recordSource_, readAhead_);

@@ -62,7 +62,9 @@ public:
     // How long a write waits for another program's lock before it reports one.
     void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
     // Columns the window reads for every record when it opens (its search arrays): read
-    // with the keyset at each Refresh, in one scan, rather than column by column.
+    // with the keyset at each Refresh, in one scan, rather than column by column. A reading
+    // of the same file, record source and columns done ahead (ReadAhead) is taken by the
+    // Refresh that opens the file.
     void setReadAhead(const QStringList& columns) { readAhead_ = columns; }
 
     // (Re)opens the record set; the record at position 0 becomes current. Edits pending

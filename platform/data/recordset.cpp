@@ -399,4 +399,12 @@ QVariant Recordset::valueAt(int position, int ordinal) const
     return rows_->value(position, ordinal);
 }
 
+TextRef Recordset::textAt(int position, int ordinal) const
+{
+    checkedOrdinal(ordinal);
+    if (position < 0 || position >= RecordCount())
+        throw DataError(PositionOutOfRange);
+    return rows_->text(position, ordinal);
+}
+
 } // namespace records

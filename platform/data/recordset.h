@@ -135,6 +135,9 @@ public:
     // The value at another position, without moving there: what a grid shows of the rows
     // it paints. Throws RecordDeleted for a row deleted since the cursor was opened.
     QVariant valueAt(int position, int ordinal) const;
+    // The same as a text; for a column the engine holds for every record, a reference into it
+    // that stands for the column at every position (TextRef::column and order).
+    TextRef textAt(int position, int ordinal) const;
 
 private:
     void leave(int action);

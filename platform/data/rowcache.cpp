@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -126,17 +127,54 @@ struct Entry
 {
     std::uint64_t prefix;  // the key's first eight bytes, big-endian: most compares end here
     std::uint64_t prefix2; // its next eight, for names that begin alike ("Ácido ...")
-    std::int64_t rowid;
-    std::uint32_t key; // where the key starts in its maker's arena
+    std::uint32_t scan;    // the row's place in the scan, which reads in row-id order
+    std::uint32_t key;     // where the key starts in its block
     std::uint32_t keySize;
-    std::uint32_t scan;
-    std::uint8_t arena;
+    std::uint16_t block;
+    std::uint8_t arena; // the key maker that made the key
     bool null;
+};
+static_assert(sizeof(Entry) == 32, "a million entries take 32 MB");
+
+// A key maker's keys: blocks of a megabyte or more, filled one after the other, so the keys
+// of a million names take their own size and not the doubling of one growing string.
+class KeyBlocks final
+{
+public:
+    std::pair<std::uint16_t, std::uint32_t> put(std::string_view key)
+    {
+        if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < key.size()) {
+            // Blocks grow with the keys, so their count stays small.
+            const std::size_t capacity = std::max({kKeyBlockBytes, key.size(), total_ / 16});
+            blocks_.push_back({std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
+            total_ += capacity;
+        }
+        Block& b = blocks_.back();
+        std::memcpy(b.bytes.get() + b.used, key.data(), key.size());
+        const auto at = static_cast<std::uint32_t>(b.used);
+        b.used += key.size();
+        return {static_cast<std::uint16_t>(blocks_.size() - 1), at};
+    }
+    const char* at(std::uint16_t block, std::uint32_t offset) const
+    {
+        return blocks_[block].bytes.get() + offset;
+    }
+
+private:
+    static constexpr std::size_t kKeyBlockBytes = std::size_t(1) << 20;
+    struct Block
+    {
+        std::unique_ptr<char[]> bytes;
+        std::size_t capacity;
+        std::size_t used;
+    };
+    std::vector<Block> blocks_;
+    std::size_t total_ = 0;
 };
 
 // Makes the sort keys of the names as the scan reads them: each full chunk of names goes to
 // a thread of its own collator, so the keys are made on every core while the file is still
-// being read. A key goes into its thread's arena; its entry learns where.
+// being read. A key goes into its thread's blocks; its entry learns where.
 class KeyMaking final
 {
 public:
@@ -145,7 +183,16 @@ public:
         for (std::size_t t = 0; t < threads; ++t)
             workers_.emplace_back([this, t] { work(static_cast<std::uint8_t>(t)); });
     }
-    ~KeyMaking() { finish(); }
+    // Unless finished, the keys are no longer wanted: what is queued is dropped.
+    ~KeyMaking()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            pending_ -= jobs_.size();
+            jobs_.clear();
+        }
+        finish();
+    }
     KeyMaking(const KeyMaking&) = delete;
     KeyMaking& operator=(const KeyMaking&) = delete;
 
@@ -175,7 +222,9 @@ public:
             if (w.joinable())
                 w.join();
     }
-    const std::vector<std::string>& arenas() const { return arenas_; }
+    std::string_view key(const Entry& e) const { return {arenas_[e.arena].at(e.block, e.key), e.keySize}; }
+    // The keys are not needed once the entries are in order.
+    void release() { arenas_.clear(); }
 
 private:
     struct Job
@@ -187,7 +236,8 @@ private:
     void work(std::uint8_t arenaIndex)
     {
         SortKeys keyMaker;
-        std::string& arena = arenas_[arenaIndex];
+        KeyBlocks& blocks = arenas_[arenaIndex];
+        std::string key;
         for (;;) {
             Job job;
             {
@@ -205,13 +255,16 @@ private:
                     continue;
                 const std::string_view text = chunk.text(i);
                 Entry& e = entries[i];
+                key.clear();
+                keyMaker.append(key, text.data(), static_cast<int>(text.size()));
+                const auto [block, at] = blocks.put(key);
                 e.arena = arenaIndex;
-                e.key = static_cast<std::uint32_t>(arena.size());
-                e.keySize = static_cast<std::uint32_t>(
-                    keyMaker.append(arena, text.data(), static_cast<int>(text.size())));
+                e.block = block;
+                e.key = at;
+                e.keySize = static_cast<std::uint32_t>(key.size());
                 for (std::size_t b = 0; b < 16; ++b) {
                     std::uint64_t& word = b < 8 ? e.prefix : e.prefix2;
-                    word = (word << 8) | (b < e.keySize ? static_cast<unsigned char>(arena[e.key + b]) : 0u);
+                    word = (word << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
                 }
             }
             {
@@ -223,7 +276,7 @@ private:
     }
 
     std::vector<Entry>& entries_;
-    std::vector<std::string> arenas_;
+    std::vector<KeyBlocks> arenas_;
     std::vector<std::thread> workers_;
     std::mutex mutex_;
     std::condition_variable wake_;
@@ -233,9 +286,20 @@ private:
     bool closed_ = false;
 };
 
+// Chunks begin, where they can, at row ids that are multiples of this: a row changed, added
+// or deleted by another program then changes one chunk of a new reading, and the others
+// are the earlier reading's own.
+constexpr int kRowidRangeBits = 12;
+
+bool newRange(std::int64_t rowid, std::int64_t before)
+{
+    return (rowid >> kRowidRangeBits) != (before >> kRowidRangeBits);
+}
+
 std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table,
                                           const QStringList& columnNames, int order,
-                                          const std::vector<int>& readAhead, std::int64_t stamp)
+                                          const std::vector<int>& readAhead, std::int64_t stamp,
+                                          const RowSnapshot* earlier)
 {
     const int columnCount = static_cast<int>(columnNames.size());
     auto snap = std::make_shared<RowSnapshot>();
@@ -265,6 +329,8 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
         if (largest.step())
             entries.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(largest.int64(0), 0, 1 << 26)));
     }
+    std::vector<std::int64_t> rowidsRead; // in the scan's order
+    rowidsRead.reserve(entries.capacity());
     // The keys cost most of an opening: they are made on every core, as the names are read.
     const std::size_t threads = order < 0 || entries.capacity() < kParallelRows
                                     ? 1
@@ -273,6 +339,11 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
     std::vector<TextColumn> scannedColumns(read.size()); // in row-id order
     {
         std::vector<TextColumn::Builder> scanned(read.size());
+        if (earlier)
+            for (std::size_t c = 0; c < read.size(); ++c)
+                if (const auto at = static_cast<std::size_t>(read[c]);
+                    at < earlier->columns.size() && earlier->columns[at].loaded)
+                    scanned[c].reuse(earlier->columns[at].cells);
         if (order >= 0)
             scanned.front().onSealed([&](std::size_t first, std::shared_ptr<const TextColumn::Chunk> chunk) {
                 keys.add(first, std::move(chunk));
@@ -281,16 +352,23 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
                               .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table)));
         Statement::Reset done(all);
         std::vector<TextColumn::Cell> cells(read.size());
+        std::int64_t before = 0;
         while (all.step()) {
+            if (db.interrupted())
+                throw DataError(Cancelled);
             for (std::size_t c = 0; c < read.size(); ++c)
                 cells[c] = cellOf(all, static_cast<int>(c) + 1);
+            const std::int64_t rowid = all.int64(0);
             // The entry is in place before its chunk of names can reach a key maker.
             if (entries.size() == entries.capacity())
                 keys.drain();
-            entries.push_back(Entry{0, 0, all.int64(0), 0, 0, static_cast<std::uint32_t>(entries.size()), 0,
+            entries.push_back(Entry{0, 0, static_cast<std::uint32_t>(entries.size()), 0, 0, 0, 0,
                                     order < 0 || !cells.front().has_value()});
+            rowidsRead.push_back(rowid);
+            const bool boundary = newRange(rowid, before);
+            before = rowid;
             for (std::size_t c = 0; c < read.size(); ++c)
-                scanned[c].append(cells[c]);
+                scanned[c].append(cells[c], boundary);
         }
         for (std::size_t c = 0; c < read.size(); ++c)
             scannedColumns[c] = scanned[c].finish();
@@ -298,12 +376,15 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
     keys.finish();
     static const TextColumn kNoNames;
     const TextColumn& names = order >= 0 ? scannedColumns.front() : kNoNames;
-    const std::vector<std::string>& arenas = keys.arenas();
 
     if (order >= 0) {
         const std::size_t n = entries.size();
-        // Null first, then the person's order, then the exact text, then the row id: stable.
+        // Null first, then the person's order, then the exact text, then the row id (the scan
+        // reads in row-id order): stable.
         auto less = [&](const Entry& a, const Entry& b) {
+            // A reading no longer wanted ends here too, rather than after a sort of its own.
+            if (db.interrupted())
+                throw DataError(Cancelled);
             if (a.null != b.null)
                 return a.null;
             if (!a.null) {
@@ -311,38 +392,53 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
                     return a.prefix < b.prefix;
                 if (a.prefix2 != b.prefix2)
                     return a.prefix2 < b.prefix2;
-                if (const int c = bytesCompare({arenas[a.arena].data() + a.key, a.keySize},
-                                               {arenas[b.arena].data() + b.key, b.keySize});
-                    c != 0)
+                if (const int c = bytesCompare(keys.key(a), keys.key(b)); c != 0)
                     return c < 0;
                 if (const int c = bytesCompare(names.text(a.scan), names.text(b.scan)); c != 0)
                     return c < 0;
             }
-            return a.rowid < b.rowid;
+            return a.scan < b.scan;
         };
         if (threads > 1) {
             // Split at the median, then sort each side on its own core: no merge, no buffer.
             const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(n / 2);
             std::nth_element(entries.begin(), middle, entries.end(), less);
-            std::thread half([&] { std::sort(middle, entries.end(), less); });
-            std::sort(entries.begin(), middle, less);
+            std::exception_ptr halfFailed;
+            std::thread half([&] {
+                try {
+                    std::sort(middle, entries.end(), less);
+                } catch (...) {
+                    halfFailed = std::current_exception();
+                }
+            });
+            try {
+                std::sort(entries.begin(), middle, less);
+            } catch (...) {
+                half.join();
+                throw;
+            }
             half.join();
+            if (halfFailed)
+                std::rethrow_exception(halfFailed);
         } else {
             std::sort(entries.begin(), entries.end(), less);
         }
     }
 
-    auto rowids = std::make_shared<std::vector<std::int64_t>>();
+    // What the order needs is kept, and the rest let go as soon as it is not.
+    keys.release();
     auto rank = std::make_shared<std::vector<std::uint32_t>>();
-    rowids->reserve(entries.size());
     rank->reserve(entries.size());
-    for (const Entry& e : entries) {
-        rowids->push_back(e.rowid);
+    for (const Entry& e : entries)
         rank->push_back(e.scan);
-    }
+    entries = {};
+    auto rowids = std::make_shared<std::vector<std::int64_t>>();
+    rowids->reserve(rank->size());
+    for (const std::uint32_t scan : *rank)
+        rowids->push_back(rowidsRead[scan]);
+    rowidsRead = {};
     snap->rowids = std::move(rowids);
     snap->rank = std::move(rank);
-    entries = {};
     for (std::size_t c = 0; c < read.size(); ++c) {
         RowSnapshot::Column& column = snap->columns[static_cast<std::size_t>(read[c])];
         column.cells = std::move(scannedColumns[c]);
@@ -435,7 +531,7 @@ RowCache::RowCache(Database& db, const QString& table, const QStringList& column
     const std::int64_t stamp = db.changeStamp();
     if (!kept || kept->stamp != stamp || kept->table != table || kept->order != order ||
         static_cast<int>(kept->columns.size()) != columnCount_)
-        kept = readSnapshot(db, table, columns, order, readAhead, stamp);
+        kept = readSnapshot(db, table, columns, order, readAhead, stamp, kept.get());
     shared_ = kept;
     keyset_ = shared_->rowids;
 
@@ -530,7 +626,7 @@ void RowCache::countRead(int ordinal)
 
 void RowCache::loadColumns(const std::vector<int>& ordinals)
 {
-    QStringList names;
+    QStringList names{QStringLiteral("rowid")};
     for (int ordinal : ordinals)
         names.append(quoteIdentifier(columns_.at(ordinal)));
     std::vector<TextColumn::Builder> scanned(ordinals.size());
@@ -539,9 +635,13 @@ void RowCache::loadColumns(const std::vector<int>& ordinals)
         Statement all(db_, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                                .arg(names.join(QLatin1Char(',')), quoteIdentifier(table_)));
         Statement::Reset done(all);
+        std::int64_t before = 0;
         while (all.step()) {
+            const std::int64_t rowid = all.int64(0);
+            const bool boundary = newRange(rowid, before);
+            before = rowid;
             for (std::size_t i = 0; i < scanned.size(); ++i)
-                scanned[i].append(cellOf(all, static_cast<int>(i)));
+                scanned[i].append(cellOf(all, static_cast<int>(i) + 1), boundary);
             ++rows;
         }
     }

@@ -1,6 +1,12 @@
 #include "platform/data/textcolumn.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace records {
 
@@ -9,6 +15,49 @@ namespace {
 // A chunk holds this many cells, or fewer when their text is long; a change copies one.
 constexpr std::size_t kChunkCells = 4096;
 constexpr std::size_t kChunkBytes = std::size_t(1) << 28;
+// A chunk begins at a boundary only once it holds this many cells: where row ids are
+// sparse, chunks do not shrink to a few cells each.
+constexpr std::size_t kBoundaryCells = 1024;
+
+// The largest byte of the text. Below 0xC4 it holds only characters up to U+00FF, and
+// such text is in normal form C whatever it says.
+unsigned char largestByte(std::string_view bytes)
+{
+    std::size_t i = 0;
+    unsigned char largest = 0;
+#if defined(__SSE2__)
+    __m128i acc = _mm_setzero_si128();
+    for (; i + 16 <= bytes.size(); i += 16)
+        acc = _mm_max_epu8(acc, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i)));
+    alignas(16) unsigned char lanes[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), acc);
+    for (unsigned char lane : lanes)
+        largest = std::max(largest, lane);
+#endif
+    for (; i < bytes.size(); ++i)
+        largest = std::max(largest, static_cast<unsigned char>(bytes[i]));
+    return largest;
+}
+
+constexpr unsigned char kBeyondLatin1 = 0xC4;
+
+// What a chunk knows of itself once it will not change.
+void seal(TextColumn::Chunk& chunk)
+{
+    const std::string_view lengths(reinterpret_cast<const char*>(chunk.ends.data()),
+                                   chunk.ends.size() * sizeof(std::uint32_t));
+    chunk.digest = std::hash<std::string_view>()(lengths) ^ (chunk.bytes.size() * 0x9E3779B97F4A7C15ull);
+    chunk.nfc = true;
+    if (largestByte(chunk.bytes) < kBeyondLatin1)
+        return;
+    for (std::size_t i = 0; i < chunk.size() && chunk.nfc; ++i)
+        chunk.nfc = isNfc(chunk.text(i));
+}
+
+bool sameCells(const TextColumn::Chunk& a, const TextColumn::Chunk& b)
+{
+    return a.ends == b.ends && a.bytes == b.bytes;
+}
 
 void appendCell(TextColumn::Chunk& chunk, TextColumn::Cell cell)
 {
@@ -19,8 +68,33 @@ void appendCell(TextColumn::Chunk& chunk, TextColumn::Cell cell)
 
 } // namespace
 
-void TextColumn::Builder::append(Cell cell)
+bool isNfc(std::string_view utf8)
 {
+    if (largestByte(utf8) < kBeyondLatin1)
+        return true;
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.normalized(QString::NormalizationForm_C) == text;
+}
+
+std::string toNfc(std::string_view utf8)
+{
+    if (largestByte(utf8) < kBeyondLatin1)
+        return std::string(utf8);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+        .normalized(QString::NormalizationForm_C)
+        .toStdString();
+}
+
+void TextColumn::Builder::reuse(const TextColumn& earlier)
+{
+    for (const std::shared_ptr<const Chunk>& chunk : earlier.chunks_)
+        earlier_.emplace(chunk->digest, chunk);
+}
+
+void TextColumn::Builder::append(Cell cell, bool boundary)
+{
+    if (boundary && open_ && open_->size() >= kBoundaryCells)
+        seal();
     if (!open_)
         open_ = std::make_unique<Chunk>();
     appendCell(*open_, cell);
@@ -35,7 +109,15 @@ void TextColumn::Builder::seal()
         return;
     open_->ends.shrink_to_fit();
     open_->bytes.shrink_to_fit();
-    chunks_.push_back(std::shared_ptr<const Chunk>(std::move(open_)));
+    records::seal(*open_);
+    std::shared_ptr<const Chunk> sealed(std::move(open_));
+    const auto [from, to] = earlier_.equal_range(sealed->digest);
+    for (auto it = from; it != to; ++it)
+        if (sameCells(*it->second, *sealed)) {
+            sealed = it->second;
+            break;
+        }
+    chunks_.push_back(std::move(sealed));
     if (sealed_)
         sealed_(sealedCells_, chunks_.back());
     sealedCells_ += chunks_.back()->size();
@@ -48,6 +130,7 @@ TextColumn TextColumn::Builder::finish()
     column.chunks_ = std::move(chunks_);
     column.recount(0);
     chunks_.clear();
+    earlier_.clear();
     size_ = 0;
     sealedCells_ = 0;
     return column;
@@ -129,6 +212,7 @@ TextColumn::Chunk rebuilt(const TextColumn::Chunk& from, std::size_t at, bool dr
             continue;
         appendCell(out, from.isNull(i) ? TextColumn::Cell() : TextColumn::Cell(from.text(i)));
     }
+    seal(out);
     return out;
 }
 
@@ -139,6 +223,7 @@ void TextColumn::insert(std::size_t position, Cell cell)
     if (chunks_.empty()) {
         auto chunk = std::make_shared<Chunk>();
         appendCell(*chunk, cell);
+        seal(*chunk);
         chunks_.push_back(std::move(chunk));
         recount(0);
         return;
@@ -155,6 +240,8 @@ void TextColumn::insert(std::size_t position, Cell cell)
         for (std::size_t j = 0; j < grown.size(); ++j)
             appendCell(j < grown.size() / 2 ? *first : *second,
                        grown.isNull(j) ? Cell() : Cell(grown.text(j)));
+        seal(*first);
+        seal(*second);
         chunks_[k] = std::move(first);
         chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1, std::move(second));
     }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace records {
@@ -25,6 +26,12 @@ public:
     {
         std::vector<std::uint32_t> ends; // per cell: where its text ends, times two, plus one for Null
         std::string bytes;
+        // Set when the chunk is made (seal): a digest of the cells' lengths, by which an equal
+        // chunk of another reading is found; and whether every text is already in Unicode
+        // normal form C, as nearly all are, so a comparison in that form can take them as
+        // they are.
+        std::uint64_t digest = 0;
+        bool nfc = true;
 
         std::size_t size() const { return ends.size(); }
         bool isNull(std::size_t i) const { return (ends[i] & 1) != 0; }
@@ -41,7 +48,12 @@ public:
     class Builder
     {
     public:
-        void append(Cell cell);
+        // boundary: a good place to begin a chunk. Cells placed the same way (by row id)
+        // in two readings then fall into equal chunks where their texts are equal.
+        void append(Cell cell, bool boundary = false);
+        // A column read before: a chunk equal to one of its chunks shares that one instead,
+        // so a new reading of a file that changed in a few rows costs memory for those only.
+        void reuse(const TextColumn& earlier);
         TextColumn finish();
         // Called with each chunk once it is full and will not change, and the position of
         // its first cell: work on the cells can start while the rest is still read.
@@ -53,6 +65,7 @@ public:
     private:
         void seal();
         std::function<void(std::size_t, std::shared_ptr<const Chunk>)> sealed_;
+        std::unordered_multimap<std::uint64_t, std::shared_ptr<const Chunk>> earlier_;
         std::size_t sealedCells_ = 0;
         std::vector<std::shared_ptr<const Chunk>> chunks_;
         std::unique_ptr<Chunk> open_;
@@ -85,6 +98,10 @@ private:
     std::vector<std::size_t> starts_; // the first position of each chunk
     std::size_t size_ = 0;
 };
+
+// Whether UTF-8 text is in Unicode normal form C; and the text in that form.
+bool isNfc(std::string_view utf8);
+std::string toNfc(std::string_view utf8);
 
 // Which cell of a column stands at each position: a cursor's order over cells kept in
 // another one. Null means the cell at a position is the one of that number.

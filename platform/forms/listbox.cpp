@@ -90,10 +90,13 @@ QRect ListBox::visualItemRect(int row) const
 void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     // An entry not yet placed has no place to scroll to: place the first batch, and when the entry
-    // lies beyond it, all of them.
+    // lies beyond it, all of them. An entry of the first batch is at the top, where a new list
+    // opens, and is placed with its batch at the next pass of the event loop (a batch layout
+    // of the list before may still be under way): placing a long list at once for it would only
+    // hold the window up.
     if (index.isValid() && visualRect(index).isEmpty()) {
         doItemsLayout();
-        if (visualRect(index).isEmpty()) {
+        if (visualRect(index).isEmpty() && index.row() >= batchSize()) {
             setLayoutMode(QListView::SinglePass);
             doItemsLayout();
             setLayoutMode(QListView::Batched);

@@ -1,11 +1,15 @@
 // What a cursor keeps to be fast must never hide what the file holds now.
 #include "platform/data/database.h"
 #include "platform/data/datacontrol.h"
+#include "platform/data/readahead.h"
 #include "platform/data/recordset.h"
 #include "tests/data/items_table.h"
 #include "tests/support/test_main.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QThread>
 
 using namespace items;
 
@@ -16,6 +20,12 @@ private slots:
     void aLoopSeesAnotherWindowsChangesAtTheNextEvent();
     void reopeningAfterAChangeSortsAgain();
     void ownWritesKeepTheOrderAFreshReadingGives();
+    void aNewReadingAfterAnotherProgramsChangesShowsThemAll();
+    void aReadingAheadNeverHidesWhatHappenedSince_data();
+    void aReadingAheadNeverHidesWhatHappenedSince();
+    void onlyFilesThatReadingLeavesAsTheyAreAreReadAhead_data();
+    void onlyFilesThatReadingLeavesAsTheyAreAreReadAhead();
+    void aStoppedReadingLeavesTheFileAsItWas();
 };
 
 namespace {
@@ -211,6 +221,157 @@ void TestCursorFreshness::ownWritesKeepTheOrderAFreshReadingGives()
         const QStringList expected = shown(truth);
         QVERIFY2(shown(again) == expected, qPrintable(QStringLiteral("step %1").arg(step)));
         window->endReadBurst();
+    }
+}
+
+namespace {
+
+QByteArray digestOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Every row a data control shows, as a connection reading the file afresh would show them.
+void showsTheFileAsItIs(records::DataControl& data, const TempTable& inv)
+{
+    auto fresh = records::Database::open(inv.path());
+    records::Recordset truth(*fresh, items::recordSource());
+    QCOMPARE(shown(*data.Recordset()), shown(truth));
+}
+
+} // namespace
+
+void TestCursorFreshness::aNewReadingAfterAnotherProgramsChangesShowsThemAll()
+{
+    // Enough rows for the cached columns to lie in several chunks; a new reading takes over
+    // the chunks another program left as they were, and must show every change all the same.
+    TempTable inv(manyRows(12000));
+    QWidget window;
+    records::DataControl* data = openOn(window, inv);
+    shown(*data->Recordset());
+    QCoreApplication::processEvents();
+    execOn(inv.path(), QStringLiteral("UPDATE ITEMS SET LABEL = 'Sodium chloride' WHERE NAME = 'Sal 5000'"));
+    execOn(inv.path(),
+           QStringLiteral("DELETE FROM ITEMS WHERE NAME IN ('Sal 0003', 'Sal 4100', 'Sal 9999')"));
+    execOn(inv.path(), QStringLiteral("INSERT INTO ITEMS (NAME, LABEL) VALUES ('Sal 5000a', NULL)"));
+    data->Refresh();
+    QCOMPARE(data->Recordset()->RecordCount(), 11998);
+    showsTheFileAsItIs(*data, inv);
+}
+
+void TestCursorFreshness::aReadingAheadNeverHidesWhatHappenedSince_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("error");
+    QTest::newRow("nothing") << QString() << 0;
+    QTest::newRow("another program changed a row")
+        << QStringLiteral("UPDATE ITEMS SET NAME = 'Água' WHERE NAME = 'Sal 0042'") << 0;
+    QTest::newRow("another program deleted a row")
+        << QStringLiteral("DELETE FROM ITEMS WHERE NAME = 'Sal 0001'") << 0;
+    QTest::newRow("the file was replaced") << QStringLiteral("replace") << 0;
+    QTest::newRow("the file was removed") << QStringLiteral("remove") << int(records::FileNotFound);
+}
+
+void TestCursorFreshness::aReadingAheadNeverHidesWhatHappenedSince()
+{
+    // The reading ends before the window opens; whatever happened to the file in between,
+    // the window shows the file as it is then, and fails as it would have failed.
+    QFETCH(QString, meanwhile);
+    QFETCH(int, error);
+    TempTable inv(manyRows(300));
+    const TempTable other({item(QStringLiteral("Outro"))});
+    records::ReadAhead reading({inv.path(), items::recordSource(), {}, {}});
+    reading.wait();
+    if (meanwhile == QLatin1String("replace")) {
+        QVERIFY(QFile::remove(inv.path()));
+        QVERIFY(QFile::copy(other.path(), inv.path()));
+    } else if (meanwhile == QLatin1String("remove")) {
+        QVERIFY(QFile::remove(inv.path()));
+    } else if (!meanwhile.isEmpty()) {
+        execOn(inv.path(), meanwhile);
+    }
+    QWidget window;
+    auto* data = new records::DataControl(&window);
+    data->setObjectName(QStringLiteral("Data1"));
+    data->setDatabaseName(inv.path());
+    data->setRecordSource(items::recordSource());
+    try {
+        data->Refresh();
+        QCOMPARE(error, 0);
+    } catch (const records::DataError& e) {
+        QCOMPARE(e.number(), error);
+        return;
+    }
+    showsTheFileAsItIs(*data, inv);
+}
+
+void TestCursorFreshness::onlyFilesThatReadingLeavesAsTheyAreAreReadAhead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("quiet");
+    QTest::newRow("a file of ours") << QStringLiteral("ours") << true;
+    QTest::newRow("a journal beside it, which a reader rolls back") << QStringLiteral("journal") << false;
+    QTest::newRow("a file in WAL mode") << QStringLiteral("wal") << false;
+    QTest::newRow("an Access file") << QStringLiteral("access") << false;
+    QTest::newRow("another program's database") << QStringLiteral("foreign") << false;
+    QTest::newRow("open in this program already") << QStringLiteral("open") << false;
+    QTest::newRow("no file") << QStringLiteral("missing") << false;
+}
+
+void TestCursorFreshness::onlyFilesThatReadingLeavesAsTheyAreAreReadAhead()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, quiet);
+    TempTable inv(manyRows(3));
+    const QString path = inv.path();
+    std::unique_ptr<records::Database> open;
+    if (kind == QLatin1String("journal")) {
+        QFile journal(path + QStringLiteral("-journal"));
+        QVERIFY(journal.open(QIODevice::WriteOnly));
+        journal.write("not empty");
+    } else if (kind == QLatin1String("wal")) {
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    } else if (kind == QLatin1String("access") || kind == QLatin1String("foreign")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (kind == QLatin1String("access")) {
+            QVERIFY(file.seek(4));
+            file.write("Standard Jet DB");
+        } else {
+            QVERIFY(file.seek(68));
+            file.write(QByteArray::fromHex("01020304"));
+        }
+    } else if (kind == QLatin1String("open")) {
+        open = records::Database::open(path);
+    } else if (kind == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(path));
+    }
+    QCOMPARE(records::ReadAhead::quietToRead(path), quiet);
+}
+
+void TestCursorFreshness::aStoppedReadingLeavesTheFileAsItWas()
+{
+    // A key on the splash ends the program and with it the reading, wherever it stands.
+    TempTable inv(manyRows(20000));
+    const QByteArray before = digestOf(inv.path());
+    const QString label = QString::fromLatin1(items::kColumns[items::LABEL].name);
+    for (int afterMs : {0, 5, 20}) {
+        {
+            const records::ReadAhead::Order order{inv.path(), items::recordSource(), {label}, {}};
+            records::ReadAhead reading(order);
+            QThread::msleep(static_cast<unsigned long>(afterMs));
+            reading.stop();
+            // Nothing of a stopped reading is handed on.
+            QVERIFY(!records::ReadAhead::claim(order));
+        }
+        QCOMPARE(digestOf(inv.path()), before);
+        QVERIFY(!QFile::exists(inv.path() + QStringLiteral("-journal")));
     }
 }
 

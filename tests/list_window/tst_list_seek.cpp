@@ -47,6 +47,7 @@ private slots:
     void previousAndNextStopAtTheEnds();
     void oneArmingGivesOneSearch();
     void theSeekNeverReadsPastItsArrays();
+    void accentsStoredApartAreFoundAsTyped();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -246,6 +247,26 @@ void TestListSeek::theSeekNeverReadsPastItsArrays()
     w->formulas.truncate(1);
     seek(*w, QStringLiteral("eno"));
     QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Tolueno")}));
+}
+
+// As in the main window: an accent stored apart from its letter is found by the letter typed
+// with it, and the other way round.
+void TestListSeek::accentsStoredApartAreFoundAsTyped()
+{
+    const QString apart = QStringLiteral("Cafei\u0301na");
+    TempInventory inv(
+        {chemical(apart), chemical(QStringLiteral("Ácido cítrico"), {}, QStringLiteral("C6H8O7"))});
+    auto w = readyList(inv);
+    QVERIFY(w);
+    auto search = [&](const QString& text) {
+        seek(*w, text);
+        if (w->Timer1()->isActive())
+            waitForTick(*w);
+        return listEntries(*w);
+    };
+    QCOMPARE(search(QStringLiteral("\u00edna")), QStringList({apart}));
+    QCOMPARE(search(QStringLiteral("ci\u0301trico")), QStringList({QStringLiteral("Ácido cítrico")}));
+    QCOMPARE((*boxes)->shown().size(), 0);
 }
 
 QB_TEST_MAIN(TestListSeek)

@@ -7,8 +7,14 @@
 #include "tests/support/typing.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QHeaderView>
+#include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -51,6 +57,7 @@ private slots:
     void withoutAFrameTheGridEndsInsideTheWindow();
     void tabWalksEveryControlAndLeavesTheGrid();
     void oneWindowLoadedAfreshIndependentOfTheMainWindow();
+    void theMenuShowsTheListWhenReadWhileTheMainWindowGoesOn();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -340,6 +347,59 @@ void TestListWindow::oneWindowLoadedAfreshIndependentOfTheMainWindow()
     second->close();
     QTRY_VERIFY(second.isNull());
     QCOMPARE((*boxes)->shown().size(), 0);
+}
+
+void TestListWindow::theMenuShowsTheListWhenReadWhileTheMainWindowGoesOn()
+{
+    // A million records take a second to read: the menu's click returns at once and the main
+    // window goes on. Here another program holds the file while it adds a record, and the
+    // main window is closed before the list is up; the list still comes, loaded as designed
+    // over the file as it is then, and the program runs until it is closed.
+    TempInventory inv(threeRows());
+    forms::setPath(inv.folder());
+    QPointer<Tamsel> main = Tamsel::Load();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.data()));
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(inv.path()).constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE; INSERT INTO TOLMIREKS (NOME) VALUES ('Anilina')", nullptr,
+                          nullptr, nullptr),
+             SQLITE_OK);
+    QAction* menu = main->findChild<QAction*>(QStringLiteral("mnudbgrid"));
+    menu->trigger();
+    QVERIFY(list_window::dataGridOnItsWay());
+    menu->trigger(); // the same window is on its way
+
+    QStringList seen;
+    QTimer look;
+    connect(&look, &QTimer::timeout, this, [&] {
+        for (QWidget* t : QApplication::topLevelWidgets()) {
+            auto* list = qobject_cast<frmDataGrid*>(t);
+            if (!list || !list->isVisible() || !seen.isEmpty())
+                continue;
+            seen = {QString::number(list->grdDataGrid()->model()->rowCount()), cell(*list, 0, 0),
+                    list->Command2()->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
+                    list->Timer1()->isActive() ? QStringLiteral("armed") : QStringLiteral("idle"),
+                    main ? QStringLiteral("main open") : QStringLiteral("main closed")};
+            list->close();
+        }
+    });
+    look.start(5);
+    QTimer::singleShot(0, main, [&main] { main->close(); });
+    QTimer::singleShot(300, this, [&other] {
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        other = nullptr;
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    deadline.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    sqlite3_close(other);
+    QCOMPARE(seen, QStringList({QStringLiteral("4"), QStringLiteral("Acetona"), QStringLiteral("hidden"),
+                                QStringLiteral("armed"), QStringLiteral("main closed")}));
+    QVERIFY(!list_window::dataGridOnItsWay());
 }
 
 QB_TEST_MAIN(TestListWindow)

@@ -1,6 +1,7 @@
 #include "inventory/info_windows/frmabout.h"
 #include "platform/controls/host.h"
 #include "platform/data/errors.h"
+#include "platform/data/readahead.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
 #include "tamsel_fixture.h"
@@ -31,6 +32,7 @@ private slots:
     void emptyTableLoadsWithNoCurrentRecord();
     void pickingAnEntryBringsUpItsRecord();
     void missingFileFailsTheLoadAndMakesNothing();
+    void theLoadTakesWhatWasReadBehindTheSplashAsItIsNow();
     void aboutOpensOnceBesideTheWindow();
 };
 
@@ -232,6 +234,49 @@ void TestTamselLoad::missingFileFailsTheLoadAndMakesNothing()
     QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
             std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                          [](QWidget* t) { return qobject_cast<Tamsel*>(t) != nullptr; }));
+}
+
+void TestTamselLoad::theLoadTakesWhatWasReadBehindTheSplashAsItIsNow()
+{
+    // The splash is up while the records are read; another program changes them before the
+    // hand-over, and then the file goes: the window shows the change, and then the load
+    // fails with the words it fails with when nothing was read before.
+    TempInventory inv(
+        {chemical(QStringLiteral("Benzeno"), QStringLiteral("Benzene"), QStringLiteral("C6H6")),
+         chemical(QStringLiteral("Tolueno"), QStringLiteral("Toluene"), QStringLiteral("C7H8"))});
+    forms::setPath(inv.folder());
+    {
+        const auto reading = Tamsel::readAhead();
+        QVERIFY(reading);
+        reading->wait();
+        TempInventory::insertInto(inv.path(), {chemical(QStringLiteral("Acetona"))});
+        std::unique_ptr<Tamsel> w(Tamsel::Load());
+        w->show();
+        QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
+        QCOMPARE(w->chemNames.toVector(),
+                 std::vector<QString>({QStringLiteral("Acetona"), QStringLiteral("Benzeno"),
+                                       QStringLiteral("Tolueno"), QString()}));
+    }
+    QString withoutReading;
+    {
+        const auto reading = Tamsel::readAhead();
+        QVERIFY(reading);
+        reading->wait();
+        QVERIFY(QFile::rename(inv.path(), inv.path() + QStringLiteral(".away")));
+        try {
+            std::unique_ptr<Tamsel> w(Tamsel::Load());
+            QFAIL("the load went on without its file");
+        } catch (const records::DataError& e) {
+            QCOMPARE(e.number(), int(records::FileNotFound));
+            withoutReading = e.text();
+        }
+    }
+    try {
+        std::unique_ptr<Tamsel> w(Tamsel::Load());
+        QFAIL("the load went on without its file");
+    } catch (const records::DataError& e) {
+        QCOMPARE(e.text(), withoutReading);
+    }
 }
 
 void TestTamselLoad::aboutOpensOnceBesideTheWindow()

@@ -24,6 +24,7 @@ private slots:
     void noHitShowsOneMessageWithTheHourglassUnderIt();
     void oneArmingGivesOneSearch();
     void scanStopsAtTheEndOfTheArrays();
+    void accentsStoredApartAreFoundAsTyped();
 
 private:
     std::unique_ptr<forms::ScopedScriptedMessageBoxes> boxes;
@@ -225,6 +226,26 @@ void TestTamselSearch::scanStopsAtTheEndOfTheArrays()
     QCOMPARE((*boxes)->shown().size(), 1);
     QCOMPARE(inv.column(store::NOME),
              QStringList({QStringLiteral("Benzeno"), QStringLiteral("Xileno"), QStringLiteral("Xilol")}));
+}
+
+// A name another program stored with its accent apart from the letter ("i" and a combining
+// acute) looks the same as the one typed whole; the search finds it either way round.
+void TestTamselSearch::accentsStoredApartAreFoundAsTyped()
+{
+    const QString apart = QStringLiteral("Cafei\u0301na anidra");
+    TempInventory inv(
+        {chemical(apart), chemical(QStringLiteral("Anilina")), chemical(QStringLiteral("Ácido cítrico"))});
+    auto w = openTamsel(inv);
+    w->show();
+    for (const QString& typed : {QStringLiteral("Cafe\u00edna"), QStringLiteral("\u00edna")}) {
+        seek(*w, typed);
+        QVERIFY(waitForSearch(*w));
+        QCOMPARE(listEntries(*w), QStringList({apart}));
+    }
+    seek(*w, QStringLiteral("ci\u0301trico"));
+    QVERIFY(waitForSearch(*w));
+    QCOMPARE(listEntries(*w), QStringList({QStringLiteral("Ácido cítrico")}));
+    QCOMPARE((*boxes)->shown().size(), 0);
 }
 
 QB_TEST_MAIN(TestTamselSearch)
