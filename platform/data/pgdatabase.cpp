@@ -77,6 +77,23 @@ QStringList PgDatabase::columns(const QString& table)
     return names;
 }
 
+QString PgDatabase::lineBreakInUse(const QString& table, const QStringList& columns)
+{
+    // Some hundred values with a line break tell the inventory's habit.
+    std::int64_t crlf = 0, lf = 0;
+    for (const QString& column : columns) {
+        const PgResult count =
+            conn_->exec(QStringLiteral("SELECT count(*), count(*) FILTER (WHERE strpos(v, $1) > 0) FROM "
+                                       "(SELECT %1 AS v FROM %2 WHERE strpos(%1, $2) > 0 LIMIT 200) s")
+                            .arg(quoteIdentifier(column), quoteIdentifier(table)),
+                        PgParams().text("\r\n").text("\n"), QStringLiteral("reading the records"));
+        const std::int64_t withCrlf = count.row(0).int64(1);
+        crlf += withCrlf;
+        lf += count.row(0).int64(0) - withCrlf;
+    }
+    return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
 const DataError* PgDatabase::writeRefusal(const QString& table)
 {
     auto known = refusals_.find(table);

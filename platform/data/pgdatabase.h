@@ -44,6 +44,10 @@ public:
     // The record's columns in their order in the table, the id column left out.
     QStringList columns(const QString& table);
 
+    // The line ending most values of the columns that hold several lines use: "\r\n" or
+    // "\n" ("\n" when none holds any), so the windows write what the inventory holds.
+    QString lineBreakInUse(const QString& table, const QStringList& columns);
+
     // Why no write to the table can be saved: the user may only read it, or the server
     // takes no changes (a standby). Null when writes may go ahead; every write throws it.
     // Asked of the server once per table and connection.

@@ -283,6 +283,19 @@ private slots:
         QCOMPARE(db->changeStamp(), stamp);
     }
 
+    // The windows write line breaks as the inventory holds them.
+    void theLineBreakInUseIsTheInventorysOwn()
+    {
+        auto db = PgDatabase::open(newInventory(QStringLiteral("lines")));
+        const QStringList columns = db->columns(kTable);
+        const QStringList multiLine{QStringLiteral("hazards"), QStringLiteral("caracteristic")};
+        QCOMPARE(db->lineBreakInUse(kTable, multiLine), QStringLiteral("\n"));
+        for (const char* hazards : {"H225\r\nH319", "H301\r\nH311", "H350\nH360"})
+            db->insertRow(kTable, columns,
+                          {{kNome, QStringLiteral("x")}, {10, QString::fromLatin1(hazards)}});
+        QCOMPARE(db->lineBreakInUse(kTable, multiLine), QStringLiteral("\r\n"));
+    }
+
     // An id is never given twice, also after the record with the largest one is deleted:
     // a cursor elsewhere still holding it must not find another record under it.
     void idsAreNeverGivenTwice()
