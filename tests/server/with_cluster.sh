@@ -23,6 +23,7 @@ fi
 
 dir="$(mktemp -d "${TMPDIR:-/tmp}/qb-cluster.XXXXXX")"
 server_pid=""
+command_pid=""
 
 stop_server() {
   [ -n "$server_pid" ] || return 0
@@ -40,13 +41,23 @@ cleanup() {
   stop_server
   rm -rf "$dir"
 }
+# A signal ends the command first, then the cluster: the command runs in the background
+# so that the traps run at once instead of after it.
+on_signal() {
+  if [ -n "$command_pid" ]; then
+    kill -TERM "$command_pid" 2>/dev/null || true
+    wait "$command_pid" 2>/dev/null || true
+  fi
+  exit "$1"
+}
 trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'on_signal 129' HUP
+trap 'on_signal 130' INT
+trap 'on_signal 143' TERM
 
 # The server refuses to run as root; as root it runs as the postgres user. Should this
-# script die without its traps (SIGKILL), the kernel kills the server with it.
+# script die without its traps (SIGKILL), the kernel kills the server and the command with
+# it (only the temporary folder is then left behind).
 as=(setpriv --pdeathsig KILL)
 if [ "$(id -u)" -eq 0 ]; then
   chown postgres: "$dir"
@@ -83,7 +94,9 @@ for v in $(env | sed -n 's/^\(PG[A-Z_]*\)=.*/\1/p'); do unset "$v"; done
 export PGHOST="$dir" PGPORT=5432 PGUSER=postgres PGDATABASE=postgres
 export QB_PG_BINDIR="$bindir"
 set +e
-"$@"
+setpriv --pdeathsig KILL "$@" &
+command_pid=$!
+wait "$command_pid"
 status=$?
-set -e
+command_pid=""
 exit "$status"
