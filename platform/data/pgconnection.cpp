@@ -682,6 +682,12 @@ void PgConnection::run(const QString& sql, const QString& doing)
 
 void PgConnection::begin(Transaction kind)
 {
+    // The server would only warn and go on in the transaction already open.
+    if (inTransaction_)
+        throw DataError(
+            DatabaseError,
+            QStringLiteral("A transaction on %1 is already open; it must end before another begins.")
+                .arg(where()));
     run(kind == Transaction::ReadWrite ? QStringLiteral("BEGIN")
                                        : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"),
         QStringLiteral("starting a transaction"));
