@@ -1,0 +1,241 @@
+#include "inventory/store/server_inventory.h"
+
+#include "platform/data/database.h"
+#include "platform/data/pgdatabase.h"
+#include "server_schema.h"
+
+#include <functional>
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace store {
+
+namespace {
+
+// The chemical table's columns on the server, in their order: the file's names, which the
+// server keeps in lower case.
+QStringList serverColumns()
+{
+    QStringList names;
+    for (const Column& c : kColumns)
+        names.append(QString::fromLatin1(c.name).toLower());
+    return names;
+}
+
+QString serverTable()
+{
+    return tableName().toLower();
+}
+
+std::uint64_t mix(std::uint64_t h, std::uint64_t v)
+{
+    return h ^ (v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+}
+
+// A 64-bit digest of one record, as the copy sent it and as the server gives it back.
+std::uint64_t digest(std::int64_t id, std::span<const std::optional<std::string_view>> cells)
+{
+    std::uint64_t h = mix(0, static_cast<std::uint64_t>(id));
+    for (const auto& cell : cells)
+        h = mix(h, cell ? std::hash<std::string_view>{}(*cell) : 0x5bd1e9955bd1e995ULL);
+    return h;
+}
+
+QString recordName(const RecordBytes& r)
+{
+    const auto& name = r.cells[NOME];
+    return name ? QString::fromUtf8(name->data(), static_cast<qsizetype>(name->size())) : QString();
+}
+
+} // namespace
+
+QString serverSchemaScript()
+{
+    return QString::fromUtf8(kServerSchemaSql);
+}
+
+void createServerInventory(records::PgConnection& conn)
+{
+    const records::PgResult found = conn.exec(
+        QStringLiteral(
+            "SELECT (SELECT count(*) FROM pg_class WHERE oid IN (to_regclass('tolmireks'), "
+            "to_regclass('qb_state'), to_regclass('qb_stamp'))) + (SELECT count(*) FROM pg_collation "
+            "WHERE collname = 'qb_name' AND collnamespace = current_schema()::regnamespace)"),
+        {}, QStringLiteral("looking for an inventory there"));
+    if (found.row(0).int64(0) > 0)
+        throw records::DataError(records::ServerHoldsInventory,
+                                 QStringLiteral("%1 already holds an inventory, or a part of one (the table "
+                                                "tolmireks, qb_state or qb_stamp, or the collation qb_name). "
+                                                "Nothing was changed: copy into an empty database.")
+                                     .arg(conn.where()));
+    conn.run(serverSchemaScript(), QStringLiteral("making the inventory"));
+}
+
+void checkServerInventory(records::PgDatabase& db)
+{
+    const QString table = db.tableName(tableName());
+    if (table.isEmpty())
+        throw records::DataError(
+            records::ServerNotAnInventory,
+            QStringLiteral("%1 has no chemical table (%2): it holds no inventory of this "
+                           "program. Check that the connection names the database the "
+                           "inventory was copied to.")
+                .arg(db.where(), serverTable()));
+    const QStringList columns = db.columns(table);
+    for (const Column& c : kColumns) {
+        const QString name = QString::fromLatin1(c.name);
+        const auto at = columns.indexOf(name.toLower());
+        if (at != c.ordinal)
+            throw records::DataError(
+                records::ServerNotAnInventory,
+                at < 0 ? QStringLiteral("The chemical table in %1 has no column '%2': it is not an inventory "
+                                        "of this program.")
+                             .arg(db.where(), name)
+                       : QStringLiteral("The column '%2' of the chemical table in %1 is not column number "
+                                        "%3: it is not an inventory of this program.")
+                             .arg(db.where(), name)
+                             .arg(c.ordinal + 1));
+    }
+    const records::PgResult state = db.connection().exec(
+        QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
+        records::PgParams().text("format_version"), QStringLiteral("reading its format"));
+    const int version = state.rowCount() == 1 ? state.row(0).value(0).toInt() : 0;
+    if (version <= 0)
+        throw records::DataError(
+            records::ServerNotAnInventory,
+            QStringLiteral("The inventory in %1 does not say its format (qb_state has no "
+                           "format_version): it was not made by this program.")
+                .arg(db.where()));
+    if (version > kServerFormatVersion)
+        throw records::DataError(
+            records::ServerNewerFormat,
+            QStringLiteral("The inventory in %1 was made by a newer version of the program "
+                           "(format %2; this version reads formats up to %3). Use that "
+                           "version, or install it here.")
+                .arg(db.where())
+                .arg(version)
+                .arg(kServerFormatVersion));
+}
+
+std::unique_ptr<records::PgDatabase> openServerInventory(const QString& conninfo,
+                                                         const records::PgOptions& options)
+{
+    auto db = records::PgDatabase::open(conninfo, options);
+    checkServerInventory(*db);
+    return db;
+}
+
+std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
+{
+    const QStringList columns = serverColumns();
+    conn.begin();
+    try {
+        createServerInventory(conn);
+        std::vector<std::uint64_t> sent;
+        std::int64_t lastId = std::numeric_limits<std::int64_t>::min();
+        conn.copyIn(
+            serverTable(), QStringList{QStringLiteral("id")} + columns,
+            [&](records::PgCopyWriter& rows) {
+                read([&](const RecordBytes& r) {
+                    if (r.id <= lastId)
+                        throw records::DataError(records::DatabaseError,
+                                                 QStringLiteral("The records to copy do not come in rising "
+                                                                "row-id order (%1 after %2); nothing was "
+                                                                "copied.")
+                                                     .arg(r.id)
+                                                     .arg(lastId));
+                    lastId = r.id;
+                    for (std::size_t c = 0; c < r.cells.size(); ++c) {
+                        const QString why =
+                            r.cells[c] ? records::whyServerCannotHold(*r.cells[c]) : QString();
+                        if (!why.isEmpty())
+                            throw records::DataError(
+                                records::ServerCannotHoldValue,
+                                QStringLiteral(
+                                    "The record '%1' (row id %2) cannot be copied to %3: its %4 "
+                                    "holds %5, which the server cannot hold in text. Correct it in "
+                                    "the file and copy again; nothing was copied.")
+                                    .arg(recordName(r))
+                                    .arg(r.id)
+                                    .arg(conn.where(), columnName(static_cast<int>(c)), why));
+                    }
+                    rows.beginRow(1 + kColumnCount);
+                    rows.number(r.id);
+                    for (const auto& cell : r.cells) {
+                        if (cell)
+                            rows.text(*cell);
+                        else
+                            rows.null();
+                    }
+                    sent.push_back(digest(r.id, r.cells));
+                });
+            },
+            QStringLiteral("copying the records"));
+        // New records take ids above every copied one.
+        conn.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('tolmireks', 'id'), "
+                                 "coalesce(max(id), 0) + 1, false) FROM tolmireks"),
+                  {}, QStringLiteral("copying the records"));
+
+        std::size_t back = 0;
+        std::vector<std::optional<std::string_view>> cells(kColumnCount);
+        conn.stream(
+            QStringLiteral("SELECT id, %1 FROM tolmireks ORDER BY id").arg(columns.join(QLatin1Char(','))),
+            {},
+            [&](const records::PgRow& row) {
+                for (int c = 0; c < kColumnCount; ++c)
+                    cells[static_cast<std::size_t>(c)] = row.cell(c + 1);
+                if (back >= sent.size() || sent[back] != digest(row.int64(0), cells))
+                    throw records::DataError(records::ServerError,
+                                             QStringLiteral("The records read back from %1 differ from those "
+                                                            "sent, at the record with row id %2; nothing was "
+                                                            "copied.")
+                                                 .arg(conn.where())
+                                                 .arg(row.int64(0)));
+                ++back;
+            },
+            QStringLiteral("reading the copy back"));
+        if (back != sent.size())
+            throw records::DataError(
+                records::ServerError,
+                QStringLiteral("%1 gave back %2 records of the %3 sent; nothing was copied.")
+                    .arg(conn.where())
+                    .arg(back)
+                    .arg(sent.size()));
+        conn.commit(QStringLiteral("copying the records"));
+        return static_cast<std::int64_t>(back);
+    } catch (...) {
+        conn.rollback();
+        throw;
+    }
+}
+
+RecordReader fileRecords(const records::Database& file)
+{
+    return [&file](const std::function<void(const RecordBytes&)>& take) {
+        QStringList quoted;
+        for (const Column& c : kColumns)
+            quoted.append(records::quoteIdentifier(QString::fromLatin1(c.name)));
+        records::Statement all(
+            file, QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
+                      .arg(quoted.join(QLatin1Char(',')), records::quoteIdentifier(tableName())));
+        records::Statement::Reset done(all);
+        RecordBytes record;
+        while (all.step()) {
+            record.id = all.int64(0);
+            for (int c = 0; c < kColumnCount; ++c) {
+                auto& cell = record.cells[static_cast<std::size_t>(c)];
+                if (all.columnType(c + 1) == SQLITE_NULL) {
+                    cell.reset();
+                    continue;
+                }
+                int size = 0;
+                const char* text = all.utf8(c + 1, &size);
+                cell = std::string_view(text, static_cast<std::size_t>(size));
+            }
+            take(record);
+        }
+    };
+}
+
+} // namespace store
