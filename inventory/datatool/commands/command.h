@@ -38,7 +38,8 @@ public:
     // Whether a word after the command (a file to read) belongs to it.
     bool takesWord() const { return takesWord_; }
 
-    // Throws UsageError when the command line lacks what the command needs.
+    // Throws UsageError when the command line lacks what the command needs; it runs before
+    // the inventory is named (args.inventory is empty).
     virtual void check(const Arguments& args) const = 0;
     // Does the work; returns the exit status. Errors are thrown.
     virtual int execute(const Arguments& args) const = 0;
