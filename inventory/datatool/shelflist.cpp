@@ -317,6 +317,210 @@ QString outputName(const QIODevice& out)
     return file ? QDir::toNativeSeparators(file->fileName()) : QString();
 }
 
+// Draws the list page by page: a section's heading with its storage warning, the table's
+// rows, and at each page's foot the pictograms it shows, named, and the footer.
+class ShelfListPainter
+{
+public:
+    ShelfListPainter(QPdfWriter& writer, QPainter& painter, const ShelfListOptions& options, int totalPages)
+        : writer_(writer), p_(painter), page_(writer, painter), options_(options), totalPages_(totalPages),
+          paper_(pageSize(options.letter).size(QPageSize::Millimeter)),
+          width_(paper_.width() - kMarginLeft - kMarginRight),
+          pictogramsWidth_(width_ - kNameWidth - kFormulaWidth - kQuantityWidth - kSignalWidth),
+          pictograms_(renderPictograms(kPictogramMax))
+    {}
+
+    // Ends the page drawn so far and starts the next with the place's heading; the warning
+    // goes on a section's first page only.
+    void startPage(const RecordStream::Place& place, bool continued, const StorageWarning* warning)
+    {
+        if (pageNumber_ > 0) {
+            footer();
+            writer_.newPage();
+        }
+        ++pageNumber_;
+        heading(place, continued, warning);
+    }
+
+    // The record in the given row of the page's table, the first being 0.
+    void row(const Record& record, int index)
+    {
+        const double y = kRowsTop + shift_ + index * kRowHeight;
+        if (index % 2 == 1)
+            p_.fillRect(page_.mm(kMarginLeft, y, width_, kRowHeight), kStripe);
+        rule(y + kRowHeight, kRule, 0.2);
+
+        double x = kMarginLeft;
+        const QString name = oneLine(record.string(store::NOME));
+        const QString catalogue = oneLine(record.string(store::ALDRICH));
+        // The catalogue name goes under a name that takes one line.
+        const int nameLines =
+            page_.text(page_.mm(x + 1.5, y + 1.2, kNameWidth - 3, 9), name, nameFont_, Qt::black, 2);
+        if (nameLines < 2 && !catalogue.isEmpty() && catalogue != name)
+            page_.text(page_.mm(x + 1.5, y + 6, kNameWidth - 3, 6), catalogue, catalogueFont_, kGrey, 2);
+        x += kNameWidth;
+        page_.text(page_.mm(x + 1.5, y + 1.2, kFormulaWidth - 3, 11), oneLine(record.string(store::FORMULA)),
+                   cellFont_, Qt::black, 2);
+        x += kFormulaWidth;
+        page_.text(page_.mm(x + 1.5, y + 1.2, kQuantityWidth - 3, 11),
+                   oneLine(record.string(store::QUANTIDADE)), cellFont_, Qt::black, 2);
+        x += kQuantityWidth;
+
+        const QString missing = page_.takeMissing();
+        if (!missing.isEmpty() && options_.onUnprintable)
+            options_.onUnprintable({name, currentPlace_, missing});
+
+        const HazardLabel label = readHazards(record.string(store::HAZARDS));
+        if (label.signal != SignalWord::None)
+            page_.text(page_.mm(x + 1.5, y + 4.5, kSignalWidth - 3, 5), label.signalText, signalFont_,
+                       label.signal == SignalWord::Danger ? kDangerRed : Qt::black, 1);
+        x += kSignalWidth;
+
+        onPage_ |= label.pictograms;
+        const auto shown = static_cast<double>(label.pictograms.count());
+        if (shown > 0) {
+            const double size = std::min({kPictogramMax, kRowHeight - 1.5, (pictogramsWidth_ - 2) / shown});
+            double px = x + 1;
+            for (int i = 0; i < kPictogramCount; ++i) {
+                if (!label.pictograms.test(static_cast<std::size_t>(i)))
+                    continue;
+                p_.drawImage(page_.mm(px, y + (kRowHeight - size) / 2, size, size),
+                             pictograms_[static_cast<std::size_t>(i)]);
+                px += size;
+            }
+        }
+    }
+
+    // Ends the last page.
+    void finish() { footer(); }
+    int pages() const { return pageNumber_; }
+
+private:
+    // A rule across the table at y millimetres from the top.
+    void rule(double y, const QColor& color, double thickness)
+    {
+        p_.setPen(QPen(color, page_.mm(thickness)));
+        p_.drawLine(QPointF(page_.mm(kMarginLeft), page_.mm(y)),
+                    QPointF(page_.mm(kMarginLeft + width_), page_.mm(y)));
+    }
+
+    void heading(const RecordStream::Place& place, bool continued, const StorageWarning* warning)
+    {
+        const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
+        currentPlace_ = title;
+        page_.takeMissing(); // the footer's, which names only the file
+        page_.text(page_.mm(kMarginLeft, kTop, width_, 8), title, titleFont_, Qt::black, 1);
+        QString subtitle =
+            QStringLiteral("Shelf list · %1 %2")
+                .arg(place.count)
+                .arg(place.count == 1 ? QStringLiteral("chemical") : QStringLiteral("chemicals"));
+        if (continued)
+            subtitle += QStringLiteral(" · continued");
+        page_.text(page_.mm(kMarginLeft, kTop + 8, width_, 5), subtitle, smallFont_, kGrey, 1);
+        const QString missing = page_.takeMissing();
+        if (!missing.isEmpty() && !continued && options_.onUnprintable)
+            options_.onUnprintable({QString(), title, missing});
+
+        shift_ = warning ? warning->height : 0;
+        if (warning)
+            warningBox(*warning);
+        double x = kMarginLeft;
+        const std::array<std::pair<double, QString>, 5> captions = {{
+            {kNameWidth, QStringLiteral("CHEMICAL")},
+            {kFormulaWidth, QStringLiteral("FORMULA")},
+            {kQuantityWidth, QStringLiteral("QUANTITY")},
+            {kSignalWidth, QStringLiteral("SIGNAL WORD")},
+            {pictogramsWidth_, QStringLiteral("HAZARD PICTOGRAMS")},
+        }};
+        for (const auto& [w, caption] : captions) {
+            page_.text(page_.mm(x + 1.5, kTableTop + shift_ + 1, w - 3, 4), caption, captionFont_, kGrey, 1);
+            x += w;
+        }
+        rule(kRowsTop + shift_ - 0.5, Qt::black, 0.35);
+    }
+
+    void warningBox(const StorageWarning& w)
+    {
+        const double top = kTop + 14;
+        const QRectF box = page_.mm(kMarginLeft, top, width_, w.height - 2);
+        p_.fillRect(box, QColor(0xfd, 0xec, 0xec));
+        p_.setPen(QPen(kDangerRed, page_.mm(0.6)));
+        p_.drawRect(box);
+        page_.text(page_.mm(kMarginLeft + 3, top + 1.5, width_ - 6, 5),
+                   QStringLiteral("⚠ Storage warning: these chemicals must not share this place"),
+                   warningTitleFont_, kDangerRed, 1);
+        double y = top + 1.5 + kWarningTitle;
+        for (const QString& line : w.lines) {
+            page_.text(page_.mm(kMarginLeft + 3, y, width_ - 6, kWarningLine), line, warningFont_, Qt::black,
+                       1);
+            y += kWarningLine;
+        }
+    }
+
+    // The pictograms shown on the page, named once at its foot for whoever does not know them.
+    void legend()
+    {
+        double x = kMarginLeft;
+        double y = paper_.height() - kFooter - kLegend + 1;
+        const QFontMetricsF fm(smallFont_, &writer_);
+        for (int i = 0; i < kPictogramCount; ++i) {
+            if (!onPage_.test(static_cast<std::size_t>(i)))
+                continue;
+            const QString name = pictogramName(static_cast<Pictogram>(i));
+            const double w = kLegendIcon + 1 + fm.horizontalAdvance(name) * 25.4 / kResolution + 4;
+            if (x + w > kMarginLeft + width_) {
+                x = kMarginLeft;
+                y += kLegendIcon + 0.5;
+            }
+            p_.drawImage(page_.mm(x, y, kLegendIcon, kLegendIcon), pictograms_[static_cast<std::size_t>(i)]);
+            page_.text(page_.mm(x + kLegendIcon + 1, y + 0.6, w, kLegendIcon), name, smallFont_, kGrey, 1);
+            x += w;
+        }
+        onPage_.reset();
+    }
+
+    void footer()
+    {
+        legend();
+        const double y = paper_.height() - kFooter;
+        rule(y, kRule, 0.3);
+        const QFontMetricsF fm(smallFont_, &writer_);
+        // The file's name keeps clear of the date in the middle.
+        const QString file = fm.elidedText(options_.fileLabel, Qt::ElideMiddle, page_.mm(width_ * 0.4));
+        page_.text(page_.mm(kMarginLeft, y + 2, width_ * 0.4, 6), file, smallFont_, kGrey, 1);
+        page_.text(page_.mm(kMarginLeft, y + 2, width_, 6), options_.date.toString(Qt::ISODate), smallFont_,
+                   kGrey, 1, Qt::AlignHCenter);
+        page_.text(page_.mm(kMarginLeft, y + 2, width_, 6),
+                   QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(totalPages_), smallFont_, kGrey, 1,
+                   Qt::AlignRight);
+    }
+
+    QPdfWriter& writer_;
+    QPainter& p_;
+    Page page_;
+    const ShelfListOptions& options_;
+    const int totalPages_;
+    const QSizeF paper_;
+    const double width_;
+    const double pictogramsWidth_;
+    const std::array<QImage, kPictogramCount> pictograms_;
+
+    const QFont titleFont_ = font(15, true);
+    const QFont smallFont_ = font(8);
+    const QFont captionFont_ = font(6.5, true);
+    const QFont nameFont_ = font(9.5, true);
+    const QFont catalogueFont_ = font(7.5);
+    const QFont cellFont_ = font(9);
+    const QFont signalFont_ = font(9, true);
+    const QFont warningTitleFont_ = font(9.5, true);
+    const QFont warningFont_ = font(8.5);
+
+    std::bitset<kPictogramCount> onPage_;
+    QString currentPlace_; // the section's title, as the warnings of its records name it
+    double shift_ = 0;     // how far a warning moves the table down, in mm
+    int pageNumber_ = 0;
+};
+
 } // namespace
 
 int shelfListRowsPerPage(bool letter)
@@ -373,166 +577,11 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                         QStringLiteral("The PDF '%1' could not be started. Check that the disk has "
                                        "room and that you may write there.")
                             .arg(outputName(out)));
-    Page page(writer, painter);
-    const QSizeF paper = pageSize(options.letter).size(QPageSize::Millimeter);
-    const double width = paper.width() - kMarginLeft - kMarginRight;
-    const double pictogramsWidth = width - kNameWidth - kFormulaWidth - kQuantityWidth - kSignalWidth;
-    const std::array<QImage, kPictogramCount> pictograms = renderPictograms(kPictogramMax);
-
-    const QFont titleFont = font(15, true);
-    const QFont smallFont = font(8);
-    const QFont captionFont = font(6.5, true);
-    const QFont nameFont = font(9.5, true);
-    const QFont catalogueFont = font(7.5);
-    const QFont cellFont = font(9);
-    const QFont signalFont = font(9, true);
-
-    // The pictograms shown on the page, named once at its foot for whoever does not know them.
-    std::bitset<kPictogramCount> onPage;
-    auto drawLegend = [&] {
-        double x = kMarginLeft;
-        double y = paper.height() - kFooter - kLegend + 1;
-        const QFontMetricsF fm(smallFont, &writer);
-        for (int i = 0; i < kPictogramCount; ++i) {
-            if (!onPage.test(static_cast<std::size_t>(i)))
-                continue;
-            const QString name = pictogramName(static_cast<Pictogram>(i));
-            const double w = kLegendIcon + 1 + fm.horizontalAdvance(name) * 25.4 / kResolution + 4;
-            if (x + w > kMarginLeft + width) {
-                x = kMarginLeft;
-                y += kLegendIcon + 0.5;
-            }
-            painter.drawImage(page.mm(x, y, kLegendIcon, kLegendIcon),
-                              pictograms[static_cast<std::size_t>(i)]);
-            page.text(page.mm(x + kLegendIcon + 1, y + 0.6, w, kLegendIcon), name, smallFont, kGrey, 1);
-            x += w;
-        }
-        onPage.reset();
-    };
-    auto drawFooter = [&](int pageNumber) {
-        drawLegend();
-        const double y = paper.height() - kFooter;
-        painter.setPen(QPen(kRule, page.mm(0.3)));
-        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(y)),
-                         QPointF(page.mm(kMarginLeft + width), page.mm(y)));
-        const QFontMetricsF fm(smallFont, &writer);
-        // The file's name keeps clear of the date in the middle.
-        const QString file = fm.elidedText(options.fileLabel, Qt::ElideMiddle, page.mm(width * 0.4));
-        page.text(page.mm(kMarginLeft, y + 2, width * 0.4, 6), file, smallFont, kGrey, 1);
-        page.text(page.mm(kMarginLeft, y + 2, width, 6), options.date.toString(Qt::ISODate), smallFont, kGrey,
-                  1, Qt::AlignHCenter);
-        page.text(page.mm(kMarginLeft, y + 2, width, 6),
-                  QStringLiteral("Page %1 of %2").arg(pageNumber).arg(totalPages), smallFont, kGrey, 1,
-                  Qt::AlignRight);
-    };
-    QString currentPlace;
-    // The top of the table on the page being drawn, below a warning when it has one.
-    double shift = 0;
-    auto drawWarning = [&](const StorageWarning& w) {
-        const double top = kTop + 14;
-        const QRectF box = page.mm(kMarginLeft, top, width, w.height - 2);
-        painter.fillRect(box, QColor(0xfd, 0xec, 0xec));
-        painter.setPen(QPen(kDangerRed, page.mm(0.6)));
-        painter.drawRect(box);
-        page.text(page.mm(kMarginLeft + 3, top + 1.5, width - 6, 5),
-                  QStringLiteral("⚠ Storage warning: these chemicals must not share this place"),
-                  font(9.5, true), kDangerRed, 1);
-        double y = top + 1.5 + kWarningTitle;
-        for (const QString& line : w.lines) {
-            page.text(page.mm(kMarginLeft + 3, y, width - 6, kWarningLine), line, font(8.5), Qt::black, 1);
-            y += kWarningLine;
-        }
-    };
-    auto drawHeader = [&](const RecordStream::Place& place, bool continued) {
-        const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
-        currentPlace = title;
-        page.takeMissing(); // the footer's, which names only the file
-        page.text(page.mm(kMarginLeft, kTop, width, 8), title, titleFont, Qt::black, 1);
-        QString subtitle =
-            QStringLiteral("Shelf list · %1 %2")
-                .arg(place.count)
-                .arg(place.count == 1 ? QStringLiteral("chemical") : QStringLiteral("chemicals"));
-        if (continued)
-            subtitle += QStringLiteral(" · continued");
-        page.text(page.mm(kMarginLeft, kTop + 8, width, 5), subtitle, smallFont, kGrey, 1);
-        const QString missing = page.takeMissing();
-        if (!missing.isEmpty() && !continued && options.onUnprintable)
-            options.onUnprintable({QString(), title, missing});
-
-        double x = kMarginLeft;
-        const std::array<std::pair<double, QString>, 5> captions = {{
-            {kNameWidth, QStringLiteral("CHEMICAL")},
-            {kFormulaWidth, QStringLiteral("FORMULA")},
-            {kQuantityWidth, QStringLiteral("QUANTITY")},
-            {kSignalWidth, QStringLiteral("SIGNAL WORD")},
-            {pictogramsWidth, QStringLiteral("HAZARD PICTOGRAMS")},
-        }};
-        const StorageWarning* warning = continued ? nullptr : warningOf(place);
-        shift = warning ? warning->height : 0;
-        if (warning)
-            drawWarning(*warning);
-        for (const auto& [w, caption] : captions) {
-            page.text(page.mm(x + 1.5, kTableTop + shift + 1, w - 3, 4), caption, captionFont, kGrey, 1);
-            x += w;
-        }
-        painter.setPen(QPen(Qt::black, page.mm(0.35)));
-        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(kRowsTop + shift - 0.5)),
-                         QPointF(page.mm(kMarginLeft + width), page.mm(kRowsTop + shift - 0.5)));
-    };
-    auto drawRow = [&](const Record& record, int row) {
-        const double y = kRowsTop + shift + row * kRowHeight;
-        if (row % 2 == 1)
-            painter.fillRect(page.mm(kMarginLeft, y, width, kRowHeight), kStripe);
-        painter.setPen(QPen(kRule, page.mm(0.2)));
-        painter.drawLine(QPointF(page.mm(kMarginLeft), page.mm(y + kRowHeight)),
-                         QPointF(page.mm(kMarginLeft + width), page.mm(y + kRowHeight)));
-
-        double x = kMarginLeft;
-        const QString name = oneLine(record.string(store::NOME));
-        const QString catalogue = oneLine(record.string(store::ALDRICH));
-        // The catalogue name goes under a name that takes one line.
-        const int nameLines =
-            page.text(page.mm(x + 1.5, y + 1.2, kNameWidth - 3, 9), name, nameFont, Qt::black, 2);
-        if (nameLines < 2 && !catalogue.isEmpty() && catalogue != name)
-            page.text(page.mm(x + 1.5, y + 6, kNameWidth - 3, 6), catalogue, catalogueFont, kGrey, 2);
-        x += kNameWidth;
-        page.text(page.mm(x + 1.5, y + 1.2, kFormulaWidth - 3, 11), oneLine(record.string(store::FORMULA)),
-                  cellFont, Qt::black, 2);
-        x += kFormulaWidth;
-        page.text(page.mm(x + 1.5, y + 1.2, kQuantityWidth - 3, 11),
-                  oneLine(record.string(store::QUANTIDADE)), cellFont, Qt::black, 2);
-        x += kQuantityWidth;
-
-        const QString missing = page.takeMissing();
-        if (!missing.isEmpty() && options.onUnprintable)
-            options.onUnprintable({name, currentPlace, missing});
-
-        const HazardLabel label = readHazards(record.string(store::HAZARDS));
-        if (label.signal != SignalWord::None)
-            page.text(page.mm(x + 1.5, y + 4.5, kSignalWidth - 3, 5), label.signalText, signalFont,
-                      label.signal == SignalWord::Danger ? kDangerRed : Qt::black, 1);
-        x += kSignalWidth;
-
-        onPage |= label.pictograms;
-        const auto shown = static_cast<double>(label.pictograms.count());
-        if (shown > 0) {
-            const double size = std::min({kPictogramMax, kRowHeight - 1.5, (pictogramsWidth - 2) / shown});
-            double px = x + 1;
-            for (int i = 0; i < kPictogramCount; ++i) {
-                if (!label.pictograms.test(static_cast<std::size_t>(i)))
-                    continue;
-                painter.drawImage(page.mm(px, y + (kRowHeight - size) / 2, size, size),
-                                  pictograms[static_cast<std::size_t>(i)]);
-                px += size;
-            }
-        }
-    };
-
+    ShelfListPainter list(writer, painter, options, totalPages);
     std::size_t placeIndex = 0;
     std::int64_t leftInPlace = -1;
     int row = 0;
     int rowsOnPage = rowsPerPage;
-    int pageNumber = 0;
     stream.forEach([&](const Record& record) {
         // The records come place by place, as many as the places' counts say.
         const bool newPlace = leftInPlace <= 0;
@@ -541,27 +590,23 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
                 ++placeIndex;
             leftInPlace = stream.places().at(placeIndex).count;
         }
+        const RecordStream::Place& place = stream.places().at(placeIndex);
         if (newPlace || row == rowsOnPage) {
-            if (pageNumber > 0) {
-                drawFooter(pageNumber);
-                writer.newPage();
-            }
-            ++pageNumber;
-            drawHeader(stream.places().at(placeIndex), !newPlace);
-            rowsOnPage = newPlace ? firstPageRows(stream.places().at(placeIndex)) : rowsPerPage;
+            list.startPage(place, !newPlace, newPlace ? warningOf(place) : nullptr);
+            rowsOnPage = newPlace ? firstPageRows(place) : rowsPerPage;
             row = 0;
         }
-        drawRow(record, row);
+        list.row(record, row);
         ++row;
         --leftInPlace;
     });
-    drawFooter(pageNumber);
+    list.finish();
     if (!painter.end())
         throw ToolError(OutputFailed,
                         QStringLiteral("The PDF '%1' could not be finished. Check that the disk has "
                                        "room and that you may write there.")
                             .arg(outputName(out)));
-    result.pages = pageNumber;
+    result.pages = list.pages();
     return result;
 }
 

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "inventory/datatool/errors.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+
+namespace datatool::cli {
+
+// What a command is run with: the options of the whole command line, its word (import's
+// FILE; empty for a command without one) and the inventory's absolute path.
+struct Arguments
+{
+    const QCommandLineParser& options;
+    QString word;
+    QString inventory;
+};
+
+// One command of quillarbon-data: its name, its paragraph of the help, the options it
+// takes, what it needs before it starts, and the work.
+class Command
+{
+public:
+    // synopsis: the command's line of the help; description: the lines under it.
+    Command(QString name, QString synopsis, QString description, QList<QCommandLineOption> options,
+            bool takesWord = false);
+    virtual ~Command() = default;
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+    const QString& name() const { return name_; }
+    // The command's paragraph of the help, indented as the help shows it.
+    QString help() const;
+    const QList<QCommandLineOption>& options() const { return options_; }
+    bool accepts(const QString& optionName) const;
+    // Whether a word after the command (a file to read) belongs to it.
+    bool takesWord() const { return takesWord_; }
+
+    // Throws UsageError when the command line lacks what the command needs; it runs before
+    // the inventory is named (args.inventory is empty).
+    virtual void check(const Arguments& args) const = 0;
+    // Does the work; returns the exit status. Errors are thrown.
+    virtual int execute(const Arguments& args) const = 0;
+
+private:
+    QString name_;
+    QString synopsis_;
+    QString description_;
+    QList<QCommandLineOption> options_;
+    bool takesWord_;
+};
+
+// An option with a value, and one without.
+QCommandLineOption valueOption(const QString& name, const QString& valueName);
+QCommandLineOption flagOption(const QString& name);
+
+// A command line that is not understood: exit status 2.
+ToolError usage(const QString& text);
+// Throws usage(text) when the option is given with an empty value.
+void requireValue(const Arguments& args, const QString& option, const QString& text);
+
+void writeOut(const QString& text);
+void writeErr(const QString& text);
+void reportError(int number, const QString& text);
+void reportWarning(int number, const QString& text);
+QString native(const QString& path);
+
+// What the imports say of a name already in the inventory.
+QString duplicateNote(const QString& name, const QString& stored, bool added);
+
+} // namespace datatool::cli

@@ -1,0 +1,75 @@
+#include "inventory/datatool/commands/commands.h"
+#include "inventory/datatool/commands/output.h"
+#include "inventory/datatool/inventory_file.h"
+#include "inventory/datatool/labels.h"
+#include "platform/data/database.h"
+
+#include <QFileInfo>
+
+namespace datatool::cli {
+
+namespace {
+
+class PrintLabels final : public Command
+{
+public:
+    PrintLabels()
+        : Command(QStringLiteral("labels"),
+                  QStringLiteral("labels --out FILE.pdf [--location TEXT] [--sheet NAME]"),
+                  // The blank line at the end sets check-storage apart in the help.
+                  QStringLiteral(
+                      "A label for each chemical's container, on a sheet of self-adhesive labels: its\n"
+                      "name, formula, place, hazard pictograms and signal word, and a QR code of its\n"
+                      "name and place. --location prints the labels of the places whose name contains\n"
+                      "TEXT only. --sheet names the sheet of labels: a4-3x8 (A4, 3 x 8 labels of\n"
+                      "70 x 37 mm; the default), a4-2x7 (A4, 2 x 7 labels of 99.1 x 38.1 mm) or\n"
+                      "letter-3x10 (US Letter, 3 x 10 labels of 2 5/8 x 1 in).\n"),
+                  {valueOption(QStringLiteral("out"), QStringLiteral("FILE.pdf")),
+                   valueOption(QStringLiteral("location"), QStringLiteral("TEXT")),
+                   valueOption(QStringLiteral("sheet"), QStringLiteral("NAME"))})
+    {}
+
+    void check(const Arguments& args) const override
+    {
+        if (args.options.value(QStringLiteral("out")).isEmpty())
+            throw usage(QStringLiteral("labels needs --out FILE.pdf, the file to write."));
+        requireValue(args, QStringLiteral("sheet"),
+                     QStringLiteral("--sheet needs the name of a sheet of labels."));
+        labelSheet(args.options.value(QStringLiteral("sheet"))); // an unknown sheet is UnknownSheet
+        requireValue(args, QStringLiteral("location"),
+                     QStringLiteral("--location needs a part of a place's name."));
+    }
+
+    int execute(const Arguments& args) const override
+    {
+        const QString path = args.options.value(QStringLiteral("out"));
+        auto db = openInventory(args.inventory, true);
+        LabelOptions options;
+        options.placeContains = args.options.value(QStringLiteral("location"));
+        options.sheet = args.options.value(QStringLiteral("sheet"));
+        options.fileLabel = native(QFileInfo(args.inventory).absoluteFilePath());
+        Output out(path, args.inventory, false);
+        const LabelResult result = printLabels(*db, out.device(), options);
+        out.commit();
+        for (const QString& name : result.withoutCode)
+            writeOut(QStringLiteral("The label of '%1' has no QR code: its name and place are too long for a "
+                                    "code that can be read at this label's size.")
+                         .arg(name.size() > 60 ? name.left(59) + QChar(0x2026) : name));
+        writeOut(QStringLiteral("Wrote %1 %2 on %3 %4 (%5) to '%6'.")
+                     .arg(result.labels)
+                     .arg(result.labels == 1 ? QStringLiteral("label") : QStringLiteral("labels"))
+                     .arg(result.pages)
+                     .arg(result.pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"))
+                     .arg(QString::fromUtf8(labelSheet(options.sheet).description), native(path)));
+        return 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makePrintLabels()
+{
+    return std::make_unique<PrintLabels>();
+}
+
+} // namespace datatool::cli
