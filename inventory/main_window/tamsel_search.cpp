@@ -28,6 +28,8 @@ void Tamsel::Form_Load()
     readSearchArrays();
     ui->Data1->Refresh();
     noticeWhyNothingIsSaved();
+    if (const QString share = store::noticeOfNetworkShare(*ui->Data1->Recordset()); !share.isEmpty())
+        forms::MsgBox(share, forms::Exclamation);
 }
 
 // A read-only or damaged inventory is there to look at and search; say once why nothing

@@ -1,6 +1,8 @@
 #include "inventory/store/chemical_table.h"
 
 #include "platform/data/datasource.h"
+#include "platform/data/errors.h"
+#include "platform/data/filesystem.h"
 #include "platform/data/recordset.h"
 #include "store_schema.h"
 
@@ -101,6 +103,24 @@ SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs)
         return {};
     told.insert(db.path());
     return {false, refusal->text()};
+}
+
+QString noticeOfNetworkShare(const records::Recordset& rs, const QString& mountInfo)
+{
+    static QSet<QString> told;
+    const QString path = rs.database().path();
+    if (told.contains(path))
+        return {};
+    const QString type = records::networkFileSystem(path, mountInfo);
+    if (type.isEmpty())
+        return {};
+    told.insert(path);
+    return QStringLiteral("Warning %1: The inventory '%2' lies on a network share (%3). Its locks are not "
+                          "reliable there: if programs on several desks use this file at once, it can be "
+                          "damaged and edits lost. Use it from one desk at a time, or move the inventory "
+                          "to a server (see \"Sharing an inventory between desks\" in the README).")
+        .arg(records::OnNetworkShare)
+        .arg(QDir::toNativeSeparators(path), type);
 }
 
 void reopenCursor(records::DataSource& data)

@@ -70,6 +70,10 @@ struct SaveNotice
     QString text;
 };
 SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs);
+// Once for the program: the inventory lies on a network share, where desks sharing it can
+// damage it. Empty when it does not, or was said already.
+QString noticeOfNetworkShare(const records::Recordset& rs,
+                             const QString& mountInfo = QStringLiteral("/proc/self/mountinfo"));
 // Re-opening after a change: the same query again, then Refresh.
 void reopenCursor(records::DataSource& data);
 void checkColumns(const records::Recordset& rs);

@@ -36,6 +36,9 @@ QString dataErrorText(int number)
         return QStringLiteral("The disk could not be read or written.");
     case NewerFormat:
         return QStringLiteral("The database file was made by a newer version of the program.");
+    case OnNetworkShare:
+        return QStringLiteral("The database file lies on a network share, where programs on several desks "
+                              "can damage it.");
     case TableNotFound:
         return QStringLiteral("The database has no such table.");
     case ColumnNotFound:

@@ -36,6 +36,8 @@ enum DataErrc : int
     RuleViolated = 331,
     RecordChanged = 332,
     DatabaseError = 339,
+
+    OnNetworkShare = 340,
 };
 
 // The general text of an error number; an empty text for a number that is not ours.

@@ -8,6 +8,8 @@
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 using namespace testsupport;
@@ -42,6 +44,7 @@ private slots:
     void gridBindingsReachTheirColumns();
     void aTableOfAnotherShapeIsRefused();
     void creatingRefusesToTouchWhatIsThere();
+    void anInventoryOnANetworkShareIsToldOnce();
 };
 
 void TestChemicalTable::bothFilePartsReachOneFile()
@@ -164,6 +167,40 @@ void TestChemicalTable::creatingRefusesToTouchWhatIsThere()
         errorNumber([&] { store::createEmptyInventory(inv.folder() + QStringLiteral("/none/QBData.mdb")); }),
         int(records::FolderNotFound));
     QCOMPARE(folderState(inv.folder()), before);
+}
+
+void TestChemicalTable::anInventoryOnANetworkShareIsToldOnce()
+{
+    // The program's folder holds a link to the inventory in a share whose mount point has a
+    // space, which the mount table writes as \040.
+    QTemporaryDir dir;
+    const QString share = dir.path() + QStringLiteral("/lab share");
+    const QString program = dir.path() + QStringLiteral("/program");
+    QVERIFY(QDir().mkpath(share) && QDir().mkpath(program));
+    store::createEmptyInventory(share + QStringLiteral("/QBData.mdb"));
+    QVERIFY(QFile::link(share + QStringLiteral("/QBData.mdb"), program + QStringLiteral("/QBData.mdb")));
+    forms::setPath(program);
+    Window w;
+    store::openCursor(*w.data, forms::Path(), store::mainFilePart());
+
+    const QString mountPoint =
+        QFileInfo(share).canonicalFilePath().replace(QLatin1Char(' '), QStringLiteral("\\040"));
+    auto table = [&](const QString& shareType) {
+        const QString path = dir.path() + QStringLiteral("/mountinfo-") + shareType;
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write(QStringLiteral("22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                               "40 22 0:50 / %1 rw,relatime shared:30 - %2 server:/lab rw\n")
+                    .arg(mountPoint, shareType)
+                    .toUtf8());
+        return path;
+    };
+    QVERIFY(store::noticeOfNetworkShare(*w.data->Recordset(), table(QStringLiteral("ext4"))).isEmpty());
+    const QString notice = store::noticeOfNetworkShare(*w.data->Recordset(), table(QStringLiteral("nfs4")));
+    QVERIFY2(notice.startsWith(QStringLiteral("Warning 340: ")) && notice.contains(QStringLiteral("(nfs4)")),
+             qPrintable(notice));
+    QVERIFY(store::noticeOfNetworkShare(*w.data->Recordset(), table(QStringLiteral("nfs4"))).isEmpty());
 }
 
 QB_TEST_MAIN(TestChemicalTable)
