@@ -7,6 +7,7 @@
 #include "inventory/datatool/names.h"
 #include "inventory/datatool/shelflist.h"
 #include "inventory/datatool/storagereport.h"
+#include "inventory/datatool/website.h"
 #include "inventory/legacy/conversion.h"
 #include "inventory/safety/errors.h"
 #include "inventory/safety/storagecheck.h"
@@ -635,6 +636,13 @@ int main(int argc, char** argv)
     }
     QCoreApplication::setApplicationName(QStringLiteral("quillarbon-data"));
 
+    try {
+        if (const std::optional<int> done = datatool::runSetWebsite(QCoreApplication::arguments()))
+            return *done;
+    } catch (const base::RuntimeError& e) {
+        reportError(e.number(), e.text());
+        return e.number() == datatool::UsageError ? 2 : 1;
+    }
     Arguments args;
     try {
         args = parse(QCoreApplication::arguments());

@@ -1,8 +1,10 @@
 #include "inventory/store/inventory.h"
 
+#include "platform/base/runtimeerror.h"
 #include "platform/data/database.h"
 
 #include <QDir>
+#include <QUrl>
 #include <QVariant>
 
 namespace store {
@@ -17,6 +19,9 @@ QString columnList()
         names.append(QString::fromLatin1(c.name));
     return names.join(QLatin1Char(','));
 }
+
+const QString kStateTable = QStringLiteral("QB_STATE");
+const QString kWebsiteSlot = QStringLiteral("website");
 
 } // namespace
 
@@ -83,6 +88,47 @@ void RecordAdder::add(const Values& values)
     }
     insert_->step();
     ++next_;
+}
+
+// --- The laboratory's web site -----------------------------------------------------------------
+
+QString defaultWebsite()
+{
+    return QStringLiteral("https://example.org/lab");
+}
+
+QString website(const records::Database& db)
+{
+    // A file not yet written by this version has no state table, hence no address.
+    if (db.tableName(kStateTable).isEmpty())
+        return defaultWebsite();
+    records::Statement read(db, QStringLiteral("SELECT VALUE FROM QB_STATE WHERE NAME = ?1"));
+    records::Statement::Reset done(read);
+    read.bind(1, QVariant(kWebsiteSlot));
+    const QString stored = read.step() ? read.value(0).toString() : QString();
+    return stored.isEmpty() ? defaultWebsite() : stored;
+}
+
+void setWebsite(records::Database& db, const QString& url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme();
+    if (!parsed.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        parsed.host().isEmpty() || url.trimmed() != url)
+        throw base::RuntimeError(BadWebsite,
+                                 QStringLiteral("'%1' is not a web address the link can open: give a "
+                                                "whole http or https address with a host, such as %2. "
+                                                "Nothing was changed.")
+                                     .arg(url, defaultWebsite()));
+    // The first write brings the file to the format that has the state table.
+    db.write([&] {
+        records::Statement put(
+            db, QStringLiteral("INSERT OR REPLACE INTO QB_STATE (NAME, VALUE) VALUES (?1, ?2)"));
+        records::Statement::Reset done(put);
+        put.bind(1, QVariant(kWebsiteSlot));
+        put.bind(2, QVariant(url));
+        put.step();
+    });
 }
 
 } // namespace store

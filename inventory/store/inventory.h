@@ -19,6 +19,12 @@ class Statement;
 // windows, the companion and the conversion of old files alike.
 namespace store {
 
+// The store's own error numbers.
+enum StoreErrc : int
+{
+    BadWebsite = 750, // the laboratory's address is not an http or https address with a host
+};
+
 // A statement that returns nothing, run once.
 void run(const records::Database& db, const QString& sql);
 
@@ -46,5 +52,13 @@ private:
     std::unique_ptr<records::Statement> insert_;
     std::int64_t next_ = 0;
 };
+
+// The laboratory's web site, as the main window's link shows it: the address stored in
+// the file, else the design's.
+QString defaultWebsite(); // "https://example.org/lab"
+QString website(const records::Database& db);
+// Stores the address in the file. Only an absolute http or https address with a host is
+// taken (BadWebsite); a file that takes no writes refuses with the engine's reason.
+void setWebsite(records::Database& db, const QString& url);
 
 } // namespace store
