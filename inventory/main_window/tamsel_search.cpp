@@ -43,6 +43,7 @@ void Tamsel::showWebsite()
         return;
     link1_->put(QStringLiteral("url"), site);
     link1_->put(QStringLiteral("caption"), QStringLiteral("WebSite: %1").arg(site));
+    backLink();
 }
 
 // A read-only or damaged inventory is there to look at and search; say once why nothing
