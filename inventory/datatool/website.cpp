@@ -13,7 +13,9 @@ namespace datatool {
 
 std::optional<int> runSetWebsite(const QStringList& arguments)
 {
-    if (!arguments.contains(QStringLiteral("set-website")))
+    // --help is the parser's to answer.
+    if (!arguments.contains(QStringLiteral("set-website")) || arguments.contains(QStringLiteral("--help")) ||
+        arguments.contains(QStringLiteral("-h")))
         return std::nullopt;
     const auto usage = [](const QString& text) {
         return ToolError(UsageError, text + QStringLiteral(" Run quillarbon-data --help."));
