@@ -14,6 +14,7 @@
 #include "bench/e2e.h"
 #include "bench/inventory_generator.h"
 #include "inventory/datatool/inventory_file.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
 #include <QCoreApplication>
@@ -183,14 +184,12 @@ std::int64_t copyPlace(const QString& from, const QString& to, const QString& pl
     store::createEmptyInventory(to);
     auto target = datatool::openInventory(to, false);
     target->write([&] {
-        datatool::RecordAdder adder(*target);
+        store::RecordAdder adder(*target);
         stream.forEach([&](const datatool::Record& r) {
-            std::array<std::string, store::kColumnCount> text;
-            std::array<const std::string*, store::kColumnCount> values{};
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                text[i] = std::string(r.text[i]);
-                values[i] = r.null[i] ? nullptr : &text[i];
-            }
+            store::RecordAdder::Values values;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                if (!r.null[i])
+                    values[i] = r.text[i];
             adder.add(values);
         });
     });

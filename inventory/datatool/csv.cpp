@@ -3,6 +3,7 @@
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/datatool/names.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
 #include <QDir>
@@ -674,7 +675,7 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
     const char delimiter =
         detectDelimiter(std::string_view(firstLine.constData(), static_cast<std::size_t>(firstLine.size())));
     ImportReport report;
-    auto body = [&](RecordAdder* adder) {
+    auto body = [&](store::RecordAdder* adder) {
         CsvReader reader(in, delimiter);
         const Header header = readHeader(reader, file, report);
         ExistingNames existing(db);
@@ -703,10 +704,10 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
                     continue;
             }
             if (wrong == 0 && adder) {
-                std::array<const std::string*, store::kColumnCount> values{};
+                store::RecordAdder::Values values;
                 for (std::size_t i = 0; i < cells.size(); ++i)
                     if (header.ordinalAt[i] >= 0 && !cells[i].empty())
-                        values[static_cast<std::size_t>(header.ordinalAt[i])] = &cells[i];
+                        values[static_cast<std::size_t>(header.ordinalAt[i])] = cells[i];
                 adder->add(values);
             }
             ++report.added;
@@ -726,7 +727,7 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
         body(nullptr);
     else
         db.write([&] {
-            RecordAdder adder(db);
+            store::RecordAdder adder(db);
             body(&adder);
         });
     return report;

@@ -1,6 +1,7 @@
 #include "inventory/datatool/names.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
 #include <QVariant>
@@ -11,13 +12,6 @@ namespace {
 
 const QString kNamesTable = QStringLiteral("temp.qb_datatool_names");
 
-void run(const records::Database& db, const QString& sql)
-{
-    records::Statement s(db, sql);
-    records::Statement::Reset done(s);
-    s.step();
-}
-
 } // namespace
 
 QString nameKey(QStringView name)
@@ -27,11 +21,11 @@ QString nameKey(QStringView name)
 
 ExistingNames::ExistingNames(const records::Database& db) : db_(db)
 {
-    run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
-    run(db_, QStringLiteral("CREATE TABLE %1 (name TEXT PRIMARY KEY, stored TEXT) WITHOUT ROWID")
-                 .arg(kNamesTable));
+    store::run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
+    store::run(db_, QStringLiteral("CREATE TABLE %1 (name TEXT PRIMARY KEY, stored TEXT) WITHOUT ROWID")
+                        .arg(kNamesTable));
     // One savepoint around the rows: a transaction each would cost more than the row.
-    run(db_, QStringLiteral("SAVEPOINT qb_datatool_names"));
+    store::run(db_, QStringLiteral("SAVEPOINT qb_datatool_names"));
     try {
         records::Statement scan(
             db_, QStringLiteral("SELECT NOME FROM main.%1 WHERE NOME IS NOT NULL").arg(store::tableName()));
@@ -48,11 +42,11 @@ ExistingNames::ExistingNames(const records::Database& db) : db_(db)
             insert.bind(2, QVariant(stored));
             insert.step();
         }
-        run(db_, QStringLiteral("RELEASE qb_datatool_names"));
+        store::run(db_, QStringLiteral("RELEASE qb_datatool_names"));
     } catch (...) {
         try {
-            run(db_, QStringLiteral("ROLLBACK TO qb_datatool_names"));
-            run(db_, QStringLiteral("RELEASE qb_datatool_names"));
+            store::run(db_, QStringLiteral("ROLLBACK TO qb_datatool_names"));
+            store::run(db_, QStringLiteral("RELEASE qb_datatool_names"));
         } catch (const records::DataError&) {
             // The first error is the one to report.
         }
@@ -66,7 +60,7 @@ ExistingNames::~ExistingNames()
 {
     find_.reset();
     try {
-        run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
+        store::run(db_, QStringLiteral("DROP TABLE IF EXISTS %1").arg(kNamesTable));
     } catch (const records::DataError&) {
         // A temporary table ends with the connection anyway.
     }

@@ -1,6 +1,7 @@
 #include "inventory/legacy/conversion.h"
 
 #include "inventory/legacy/jetreader.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
 #include <QDir>
@@ -30,21 +31,6 @@ bool writableByIntent(const QFileInfo& info)
 {
     const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.isWritable() && (info.permissions() & writeBits);
-}
-
-// The row id is the statement's last parameter, ?13.
-QString insertStatement()
-{
-    QStringList names, params;
-    for (const store::Column& c : store::kColumns) {
-        names.append(records::quoteIdentifier(QString::fromLatin1(c.name)));
-        params.append(QStringLiteral("?%1").arg(c.ordinal + 1));
-    }
-    names.append(QStringLiteral("rowid"));
-    params.append(QStringLiteral("?%1").arg(store::kColumnCount + 1));
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(records::quoteIdentifier(store::tableName()), names.join(QStringLiteral(", ")),
-             params.join(QStringLiteral(", ")));
 }
 
 QString selectStatement()
@@ -141,17 +127,12 @@ std::int64_t readAll(JetReader& reader, const Survey& s, Phase phase, const Prog
 
 void checkInventory(records::Database& target)
 {
-    QStringList expected;
-    for (const store::Column& c : store::kColumns)
-        expected.append(QString::fromLatin1(c.name));
-    const QString table = target.tableName(store::tableName());
-    const QStringList columns = table.isEmpty() ? QStringList() : target.columns(table);
-    if (columns.join(QLatin1Char(',')).compare(expected.join(QLatin1Char(',')), Qt::CaseInsensitive) != 0)
-        throw LegacyError(
-            NotAnInventory,
-            QStringLiteral("The file '%1' is not an inventory of this program: it has no "
-                           "table %2 with the columns %3. Nothing was added.")
-                .arg(native(target.path()), store::tableName(), expected.join(QStringLiteral(", "))));
+    try {
+        store::checkColumns(target);
+    } catch (const records::DataError& e) {
+        // The import's own number, which its callers tell apart from a damaged old file.
+        throw LegacyError(NotAnInventory, e.text() + QStringLiteral(" Nothing was added."));
+    }
 }
 
 void syncPath(const QString& path, bool folder)
@@ -334,22 +315,20 @@ ImportReport importAccess(records::Database& target, const QString& oldFile, Imp
     }
     checkInventory(target);
     target.write([&] {
-        records::Statement insert(target, insertStatement());
-        // New rows take ids above any a cursor elsewhere may still hold for a deleted row.
-        std::int64_t rowid = target.nextRowid(store::tableName());
+        store::RecordAdder adder(target);
         report.records = readAll(reader, s, Phase::Copying, progress, [&](std::int64_t) {
             if (declined())
                 return;
-            records::Statement::Reset done(insert);
-            insert.bind(store::kColumnCount + 1, rowid++);
+            store::RecordAdder::Values values;
             for (const store::Column& c : store::kColumns) {
                 const int from = s.columns.source[static_cast<std::size_t>(c.ordinal)];
-                if (from < 0 || reader.isNull(from))
-                    insert.bind(c.ordinal + 1, QVariant());
-                else
-                    insert.bind(c.ordinal + 1, QVariant(QString::fromUtf8(reader.text(from))));
+                if (from >= 0 && !reader.isNull(from)) {
+                    const QByteArray& text = reader.text(from);
+                    values[static_cast<std::size_t>(c.ordinal)] =
+                        std::string_view(text.constData(), static_cast<std::size_t>(text.size()));
+                }
             }
-            insert.step();
+            adder.add(values);
         });
         report.records -= report.skipped;
     });

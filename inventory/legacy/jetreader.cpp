@@ -16,6 +16,7 @@
 #include "inventory/legacy/jetreader.h"
 
 #include "inventory/legacy/errors.h"
+#include "platform/base/accessheader.h"
 
 #include <QDir>
 #include <QFile>
@@ -188,8 +189,7 @@ bool JetReader::isAccessFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray mark = file.read(19).mid(4, 15);
-    return mark == "Standard Jet DB" || mark == "Standard ACE DB";
+    return base::isAccessHeader(file.read(19));
 }
 
 JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Impl>())
@@ -206,7 +206,7 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
                               .arg(native(path), file.errorString()));
     QByteArray head = file.read(2048);
     d_->fileSize = file.size();
-    if (head.mid(4, 15) != "Standard Jet DB" && head.mid(4, 15) != "Standard ACE DB")
+    if (!base::isAccessHeader(head))
         throw LegacyError(
             NotAccessFormat,
             QStringLiteral("The file '%1' is not an Access-format database.").arg(native(path)));

@@ -217,8 +217,8 @@ void Tamsel::makeAccessible()
 }
 
 // A panel of the window under the link, just around the text of its label look; the
-// link stays where the design puts it. The window never changes the link's caption,
-// font or look, so the panel is placed once.
+// link stays where the design puts it. Placed again when the lab's own address changes
+// the caption; a text longer than the link is cut where the link ends, and so is the panel.
 void Tamsel::backLink()
 {
     if (!link1_ || !link1_->widget())
@@ -226,12 +226,17 @@ void Tamsel::backLink()
     const auto* label = link1_->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
     if (!label || !label->isVisibleTo(ui->centralwidget))
         return;
-    auto* back = new QWidget(ui->centralwidget);
-    back->setObjectName(QStringLiteral("LinkBack"));
-    back->setAttribute(Qt::WA_TransparentForMouseEvents);
-    forms::setBackColor(back, kLinkBack);
-    back->setAutoFillBackground(true);
-    const QRect text(label->mapTo(ui->centralwidget, QPoint(0, 0)), label->size());
+    auto* back =
+        ui->centralwidget->findChild<QWidget*>(QStringLiteral("LinkBack"), Qt::FindDirectChildrenOnly);
+    if (!back) {
+        back = new QWidget(ui->centralwidget);
+        back->setObjectName(QStringLiteral("LinkBack"));
+        back->setAttribute(Qt::WA_TransparentForMouseEvents);
+        forms::setBackColor(back, kLinkBack);
+        back->setAutoFillBackground(true);
+    }
+    const QRect text = QRect(label->mapTo(ui->centralwidget, QPoint(0, 0)), label->size())
+                           .intersected(link1_->widget()->geometry());
     QRect area = text.adjusted(-kLinkBackMargin, -kLinkBackMargin, kLinkBackMargin, kLinkBackMargin);
     // The text begins where the logo's frame ends: the frame stays whole.
     const QRect logo = ui->Picture1->geometry();

@@ -101,6 +101,7 @@ private:
     void backLink();
     void readSearchArrays();
     void noticeWhyNothingIsSaved();
+    void showWebsite();
     void setList1HeightTwips(double twips);
 
     std::unique_ptr<Ui::Tamsel> ui;

@@ -2,6 +2,8 @@
 
 #include "inventory/search/search_text.h"
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/inventory.h"
+#include "platform/controls/host.h"
 #include "platform/data/datacontrol.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
@@ -24,12 +26,26 @@ void Tamsel::Form_Load()
     forms::setOuterHeightTwips(this, 6849);
     forms::setOuterWidthTwips(this, 12500);
     store::openCursor(*ui->Data1, forms::Path(), store::mainFilePart());
+    showWebsite();
     ui->Text2->setText(QString());
     readSearchArrays();
     ui->Data1->Refresh();
     noticeWhyNothingIsSaved();
     if (const QString share = store::noticeOfNetworkShare(*ui->Data1->Recordset()); !share.isEmpty())
         forms::MsgBox(share, forms::Exclamation);
+}
+
+// The laboratory's own address, where the inventory names one; else the design's.
+void Tamsel::showWebsite()
+{
+    if (!link1_ || !link1_->widget())
+        return;
+    const QString site = store::website(ui->Data1->Recordset()->database());
+    if (site == link1_->get(QStringLiteral("url")).toString())
+        return;
+    link1_->put(QStringLiteral("url"), site);
+    link1_->put(QStringLiteral("caption"), QStringLiteral("WebSite: %1").arg(site));
+    backLink();
 }
 
 // A read-only or damaged inventory is there to look at and search; say once why nothing

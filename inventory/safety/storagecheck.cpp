@@ -1,6 +1,7 @@
 #include "inventory/safety/storagecheck.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 #include "platform/data/sortkeys.h"
 
@@ -221,6 +222,7 @@ private:
 
 StorageReport checkInventory(const records::Database& db, const CheckOptions& options)
 {
+    store::checkColumns(db);
     StorageCheck check(Scheme::builtIn(), options);
     // One statement reads the whole table in the file's order: it holds one read
     // transaction from its first row to its last, so the check sees one state of the file.

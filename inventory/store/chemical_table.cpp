@@ -1,5 +1,7 @@
 #include "inventory/store/chemical_table.h"
 
+#include "inventory/store/inventory.h"
+
 #include "platform/data/datasource.h"
 #include "platform/data/errors.h"
 #include "platform/data/filesystem.h"
@@ -61,32 +63,12 @@ QString databasePath(const QString& folder, const QString& filePart)
     return folder + filePart;
 }
 
-void checkColumns(const records::Recordset& rs)
-{
-    const QString file = QDir::toNativeSeparators(rs.database().path());
-    for (const Column& c : kColumns) {
-        const QString name = QString::fromLatin1(c.name);
-        if (rs.ordinalOf(name) != c.ordinal)
-            throw records::DataError(
-                records::ColumnNotFound,
-                rs.ordinalOf(name) < 0
-                    ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
-                                     "not an inventory of this program.")
-                          .arg(rs.table(), name, file)
-                    : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
-                                     "number %3: the file is not an inventory of this program.")
-                          .arg(rs.table(), name)
-                          .arg(c.ordinal + 1)
-                          .arg(file));
-    }
-}
-
 void openCursor(records::DataSource& data, const QString& folder, const QString& filePart)
 {
     data.setDatabaseName(databasePath(folder, filePart));
     data.setRecordSource(recordSource());
     data.Refresh();
-    checkColumns(*data.Recordset());
+    checkColumns(data.Recordset()->database());
 }
 
 SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs)

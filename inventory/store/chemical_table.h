@@ -56,8 +56,8 @@ QString recordSource();       // "SELECT * FROM TOLMIREKS ORDER BY NOME"
 QString databasePath(const QString& folder, const QString& filePart);
 
 // Opening a window's cursor: DatabaseName (the folder joined with the file part),
-// RecordSource, Refresh. Also checks that the table has every column the windows read,
-// naming the first one missing.
+// RecordSource, Refresh. Also checks that the table has every column the windows read
+// (checkColumns), naming the first one missing.
 void openCursor(records::DataSource& data, const QString& folder, const QString& filePart);
 // Why no change can be saved in the inventory the cursor reads (read-only, damaged), the
 // first time a window of the program opens that file; empty after that, and for a file
@@ -76,7 +76,6 @@ QString noticeOfNetworkShare(const records::Recordset& rs,
                              const QString& mountInfo = QStringLiteral("/proc/self/mountinfo"));
 // Re-opening after a change: the same query again, then Refresh.
 void reopenCursor(records::DataSource& data);
-void checkColumns(const records::Recordset& rs);
 
 // The statements that make an empty inventory.
 QString schemaScript();

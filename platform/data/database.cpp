@@ -1,5 +1,7 @@
 #include "platform/data/database.h"
 
+#include "platform/base/accessheader.h"
+
 #include "platform/data/readahead.h"
 
 #include <QDir>
@@ -253,8 +255,7 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     if (header.isEmpty())
         throw DataError(NotADatabase, QStringLiteral("The file '%1' is empty: it holds no database.")
                                           .arg(QDir::toNativeSeparators(path)));
-    const QByteArray jetMark = header.mid(4, 15);
-    if (jetMark == "Standard Jet DB" || jetMark == "Standard ACE DB")
+    if (base::isAccessHeader(header))
         throw DataError(
             OldAccessFormat,
             QStringLiteral("The file '%1' is an Access (Jet) database of an earlier version of the "

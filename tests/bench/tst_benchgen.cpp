@@ -2,6 +2,7 @@
 #include "bench/word_list.h"
 #include "chemical_words_text.h"
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "tests/support/error_number.h"
@@ -79,7 +80,7 @@ void TestBenchGen::theFileIsAnInventoryThatHoldsTheRows()
 
     auto db = records::Database::open(path);
     records::Recordset rs(*db, store::tableName()); // the table's own order: the order of insertion
-    store::checkColumns(rs);
+    store::checkColumns(rs.database());
     QCOMPARE(rs.RecordCount(), n);
 
     const auto expected = generated(5, n);

@@ -1,5 +1,6 @@
 #include "platform/controls/host.h"
 #include "platform/controls/hyperlink.h"
+#include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
 #include "platform/testing/hyperlink.h"
@@ -8,7 +9,9 @@
 #include "tamsel_fixture.h"
 #include "tests/support/test_main.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 
 using namespace testsupport;
 
@@ -20,6 +23,7 @@ private slots:
     void clickOpensTheSiteAndLeavesTheRecordAlone();
     void theKeyboardReachesAndOpensTheLink();
     void windowGoesOnWithoutTheLibrary();
+    void theLabSetsItsOwnAddress();
 };
 
 void TestTamselLink::linkShowsTheSiteAsAnUnderlinedLabel()
@@ -109,6 +113,62 @@ void TestTamselLink::windowGoesOnWithoutTheLibrary()
              qPrintable(boxes->shown()[0].prompt));
     // The rest of the window works.
     QCOMPARE(shown(*w, store::NOME), QStringLiteral("Acetona"));
+}
+
+namespace {
+
+// quillarbon-data as the lab runs it: the exit code and the standard error.
+std::pair<int, QString> runCompanion(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(QB_DATATOOL), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString linkTarget(const TempInventory& inv)
+{
+    forms::ScopedScriptedMessageBoxes boxes; // the read-only notice
+    auto w = openTamsel(inv);
+    auto* label = w->link1()->widget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    controls::ScopedRecordingHyperlink opened;
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+    if (!QTest::qWaitFor([&] { return !opened->targets().isEmpty(); }))
+        return {};
+    return label->text() == QStringLiteral("WebSite: ") + opened->targets().first()
+               ? opened->targets().first()
+               : label->text();
+}
+
+} // namespace
+
+void TestTamselLink::theLabSetsItsOwnAddress()
+{
+    TempInventory inv({chemical(QStringLiteral("Acetona"))});
+    const QString site = QStringLiteral("https://quimica.example.edu.br/lab?sala=2");
+    QCOMPARE(runCompanion({QStringLiteral("--file"), inv.path(), QStringLiteral("set-website"), site}).first,
+             0);
+    QCOMPARE(linkTarget(inv), site);
+
+    // Only a whole web address is taken; the one set stays.
+    for (const QString& bad : {QStringLiteral("ftp://example.org/lab"), QStringLiteral("example.org/lab"),
+                               QStringLiteral("https://"), QStringLiteral("javascript:alert(1)")}) {
+        const auto [code, err] =
+            runCompanion({QStringLiteral("--file"), inv.path(), QStringLiteral("set-website"), bad});
+        QCOMPARE(code, 1);
+        QVERIFY2(err.startsWith(QStringLiteral("Error 750: ")), qPrintable(err));
+    }
+    QCOMPARE(linkTarget(inv), site);
+
+    // A file that takes no changes says so as every write to it does.
+    QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const auto [code, err] =
+        runCompanion({QStringLiteral("--file"), inv.path(), QStringLiteral("set-website"),
+                      QStringLiteral("https://example.net/")});
+    QCOMPARE(code, 1);
+    QVERIFY2(err.startsWith(QStringLiteral("Error %1: ").arg(int(records::ReadOnlyFile))), qPrintable(err));
+    QCOMPARE(linkTarget(inv), site);
 }
 
 QB_TEST_MAIN(TestTamselLink)

@@ -3,6 +3,7 @@
 #include "inventory/datatool/commands/commands.h"
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/safety/errors.h"
+#include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
 #include <QFileInfo>
@@ -42,6 +43,9 @@ void printHelp(const std::vector<std::unique_ptr<Command>>& commands)
             writeOut(QStringLiteral("  %1  %2").arg(number).arg(general));
     for (int number = safety::SchemeDamaged; number <= safety::NothingToCheck; ++number)
         writeOut(QStringLiteral("  %1  %2").arg(number).arg(safety::storageErrorText(number)));
+    writeOut(
+        QStringLiteral("  %1  The address given to set-website is not an http or https address with a host.")
+            .arg(store::BadWebsite));
 }
 
 QString commandNames(const std::vector<std::unique_ptr<Command>>& commands)
@@ -209,6 +213,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makePrintList());
     commands.push_back(makePrintLabels());
     commands.push_back(makeCheckStorage());
+    commands.push_back(makeSetWebsite());
     return commands;
 }
 

@@ -13,6 +13,7 @@ std::unique_ptr<Command> makeImportAccess();
 std::unique_ptr<Command> makePrintList();
 std::unique_ptr<Command> makePrintLabels();
 std::unique_ptr<Command> makeCheckStorage();
+std::unique_ptr<Command> makeSetWebsite();
 
 // Every command, in the order of the help.
 std::vector<std::unique_ptr<Command>> allCommands();

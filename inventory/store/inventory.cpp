@@ -1,0 +1,134 @@
+#include "inventory/store/inventory.h"
+
+#include "platform/base/runtimeerror.h"
+#include "platform/data/database.h"
+
+#include <QDir>
+#include <QUrl>
+#include <QVariant>
+
+namespace store {
+
+namespace {
+
+// The twelve columns in their order, as a statement names them.
+QString columnList()
+{
+    QStringList names;
+    for (const Column& c : kColumns)
+        names.append(QString::fromLatin1(c.name));
+    return names.join(QLatin1Char(','));
+}
+
+const QString kStateTable = QStringLiteral("QB_STATE");
+const QString kWebsiteSlot = QStringLiteral("website");
+
+} // namespace
+
+void run(const records::Database& db, const QString& sql)
+{
+    records::Statement s(db, sql);
+    records::Statement::Reset done(s);
+    s.step();
+}
+
+void checkColumns(const records::Database& db)
+{
+    const QString file = QDir::toNativeSeparators(db.path());
+    const QString table = db.tableName(tableName());
+    if (table.isEmpty())
+        throw records::DataError(records::TableNotFound,
+                                 QStringLiteral("The database '%1' has no table %2: the file is not an "
+                                                "inventory of this program.")
+                                     .arg(file, tableName()));
+    const QStringList columns = db.columns(table);
+    for (const Column& c : kColumns) {
+        const QString name = QString::fromLatin1(c.name);
+        if (columns.value(c.ordinal).compare(name, Qt::CaseInsensitive) == 0)
+            continue;
+        throw records::DataError(
+            records::ColumnNotFound,
+            !columns.contains(name, Qt::CaseInsensitive)
+                ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
+                                 "not an inventory of this program.")
+                      .arg(table, name, file)
+                : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
+                                 "number %3: the file is not an inventory of this program.")
+                      .arg(table, name)
+                      .arg(c.ordinal + 1)
+                      .arg(file));
+    }
+}
+
+// --- RecordAdder -------------------------------------------------------------------------------
+
+RecordAdder::RecordAdder(records::Database& db)
+{
+    QStringList params;
+    for (int i = 1; i <= kColumnCount + 1; ++i)
+        params.append(QStringLiteral("?%1").arg(i));
+    insert_ = std::make_unique<records::Statement>(
+        db, QStringLiteral("INSERT INTO main.%1 (rowid,%2) VALUES (%3)")
+                .arg(tableName(), columnList(), params.join(QLatin1Char(','))));
+    // New rows take ids above any a window may still hold for a deleted record.
+    next_ = db.nextRowid(tableName());
+}
+
+RecordAdder::~RecordAdder() = default;
+
+void RecordAdder::add(const Values& values)
+{
+    records::Statement::Reset done(*insert_);
+    insert_->bind(1, next_);
+    for (int i = 0; i < kColumnCount; ++i) {
+        const std::optional<std::string_view>& v = values[static_cast<std::size_t>(i)];
+        // The engine binds a string as UTF-8 text.
+        insert_->bind(i + 2, v ? QVariant(QString::fromUtf8(v->data(), static_cast<qsizetype>(v->size())))
+                               : QVariant());
+    }
+    insert_->step();
+    ++next_;
+}
+
+// --- The laboratory's web site -----------------------------------------------------------------
+
+QString defaultWebsite()
+{
+    return QStringLiteral("https://example.org/lab");
+}
+
+QString website(const records::Database& db)
+{
+    // A file not yet written by this version has no state table, hence no address.
+    if (db.tableName(kStateTable).isEmpty())
+        return defaultWebsite();
+    records::Statement read(db, QStringLiteral("SELECT VALUE FROM QB_STATE WHERE NAME = ?1"));
+    records::Statement::Reset done(read);
+    read.bind(1, QVariant(kWebsiteSlot));
+    const QString stored = read.step() ? read.value(0).toString() : QString();
+    return stored.isEmpty() ? defaultWebsite() : stored;
+}
+
+void setWebsite(records::Database& db, const QString& url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme();
+    if (!parsed.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        parsed.host().isEmpty() || url.trimmed() != url)
+        throw base::RuntimeError(BadWebsite,
+                                 QStringLiteral("'%1' is not a web address the link can open: give a "
+                                                "whole http or https address with a host, such as %2. "
+                                                "Nothing was changed.")
+                                     .arg(url, defaultWebsite()));
+    // The first write brings the file to the format that has the state table.
+    db.write([&] {
+        records::Statement put(
+            db, QStringLiteral("INSERT OR REPLACE INTO QB_STATE (NAME, VALUE) VALUES (?1, ?2)"));
+        records::Statement::Reset done(put);
+        put.bind(1, QVariant(kWebsiteSlot));
+        put.bind(2, QVariant(url));
+        put.step();
+    });
+}
+
+} // namespace store
