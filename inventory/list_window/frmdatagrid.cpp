@@ -181,7 +181,8 @@ void frmDataGrid::cmdRefresh_Click()
         store::reopenCursor(*ui->Data1);
         buildSearchArrays();
     } catch (const base::RuntimeError& e) {
-        forms::MsgBox(QStringLiteral("Error:%1 %2").arg(e.number()).arg(e.text()), forms::OkOnly);
+        forms::MsgBox(QCoreApplication::translate("frmDataGrid", "Error:%1 %2").arg(e.number()).arg(e.text()),
+                      forms::OkOnly);
     }
 }
 

@@ -12,6 +12,8 @@
 #include "platform/forms/twips.h"
 #include "ui_frmdatagrid.h"
 
+#include <QCoreApplication>
+
 // The seek: the search both windows share over this window's own arrays, whose hits are
 // stepped through with Previous and Next.
 
@@ -73,7 +75,7 @@ void frmDataGrid::Command2_Click()
     }
     if (ui->List1->count() > 0)
         setListIndex(0);
-    forms::MsgBox(QStringLiteral("First record found!"), forms::Critical);
+    forms::MsgBox(QCoreApplication::translate("frmDataGrid", "First record found!"), forms::Critical);
 }
 
 void frmDataGrid::Command3_Click()
@@ -83,7 +85,7 @@ void frmDataGrid::Command3_Click()
         setListIndex(next);
         return;
     }
-    forms::MsgBox(QStringLiteral("Last record found!"), forms::Critical);
+    forms::MsgBox(QCoreApplication::translate("frmDataGrid", "Last record found!"), forms::Critical);
 }
 
 } // namespace list_window

@@ -13,6 +13,7 @@
 #include "platform/forms/twips.h"
 #include "ui_tamsel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -89,7 +90,7 @@ void Tamsel::Command2_Click()
     const auto result = search::seek(seekState(), ui->Text2->text(), ui->Data1->Recordset()->RecordCount(),
                                      {&chemNames, &aldrichNames, &formulas});
     if (result == search::SeekResult::Found) {
-        ui->Label3->setText(QStringLiteral("Found: %1 Record(s)").arg(hitCount));
+        ui->Label3->setText(QCoreApplication::translate("Tamsel", "Found: %1 Record(s)").arg(hitCount));
         ui->Label3->adjustSize();
         ui->Label3->show();
     }

@@ -10,6 +10,7 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -67,7 +68,8 @@ SeekResult seek(const SeekState& state, const QString& text, int records,
         state.list.setCurrentRow(0);
         state.list.setFocus();
     } else {
-        forms::MsgBox(QStringLiteral("No Chemical Found!\r\nTry Another Name"), forms::Critical);
+        forms::MsgBox(QCoreApplication::translate("search", "No Chemical Found!\r\nTry Another Name"),
+                      forms::Critical);
         result = SeekResult::NotFound;
     }
     forms::setMousePointer(forms::Pointer::Default);
