@@ -728,6 +728,33 @@ Criar ali um inventário vazio? Escolha Não para sair.</translation>
     </message>
 </context>
 <context>
+    <name>records</name>
+    <message>
+        <source>First record</source>
+        <translation>Primeiro registro</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Registro anterior</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Próximo registro</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Último registro</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Erro %1: %2</translation>
+    </message>
+    <message>
+        <source>Current record</source>
+        <translation>Registro atual</translation>
+    </message>
+</context>
+<context>
     <name>search</name>
     <message>
         <source>No Chemical Found!<byte value="xd"/>
