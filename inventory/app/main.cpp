@@ -40,7 +40,7 @@ int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
     // The language of the system's locale; under C or English the texts as written.
-    forms::installTranslators(QLocale::system());
+    forms::installTranslators(forms::messagesLocale());
     // The desktop's menu entry, so a desktop shows the entry's icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillarbon.Quillarbon"));
     if (!inventoryReady())

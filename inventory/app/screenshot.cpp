@@ -37,7 +37,7 @@ int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
     // The language of the system's locale; under C or English the texts as written.
-    forms::installTranslators(QLocale::system());
+    forms::installTranslators(forms::messagesLocale());
     const QStringList args = app.arguments();
     const QString outDir = args.size() > 1 ? args.at(1) : QStringLiteral("screenshots");
     if (args.size() > 2)

@@ -22,4 +22,17 @@ bool installTranslators(const QLocale& locale)
     return true;
 }
 
+QLocale messagesLocale()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (value.isEmpty())
+            continue;
+        if (value == "C" || value == "POSIX" || value.startsWith("C."))
+            return QLocale::c();
+        break;
+    }
+    return QLocale::system();
+}
+
 } // namespace forms

@@ -118,6 +118,12 @@ void TestPortugueseWindows::englishLocalesKeepTheWrittenTexts()
 {
     QVERIFY(!forms::installTranslators(QLocale::c()));
     QVERIFY(!forms::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)));
+    // A LANGUAGE left in the environment does not override LANG=C.
+    qputenv("LANGUAGE", "pt_BR");
+    qputenv("LANG", "C");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    QCOMPARE(forms::messagesLocale(), QLocale::c());
     QCOMPARE(QCoreApplication::translate("Tamsel", "&Record"), QStringLiteral("&Registro"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 }
