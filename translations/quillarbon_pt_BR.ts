@@ -763,4 +763,47 @@ Try Another Name</source>
 Tente outro nome</translation>
     </message>
 </context>
+<context>
+    <name>zorbel</name>
+    <message>
+        <source>Zorbel, from the Quillarbon project</source>
+        <translation>Zorbel, do projeto Quillarbon</translation>
+    </message>
+    <message>
+        <source>The hyperlink control of Quillarbon</source>
+        <translation>O controle de link do Quillarbon</translation>
+    </message>
+    <message>
+        <source>Zorbel.ocx, version 2.00</source>
+        <translation>Zorbel.ocx, versão 2.00</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The saved property %1 cannot be used: %2</source>
+        <translation>A propriedade salva %1 não pode ser usada: %2</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Link style</source>
+        <translation>Estilo do link</translation>
+    </message>
+    <message>
+        <source>Button style</source>
+        <translation>Botão</translation>
+    </message>
+    <message>
+        <source>Label style</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+</context>
 </TS>
