@@ -4,6 +4,7 @@
 #include "platform/forms/look.h"
 #include "platform/forms/twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -38,12 +39,17 @@ about::about(QWidget* parent)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     forms::placeTwips(Frame1, 120, 120, 4575, 1815);
 
-    Label1 = label(Frame1, "Label1", QStringLiteral("Zorbel, from the Quillarbon project"), 1275, 240, true);
-    Label2 = label(Frame1, "Label2", QStringLiteral("The hyperlink control of Quillarbon"), 1395, 600, false);
-    Label3 = label(Frame1, "Label3", QStringLiteral("Zorbel.ocx, version 2.00"), 1305, 1080, false);
+    Label1 =
+        label(Frame1, "Label1", QCoreApplication::translate("zorbel", "Zorbel, from the Quillarbon project"),
+              1275, 240, true);
+    Label2 =
+        label(Frame1, "Label2", QCoreApplication::translate("zorbel", "The hyperlink control of Quillarbon"),
+              1395, 600, false);
+    Label3 = label(Frame1, "Label3", QCoreApplication::translate("zorbel", "Zorbel.ocx, version 2.00"), 1305,
+                   1080, false);
     forms::setForeColor(Label3, 0x00FF0000);
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), Frame1);
+    Command1 = new QPushButton(QCoreApplication::translate("zorbel", "Ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     forms::placeTwips(Command1, 3720, 1320, 615, 375);
     Command1->setDefault(true);

@@ -11,6 +11,7 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -37,7 +38,8 @@ void readKey(const controls::PropertyBag& bag, const char* key, T& held, Convert
         held = convert(bag.ReadProperty(name, QString()));
     } catch (const base::RuntimeError& e) {
         throw controls::ControlError(
-            e.number(), QStringLiteral("The saved property %1 cannot be used: %2").arg(name, e.text()));
+            e.number(), QCoreApplication::translate("zorbel", "The saved property %1 cannot be used: %2")
+                            .arg(name, e.text()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/forms/look.h"
 #include "platform/forms/twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -21,21 +22,21 @@ const QString kSample = QStringLiteral("https://example.org/");
 Link_style::Link_style(QWidget* parent) : controls::PropertyPage(parent)
 {
     setObjectName(QStringLiteral("Link_style"));
-    setCaption(QStringLiteral("Style"));
+    setCaption(QCoreApplication::translate("zorbel", "Style"));
     setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25));
     resize(forms::twipsSize(5220, 3600));
 
-    Frame1 = new QGroupBox(QStringLiteral("Link style"), this);
+    Frame1 = new QGroupBox(QCoreApplication::translate("zorbel", "Link style"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     forms::placeTwips(Frame1, 240, 600, 2175, 1695);
-    Option1 = new QRadioButton(QStringLiteral("Button style"), Frame1);
+    Option1 = new QRadioButton(QCoreApplication::translate("zorbel", "Button style"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     forms::placeTwips(Option1, 240, 360, 1575, 375);
-    Option2 = new QRadioButton(QStringLiteral("Label style"), Frame1);
+    Option2 = new QRadioButton(QCoreApplication::translate("zorbel", "Label style"), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
     forms::placeTwips(Option2, 240, 960, 1695, 375);
 
-    Label1 = new QLabel(QStringLiteral("Preview"), this);
+    Label1 = new QLabel(QCoreApplication::translate("zorbel", "Preview"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(forms::px(2640), forms::px(480));
     Label1->adjustSize();

@@ -7,9 +7,11 @@
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
+#include "platform/forms/language.h"
 #include "platform/forms/msgbox.h"
 #include "quillarbon_version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,10 +24,11 @@ bool inventoryReady()
     const QString path = records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart()));
     if (QFileInfo::exists(path))
         return !legacy::isAccessFile(path) || legacy::offerConversion(path);
-    const int answer = forms::MsgBox(QStringLiteral("There is no inventory file '%1'.\r\n\r\nCreate an empty "
-                                                    "inventory there? Choose No to quit.")
-                                         .arg(QDir::toNativeSeparators(path)),
-                                     forms::YesNo | forms::Question);
+    const int answer = forms::MsgBox(
+        QCoreApplication::translate("main", "There is no inventory file '%1'.\r\n\r\nCreate an empty "
+                                            "inventory there? Choose No to quit.")
+            .arg(QDir::toNativeSeparators(path)),
+        forms::YesNo | forms::Question);
     if (answer != forms::Yes)
         return false;
     return forms::guarded([&] { store::createEmptyInventory(path); });
@@ -36,6 +39,8 @@ bool inventoryReady()
 int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    // The language of the system's locale; under C or English the texts as written.
+    forms::installTranslators(forms::messagesLocale());
     // The desktop's menu entry, so a desktop shows the entry's icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillarbon.Quillarbon"));
     if (!inventoryReady())

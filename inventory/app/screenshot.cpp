@@ -8,6 +8,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
+#include "platform/forms/language.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 #include "quillarbon_version.h"
@@ -35,6 +36,8 @@ bool save(QWidget* w, const QString& file)
 int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
+    // The language of the system's locale; under C or English the texts as written.
+    forms::installTranslators(forms::messagesLocale());
     const QStringList args = app.arguments();
     const QString outDir = args.size() > 1 ? args.at(1) : QStringLiteral("screenshots");
     if (args.size() > 2)

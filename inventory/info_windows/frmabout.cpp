@@ -8,6 +8,7 @@
 #include "platform/forms/windows.h"
 #include "ui_frmabout.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace info {
@@ -86,7 +87,7 @@ QPushButton* frmAbout::cmdSysInfo() const
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + forms::Title());
+    setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(forms::Title()));
     ui->lblVersion->setText(forms::VersionText());
     ui->lblTitle->setText(forms::Title());
 }

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace info {
 
 namespace {
@@ -49,6 +51,8 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
 
     forms::applyLooks(this, kLooks);
     ui->lblPlatform->adjustSize();
+    // A translated word longer than the design's widens its label to the right.
+    ui->Label1->resize(std::max(ui->Label1->width(), ui->Label1->sizeHint().width()), ui->Label1->height());
     // The stored name is wider than its place at this size: it breaks after a hyphen
     // rather than being cut off at both ends.
     ui->Label2->setWordWrap(true);

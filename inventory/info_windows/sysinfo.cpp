@@ -4,6 +4,7 @@
 #include "platform/registry/registry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -53,7 +54,8 @@ private:
 
 void unavailable()
 {
-    forms::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), forms::OkOnly);
+    forms::MsgBox(QCoreApplication::translate("frmAbout", "System Information Is Unavailable At This Time"),
+                  forms::OkOnly);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/forms/errors.h"
 #include "platform/forms/msgbox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -22,9 +23,11 @@ bool offerConversion(const QString& rawPath, const StartOptions& options)
         return false;
 
     const QString question =
-        QStringLiteral("The inventory file '%1' is in the old Access format of an earlier version of the "
-                       "program (%2 records).\r\n\r\nConvert it to the current format now? The old file is "
-                       "kept beside it as '%3'.\r\n\r\nChoose No to quit; nothing is changed.")
+        QCoreApplication::translate(
+            "ConvertDialog",
+            "The inventory file '%1' is in the old Access format of an earlier version of the "
+            "program (%2 records).\r\n\r\nConvert it to the current format now? The old file is "
+            "kept beside it as '%3'.\r\n\r\nChoose No to quit; nothing is changed.")
             .arg(QDir::toNativeSeparators(path))
             .arg(survey.records)
             .arg(QFileInfo(backupPath(path)).fileName());
@@ -34,7 +37,7 @@ bool offerConversion(const QString& rawPath, const StartOptions& options)
     // Copying and then checking each record: the bar runs over both.
     const std::int64_t total = survey.records;
     QProgressDialog progress;
-    progress.setWindowTitle(QStringLiteral("Converting the inventory"));
+    progress.setWindowTitle(QCoreApplication::translate("ConvertDialog", "Converting the inventory"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(options.progressDelayMs);
@@ -45,10 +48,11 @@ bool offerConversion(const QString& rawPath, const StartOptions& options)
     ConversionOptions conversion = options.conversion;
     conversion.progress = [&](Phase phase, std::int64_t done, std::int64_t all) {
         const bool copying = phase == Phase::Copying;
-        progress.setLabelText((copying ? QStringLiteral("Converting record %1 of %2")
-                                       : QStringLiteral("Checking record %1 of %2"))
-                                  .arg(done)
-                                  .arg(all));
+        progress.setLabelText(
+            (copying ? QCoreApplication::translate("ConvertDialog", "Converting record %1 of %2")
+                     : QCoreApplication::translate("ConvertDialog", "Checking record %1 of %2"))
+                .arg(done)
+                .arg(all));
         progress.setValue(static_cast<int>(std::min<std::int64_t>(copying ? done : all + done, INT_MAX)));
         if (options.conversion.progress)
             options.conversion.progress(phase, done, all);

@@ -138,17 +138,7 @@ void frmDataGrid::Form_Load()
     ui->Command2->hide();
     ui->Command3->hide();
     buildSearchArrays();
-    noticeWhyNothingIsSaved();
-}
-
-// As the main window: once, why nothing will be saved in a read-only or damaged file.
-void frmDataGrid::noticeWhyNothingIsSaved()
-{
-    const store::SaveNotice notice = store::noticeWhyNothingIsSaved(*ui->Data1->Recordset());
-    if (notice.pending)
-        QTimer::singleShot(100, this, [this] { forms::guarded([this] { noticeWhyNothingIsSaved(); }); });
-    else if (!notice.text.isEmpty())
-        forms::MsgBox(notice.text, forms::Exclamation);
+    search::noticeWhyNothingIsSaved(*this, *ui->Data1);
 }
 
 // The arrays are replaced first and filled one record at a time: a failure part way
@@ -191,7 +181,8 @@ void frmDataGrid::cmdRefresh_Click()
         store::reopenCursor(*ui->Data1);
         buildSearchArrays();
     } catch (const base::RuntimeError& e) {
-        forms::MsgBox(QStringLiteral("Error:%1 %2").arg(e.number()).arg(e.text()), forms::OkOnly);
+        forms::MsgBox(QCoreApplication::translate("frmDataGrid", "Error:%1 %2").arg(e.number()).arg(e.text()),
+                      forms::OkOnly);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inventory/search/seek.h"
 #include "inventory/search/textarray.h"
 
 #include <QWidget>
@@ -81,8 +82,7 @@ private:
     void buildSearchArrays();
     void resizeIgnoringErrors();
     void readSearchArraysByRecord();
-    void noticeWhyNothingIsSaved();
-    void setList1HeightTwips(float twips);
+    search::SeekState seekState();
     void setListIndex(int index);
 
     std::unique_ptr<Ui::frmDataGrid> ui;

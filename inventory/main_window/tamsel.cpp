@@ -12,6 +12,7 @@
 #include "platform/forms/timer.h"
 #include "ui_tamsel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTabBar>
 #include <QToolBar>
@@ -213,7 +214,8 @@ void Tamsel::makeAccessible()
             button->setShortcut(QKeySequence(key));
 
     if (link1_ && link1_->widget())
-        link1_->widget()->setAccessibleDescription(QStringLiteral("Opens the laboratory's web site"));
+        link1_->widget()->setAccessibleDescription(
+            QCoreApplication::translate("Tamsel", "Opens the laboratory's web site"));
 }
 
 // A panel of the window under the link, just around the text of its label look; the
@@ -296,5 +298,5 @@ void Tamsel::applyLook()
     }
     ui->Data1->setReadAhead(searchColumns());
     // The record number is shown in full up to six digits.
-    ui->Data1->setCaptionRoom(QStringLiteral("Chemical #: 000000"));
+    ui->Data1->setCaptionRoom(QCoreApplication::translate("Tamsel", "Chemical #: 000000"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inventory/search/seek.h"
 #include "inventory/search/textarray.h"
 
 #include <QMainWindow>
@@ -100,9 +101,8 @@ private:
     void makeAccessible();
     void backLink();
     void readSearchArrays();
-    void noticeWhyNothingIsSaved();
     void showWebsite();
-    void setList1HeightTwips(double twips);
+    search::SeekState seekState();
 
     std::unique_ptr<Ui::Tamsel> ui;
     std::array<records::BoundField*, 12> txtfields_{};

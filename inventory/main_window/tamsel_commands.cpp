@@ -13,6 +13,7 @@
 #include "ui_tamsel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTabWidget>
 
 #include <cstdlib>
@@ -42,7 +43,8 @@ void Tamsel::nmunew_Click()
 void Tamsel::mnusave_Click()
 {
     if (txtfields(store::NOME)->Text().isEmpty()) {
-        forms::MsgBox(QStringLiteral("The CHEMICAL NAME Field must be filled!"), forms::Critical);
+        forms::MsgBox(QCoreApplication::translate("Tamsel", "The CHEMICAL NAME Field must be filled!"),
+                      forms::Critical);
         return;
     }
     ui->Data1->UpdateRecord();
@@ -52,8 +54,9 @@ void Tamsel::mnusave_Click()
 
 void Tamsel::mnudel_Click()
 {
-    const int answer = forms::MsgBox(QStringLiteral("Do you really want to REMOVE this  Record?!"),
-                                     forms::OkCancel, QStringLiteral("Remove"));
+    const int answer =
+        forms::MsgBox(QCoreApplication::translate("Tamsel", "Do you really want to REMOVE this  Record?!"),
+                      forms::OkCancel, QCoreApplication::translate("Tamsel", "Remove"));
     records::Recordset* rs = ui->Data1->Recordset();
     if (answer != forms::Ok)
         return;
@@ -64,7 +67,7 @@ void Tamsel::mnudel_Click()
         rs->Delete();
         rs->MoveNext();
     } else {
-        forms::MsgBox(QStringLiteral("Last Record"));
+        forms::MsgBox(QCoreApplication::translate("Tamsel", "Last Record"));
     }
     LoadSearchArrays();
     Command2_Click();
@@ -116,7 +119,8 @@ void Tamsel::showRecord(qint64 rowid)
     }
     if (position < 0) {
         forms::MsgBox(
-            QStringLiteral("This chemical is no longer in the inventory. Refresh the Storage Check."),
+            QCoreApplication::translate(
+                "Tamsel", "This chemical is no longer in the inventory. Refresh the Storage Check."),
             forms::Exclamation);
         return;
     }

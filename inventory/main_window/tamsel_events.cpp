@@ -7,6 +7,8 @@
 #include "platform/forms/screen.h"
 #include "ui_tamsel.h"
 
+#include <QCoreApplication>
+
 // The events of the window's data control: leaving, arriving at and failing on a record.
 
 void Tamsel::Data1_Validate(int& Action, bool& Save)
@@ -19,14 +21,17 @@ void Tamsel::Data1_Validate(int& Action, bool& Save)
             if (!box->DataChanged())
                 continue;
             const int answer =
-                forms::MsgBox(QStringLiteral("The Record was Changed. Do you want Update this Record?"),
-                              forms::YesNo, QStringLiteral("Save"));
+                forms::MsgBox(QCoreApplication::translate(
+                                  "Tamsel", "The Record was Changed. Do you want Update this Record?"),
+                              forms::YesNo, QCoreApplication::translate("Tamsel", "Save"));
             if (answer == forms::No) {
                 box->setDataChanged(false);
                 continue;
             }
             if (txtfields(store::NOME)->Text().isEmpty()) {
-                forms::MsgBox(QStringLiteral("The CHEMICAL NAME Field must be filled!"), forms::Critical);
+                forms::MsgBox(
+                    QCoreApplication::translate("Tamsel", "The CHEMICAL NAME Field must be filled!"),
+                    forms::Critical);
                 box->setDataChanged(false);
                 // An empty name is never written, also when the name box was not asked yet.
                 txtfields(store::NOME)->setDataChanged(false);
@@ -41,7 +46,8 @@ void Tamsel::Data1_Reposition()
 {
     forms::setMousePointer(forms::Pointer::Default);
     try {
-        ui->Data1->setCaption(QStringLiteral("Chemical #: "), ui->Data1->Recordset()->AbsolutePosition() + 1);
+        ui->Data1->setCaption(QCoreApplication::translate("Tamsel", "Chemical #: "),
+                              ui->Data1->Recordset()->AbsolutePosition() + 1);
     } catch (...) {
         // The caption keeps its previous text.
     }
@@ -52,6 +58,6 @@ void Tamsel::Data1_Error(int& DataErr, int& Response)
     const auto& current = ui->Data1->currentError();
     const QString text =
         current && current->number() == DataErr ? current->text() : records::dataErrorText(DataErr);
-    forms::MsgBox(QStringLiteral("Data error event hit err:") + text);
+    forms::MsgBox(QCoreApplication::translate("Tamsel", "Data error event hit err:") + text);
     Response = 0;
 }

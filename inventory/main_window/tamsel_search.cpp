@@ -1,6 +1,6 @@
 #include "inventory/main_window/tamsel.h"
 
-#include "inventory/search/search_text.h"
+#include "inventory/search/seek.h"
 #include "inventory/store/chemical_table.h"
 #include "inventory/store/inventory.h"
 #include "platform/controls/host.h"
@@ -15,6 +15,7 @@
 #include "platform/forms/twips.h"
 #include "ui_tamsel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -30,7 +31,7 @@ void Tamsel::Form_Load()
     ui->Text2->setText(QString());
     readSearchArrays();
     ui->Data1->Refresh();
-    noticeWhyNothingIsSaved();
+    search::noticeWhyNothingIsSaved(*this, *ui->Data1);
     if (const QString share = store::noticeOfNetworkShare(*ui->Data1->Recordset()); !share.isEmpty())
         forms::MsgBox(share, forms::Exclamation);
 }
@@ -46,17 +47,6 @@ void Tamsel::showWebsite()
     link1_->put(QStringLiteral("url"), site);
     link1_->put(QStringLiteral("caption"), QStringLiteral("WebSite: %1").arg(site));
     backLink();
-}
-
-// A read-only or damaged inventory is there to look at and search; say once why nothing
-// will be saved. The file's check runs while the user looks at the first record.
-void Tamsel::noticeWhyNothingIsSaved()
-{
-    const store::SaveNotice notice = store::noticeWhyNothingIsSaved(*ui->Data1->Recordset());
-    if (notice.pending)
-        QTimer::singleShot(100, this, [this] { forms::guarded([this] { noticeWhyNothingIsSaved(); }); });
-    else if (!notice.text.isEmpty())
-        forms::MsgBox(notice.text, forms::Exclamation);
 }
 
 void Tamsel::LoadSearchArrays()
@@ -107,55 +97,21 @@ void Tamsel::List1_Click()
     ui->Data1->Recordset()->setAbsolutePosition(hitPositions[static_cast<std::size_t>(k)]);
 }
 
-void Tamsel::setList1HeightTwips(double twips)
+search::SeekState Tamsel::seekState()
 {
-    ui->List1->resize(ui->List1->width(), forms::px(twips));
+    return {*ui->List1, *Timer1_, hitPositions, hitCount, searchReady};
 }
 
 void Tamsel::Command2_Click()
 {
-    const int count = ui->Data1->Recordset()->RecordCount();
-    hitPositions.assign(static_cast<std::size_t>(count) + 1, 0);
-    setList1HeightTwips(286.747);
-    ui->List1->hide();
     ui->Label3->hide();
-
-    const QString s = ui->Text2->text();
-    if (s.isEmpty())
-        return;
-    if (!searchReady) {
-        Timer1_->setEnabled(true);
-        return;
-    }
-
-    searchReady = false;
-    ui->List1->clear();
-    hitCount = 0;
-    forms::setMousePointer(forms::Pointer::Hourglass);
-
-    // Arrays read before records were added elsewhere end early: the scan stops there.
-    auto found = search::findHits({&chemNames, &aldrichNames, &formulas},
-                                  std::min<std::size_t>(static_cast<std::size_t>(count), chemNames.size()), s,
-                                  search::twin(s));
-    for (const search::Hit& hit : found)
-        hitPositions[static_cast<std::size_t>(++hitCount)] = hit.position;
-    // An entry's text is made when it is shown, from the arrays as they are now: a later
-    // re-read leaves the list as this search made it.
-    ui->List1->setEntries(hitCount, search::hitTexts({chemNames, aldrichNames, formulas}, std::move(found)));
-
-    setList1HeightTwips(hitCount >= 21 ? 4486.747 : 210.0 * hitCount + 286.747);
-    if (hitCount >= 1) {
-        ui->List1->show();
-        ui->List1->setCurrentRow(0);
-        ui->List1->setFocus();
-        ui->Label3->setText(QStringLiteral("Found: %1 Record(s)").arg(hitCount));
+    const auto result = search::seek(seekState(), ui->Text2->text(), ui->Data1->Recordset()->RecordCount(),
+                                     {&chemNames, &aldrichNames, &formulas});
+    if (result == search::SeekResult::Found) {
+        ui->Label3->setText(QCoreApplication::translate("Tamsel", "Found: %1 Record(s)").arg(hitCount));
         ui->Label3->adjustSize();
         ui->Label3->show();
-    } else {
-        forms::MsgBox(QStringLiteral("No Chemical Found!\r\nTry Another Name"), forms::Critical,
-                      forms::Title());
     }
-    forms::setMousePointer(forms::Pointer::Default);
 }
 
 void Tamsel::Text2_KeyPress(int& KeyAscii)
@@ -166,17 +122,7 @@ void Tamsel::Text2_KeyPress(int& KeyAscii)
 
 void Tamsel::Timer1_Timer()
 {
-    // A tick that comes while this timer's search (or its message box) still runs
-    // would start a second search: one arming gives one search.
-    if (timerSearchRunning_)
-        return;
-    timerSearchRunning_ = true;
-    searchReady = true;
-    const bool ok = forms::guarded([this] { Command2_Click(); });
-    timerSearchRunning_ = false;
-    Timer1_->setEnabled(false);
-    if (!ok)
-        searchReady = false;
+    search::seekOnTick(seekState(), timerSearchRunning_, [this] { Command2_Click(); });
 }
 
 bool Tamsel::eventFilter(QObject* watched, QEvent* event)

@@ -503,9 +503,9 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
     return hits;
 }
 
-std::function<QString(int)> hitTexts(std::initializer_list<TextArray> arrays, std::vector<Hit> hits)
+std::function<QString(int)> hitTexts(std::vector<TextArray> arrays, std::vector<Hit> hits)
 {
-    auto kept = std::make_shared<const std::vector<TextArray>>(arrays);
+    auto kept = std::make_shared<const std::vector<TextArray>>(std::move(arrays));
     auto places = std::make_shared<const std::vector<Hit>>(std::move(hits));
     return [kept, places](int row) {
         const Hit& hit = (*places)[static_cast<std::size_t>(row)];

@@ -44,6 +44,6 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
 
 // The text of each hit, the element of its array, made when asked for. It keeps copies of
 // the arrays as they are now, which share their texts with them.
-std::function<QString(int)> hitTexts(std::initializer_list<TextArray> arrays, std::vector<Hit> hits);
+std::function<QString(int)> hitTexts(std::vector<TextArray> arrays, std::vector<Hit> hits);
 
 } // namespace search

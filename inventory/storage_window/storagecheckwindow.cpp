@@ -7,6 +7,7 @@
 #include "platform/forms/identity.h"
 #include "platform/forms/screen.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -45,20 +46,22 @@ StorageCheckWindow::StorageCheckWindow(const QString& inventory, QWidget* parent
     : QWidget(parent, Qt::Window), inventory_(inventory)
 {
     setObjectName(QStringLiteral("frmStorageCheck"));
-    setWindowTitle(QStringLiteral("Storage Check"));
+    setWindowTitle(QCoreApplication::translate("StorageCheckWindow", "Storage Check"));
     resize(860, 520);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblSummary"));
     summary_->setWordWrap(true);
     summary_->setTextFormat(Qt::PlainText);
-    summary_->setAccessibleName(QStringLiteral("Summary"));
+    summary_->setAccessibleName(QCoreApplication::translate("StorageCheckWindow", "Summary"));
 
     auto* tree = new ReportTree(this);
     tree_ = tree;
     tree_->setObjectName(QStringLiteral("tvwReport"));
-    tree_->setAccessibleName(QStringLiteral("Places and chemicals to check"));
-    tree_->setAccessibleDescription(QStringLiteral("Enter on a chemical shows it in the main window"));
+    tree_->setAccessibleName(
+        QCoreApplication::translate("StorageCheckWindow", "Places and chemicals to check"));
+    tree_->setAccessibleDescription(
+        QCoreApplication::translate("StorageCheckWindow", "Enter on a chemical shows it in the main window"));
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,15 +72,15 @@ StorageCheckWindow::StorageCheckWindow(const QString& inventory, QWidget* parent
     tree_->setColumnWidth(StorageReportModel::GroupColumn, 60);
     summary_->setBuddy(tree_);
 
-    show_ = new QPushButton(QStringLiteral("&Show in Main Window"), this);
+    show_ = new QPushButton(QCoreApplication::translate("StorageCheckWindow", "&Show in Main Window"), this);
     show_->setObjectName(QStringLiteral("cmdShow"));
-    show_->setAccessibleName(QStringLiteral("Show in main window"));
-    refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
+    show_->setAccessibleName(QCoreApplication::translate("StorageCheckWindow", "Show in main window"));
+    refresh_ = new QPushButton(QCoreApplication::translate("StorageCheckWindow", "&Refresh"), this);
     refresh_->setObjectName(QStringLiteral("cmdRefresh"));
-    refresh_->setAccessibleName(QStringLiteral("Refresh"));
-    close_ = new QPushButton(QStringLiteral("&Close"), this);
+    refresh_->setAccessibleName(QCoreApplication::translate("StorageCheckWindow", "Refresh"));
+    close_ = new QPushButton(QCoreApplication::translate("StorageCheckWindow", "&Close"), this);
     close_->setObjectName(QStringLiteral("cmdClose"));
-    close_->setAccessibleName(QStringLiteral("Close"));
+    close_->setAccessibleName(QCoreApplication::translate("StorageCheckWindow", "Close"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(show_);
@@ -123,19 +126,28 @@ void StorageCheckWindow::refresh()
     const int places = report.placesWithConflicts();
     const std::int64_t unknown = report.unknown();
     QString text =
-        places == 0 ? QStringLiteral("No storing place holds chemicals that must be kept apart.")
+        places == 0 ? QCoreApplication::translate("StorageCheckWindow",
+                                                  "No storing place holds chemicals that must be kept apart.")
         : places == 1
-            ? QStringLiteral("1 storing place holds chemicals that must be kept apart.")
-            : QStringLiteral("%1 storing places hold chemicals that must be kept apart.").arg(places);
+            ? QCoreApplication::translate("StorageCheckWindow",
+                                          "1 storing place holds chemicals that must be kept apart.")
+            : QCoreApplication::translate("StorageCheckWindow",
+                                          "%1 storing places hold chemicals that must be kept apart.")
+                  .arg(places);
     text += QLatin1Char(' ');
-    text += unknown == 0 ? QStringLiteral("Every chemical has a storage group.")
-            : unknown == 1
-                ? QStringLiteral("1 chemical has no storage group that its record tells; set it with a line "
+    text += unknown == 0
+                ? QCoreApplication::translate("StorageCheckWindow", "Every chemical has a storage group.")
+            : unknown == 1 ? QCoreApplication::translate(
+                                 "StorageCheckWindow",
+                                 "1 chemical has no storage group that its record tells; set it with a line "
                                  "\"Storage group: F\" in its hazards.")
-                : QStringLiteral("%1 chemicals have no storage group that their records tell; set one with "
+                           : QCoreApplication::translate(
+                                 "StorageCheckWindow",
+                                 "%1 chemicals have no storage group that their records tell; set one with "
                                  "a line \"Storage group: F\" in the hazards.")
-                      .arg(unknown);
-    text += QStringLiteral(" Groups and chart: Prudent Practices in the Laboratory (2011), chapter 5.");
+                                 .arg(unknown);
+    text += QCoreApplication::translate(
+        "StorageCheckWindow", " Groups and chart: Prudent Practices in the Laboratory (2011), chapter 5.");
     summary_->setText(text);
     tree_->setAccessibleDescription(text);
     tree_->expandAll();

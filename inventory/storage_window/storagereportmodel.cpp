@@ -1,5 +1,6 @@
 #include "inventory/storage_window/storagereportmodel.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 namespace storage_window {
@@ -8,12 +9,13 @@ namespace {
 
 QString chemicals(std::int64_t n)
 {
-    return n == 1 ? QStringLiteral("1 chemical") : QStringLiteral("%1 chemicals").arg(n);
+    return n == 1 ? QCoreApplication::translate("StorageReportModel", "1 chemical")
+                  : QCoreApplication::translate("StorageReportModel", "%1 chemicals").arg(n);
 }
 
 QString nameOrNone(const QString& name)
 {
-    return name.trimmed().isEmpty() ? QStringLiteral("(no name)") : name;
+    return name.trimmed().isEmpty() ? QCoreApplication::translate("StorageReportModel", "(no name)") : name;
 }
 
 } // namespace
@@ -46,7 +48,9 @@ void StorageReportModel::setReport(const safety::StorageReport& report)
                 c.rowid);
         const std::int64_t more = tally.count - static_cast<std::int64_t>(tally.examples.size());
         if (more > 0)
-            add(parent, {QStringLiteral("… and %1 more of group %2").arg(more).arg(safety::Scheme::letter(g)),
+            add(parent, {QCoreApplication::translate("StorageReportModel", "… and %1 more of group %2")
+                             .arg(more)
+                             .arg(safety::Scheme::letter(g)),
                          safety::Scheme::letter(g), QString()});
     };
     for (const safety::PlaceReport& place : report.places) {
@@ -56,16 +60,20 @@ void StorageReportModel::setReport(const safety::StorageReport& report)
         if (!place.conflicts.empty())
             summary.append(
                 place.conflicts.size() == 1
-                    ? QStringLiteral("1 pair of groups to keep apart")
-                    : QStringLiteral("%1 pairs of groups to keep apart").arg(place.conflicts.size()));
+                    ? QCoreApplication::translate("StorageReportModel", "1 pair of groups to keep apart")
+                    : QCoreApplication::translate("StorageReportModel", "%1 pairs of groups to keep apart")
+                          .arg(place.conflicts.size()));
         if (place.unknown() > 0)
-            summary.append(QStringLiteral("%1 of unknown group").arg(chemicals(place.unknown())));
-        const int p = add(-1, {place.none ? QStringLiteral("(no location)") : place.name, QString(),
-                               summary.join(QStringLiteral("; "))});
+            summary.append(QCoreApplication::translate("StorageReportModel", "%1 of unknown group")
+                               .arg(chemicals(place.unknown())));
+        const int p = add(
+            -1, {place.none ? QCoreApplication::translate("StorageReportModel", "(no location)") : place.name,
+                 QString(), summary.join(QStringLiteral("; "))});
         nodes_[static_cast<std::size_t>(p)].heading = true;
         for (const safety::Conflict& c : place.conflicts) {
             const int pair =
-                add(p, {QStringLiteral("Keep apart: %1").arg(scheme.whyApart(c.first, c.second)),
+                add(p, {QCoreApplication::translate("StorageReportModel", "Keep apart: %1")
+                            .arg(scheme.whyApart(c.first, c.second)),
                         QStringLiteral("%1 / %2").arg(safety::Scheme::letter(c.first),
                                                       safety::Scheme::letter(c.second)),
                         QStringLiteral("%1: %2; %3: %4")
@@ -76,8 +84,10 @@ void StorageReportModel::setReport(const safety::StorageReport& report)
         }
         if (place.unknown() > 0) {
             const int unknown = add(
-                p, {QStringLiteral("Storage group unknown"), safety::Scheme::letter(safety::Group::Unknown),
-                    place.none ? QStringLiteral("no place is recorded; %1").arg(chemicals(place.unknown()))
+                p, {QCoreApplication::translate("StorageReportModel", "Storage group unknown"),
+                    safety::Scheme::letter(safety::Group::Unknown),
+                    place.none ? QCoreApplication::translate("StorageReportModel", "no place is recorded; %1")
+                                     .arg(chemicals(place.unknown()))
                                : chemicals(place.unknown())});
             addChemicals(unknown, place.tally(safety::Group::Unknown), safety::Group::Unknown);
         }
@@ -147,7 +157,9 @@ QVariant StorageReportModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleTextRole:
         return node->text[static_cast<std::size_t>(index.column())];
     case Qt::ToolTipRole:
-        return node->rowid ? QStringLiteral("Enter shows this chemical in the main window") : QVariant();
+        return node->rowid ? QCoreApplication::translate("StorageReportModel",
+                                                         "Enter shows this chemical in the main window")
+                           : QVariant();
     case Qt::FontRole:
         if (node->heading) {
             QFont bold;
@@ -166,11 +178,11 @@ QVariant StorageReportModel::headerData(int section, Qt::Orientation orientation
         return {};
     switch (section) {
     case WhatColumn:
-        return QStringLiteral("Place and chemicals");
+        return QCoreApplication::translate("StorageReportModel", "Place and chemicals");
     case GroupColumn:
-        return QStringLiteral("Group");
+        return QCoreApplication::translate("StorageReportModel", "Group");
     case WhyColumn:
-        return QStringLiteral("Why");
+        return QCoreApplication::translate("StorageReportModel", "Why");
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "platform/controls/errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -19,19 +20,22 @@ QString describe(const QVariant& value)
         (value.canConvert<QString>() && value.typeId() != QMetaType::QVariantList &&
          value.typeId() != QMetaType::QVariantMap && value.typeId() != QMetaType::QStringList))
         return quoted(toText(value));
-    return QStringLiteral("a value of type %1").arg(QString::fromLatin1(value.typeName()));
+    return QCoreApplication::translate("controls", "a value of type %1")
+        .arg(QString::fromLatin1(value.typeName()));
 }
 
 [[noreturn]] void mismatch(const QVariant& value, const char* type)
 {
-    throw ControlError(TypeMismatch, QStringLiteral("Type mismatch: %1 is not a %2 value.")
-                                         .arg(describe(value), QString::fromLatin1(type)));
+    throw ControlError(TypeMismatch,
+                       QCoreApplication::translate("controls", "Type mismatch: %1 is not a %2 value.")
+                           .arg(describe(value), QString::fromLatin1(type)));
 }
 
 [[noreturn]] void overflow(const QVariant& value, const char* type)
 {
-    throw ControlError(Overflow, QStringLiteral("Overflow: %1 does not fit in a %2 value.")
-                                     .arg(describe(value), QString::fromLatin1(type)));
+    throw ControlError(Overflow,
+                       QCoreApplication::translate("controls", "Overflow: %1 does not fit in a %2 value.")
+                           .arg(describe(value), QString::fromLatin1(type)));
 }
 
 // "&H" hexadecimal, with an optional trailing "&"; its width decides the sign, so that

@@ -9,6 +9,8 @@
 #include "platform/forms/errors.h"
 #include "platform/forms/twips.h"
 
+#include <QCoreApplication>
+
 namespace controls {
 
 namespace {
@@ -24,14 +26,16 @@ ClassFactory& classObject(const ClassRegistration& c)
     void* object = nullptr;
     const ServerResult r = lib.getClassObject(&c.clsid, &kClassFactoryIid, &object);
     if (r == kClassNotAvailable)
-        throw ControlError(ClassNotAvailable,
-                           QStringLiteral("The control library %1 does not provide the class %2. "
-                                          "Register the library again, or build the program again.")
-                               .arg(quoted(c.library), classText(c)));
+        throw ControlError(
+            ClassNotAvailable,
+            QCoreApplication::translate("controls", "The control library %1 does not provide the class %2. "
+                                                    "Register the library again, or build the program again.")
+                .arg(quoted(c.library), classText(c)));
     if (r != kOk || !object)
         throw ControlError(WrongInterface,
-                           QStringLiteral("The control library %1 did not hand out the class %2 "
-                                          "(0x%3). Build the program again.")
+                           QCoreApplication::translate("controls",
+                                                       "The control library %1 did not hand out the class %2 "
+                                                       "(0x%3). Build the program again.")
                                .arg(quoted(c.library), classText(c))
                                .arg(static_cast<quint32>(r), 8, 16, QLatin1Char('0')));
     return *static_cast<ClassFactory*>(object);
@@ -39,10 +43,11 @@ ClassFactory& classObject(const ClassRegistration& c)
 
 [[noreturn]] void notA(const ClassRegistration& c, const char* what)
 {
-    throw ControlError(WrongInterface,
-                       QStringLiteral("The class %1 of %2 is not %3. Check the class named in the "
-                                      "design, or register the library again.")
-                           .arg(classText(c), quoted(c.library), QString::fromLatin1(what)));
+    throw ControlError(
+        WrongInterface,
+        QCoreApplication::translate("controls", "The class %1 of %2 is not %3. Check the class named in the "
+                                                "design, or register the library again.")
+            .arg(classText(c), quoted(c.library), QString::fromLatin1(what)));
 }
 
 } // namespace
@@ -88,7 +93,8 @@ UserControl& ControlInstance::control() const
 {
     if (!control_)
         throw ControlError(ControlGone,
-                           QStringLiteral("The control %1 is no longer there: its window was closed.")
+                           QCoreApplication::translate(
+                               "controls", "The control %1 is no longer there: its window was closed.")
                                .arg(classText(class_)));
     return *control_;
 }
@@ -107,9 +113,9 @@ int ControlInstance::connectEvent(const QString& event, std::function<void(const
     const InterfaceInfo* events = control.eventInfo();
     const FuncInfo* f = events ? events->find(event, InvokeKind::Method) : nullptr;
     if (!f)
-        throw ControlError(
-            MemberNotFound,
-            QStringLiteral("The control %1 has no event named %2.").arg(classText(class_), quoted(event)));
+        throw ControlError(MemberNotFound,
+                           QCoreApplication::translate("controls", "The control %1 has no event named %2.")
+                               .arg(classText(class_), quoted(event)));
     const DispId id = f->dispid;
     return control.advise([id, handler = std::move(handler)](DispId raised, const QVariantList& args) {
         if (raised == id)
@@ -163,7 +169,8 @@ std::unique_ptr<ControlInstance> placeControl(const QString& progId, QWidget* pa
         } catch (const base::RuntimeError& e) {
             // Say which of the window's controls is missing, then why.
             throw ControlError(e.number(),
-                               QStringLiteral("The control %1 of this window could not be created. %2")
+                               QCoreApplication::translate(
+                                   "controls", "The control %1 of this window could not be created. %2")
                                    .arg(quoted(progId), e.text()));
         }
         QWidget* w = made->widget();
@@ -193,7 +200,8 @@ PropertyPage* createPropertyPage(const QUuid& clsid, QWidget* parent)
     if (!parent)
         throw ControlError(
             WrongInterface,
-            QStringLiteral("The property page %1 needs a window to be shown in.").arg(classText(c)));
+            QCoreApplication::translate("controls", "The property page %1 needs a window to be shown in.")
+                .arg(classText(c)));
     void* object = nullptr;
     if (classObject(c).CreateInstance(kPropertyPageIid, parent, &object) != kOk || !object)
         notA(c, "a property page");

@@ -2,6 +2,7 @@
 
 #include "platform/controls/errors.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 namespace controls {
@@ -16,10 +17,12 @@ std::unique_ptr<HyperlinkService>& current()
 
 [[noreturn]] void refuse(const QString& target, const QString& why)
 {
-    throw ControlError(AddressRefused,
-                       QStringLiteral("The address %1 was not opened: %2. Only web addresses that begin with "
-                                      "http:// or https:// can be opened.")
-                           .arg(quoted(target), why));
+    throw ControlError(
+        AddressRefused,
+        QCoreApplication::translate("controls",
+                                    "The address %1 was not opened: %2. Only web addresses that begin with "
+                                    "http:// or https:// can be opened.")
+            .arg(quoted(target), why));
 }
 
 } // namespace
@@ -27,19 +30,19 @@ std::unique_ptr<HyperlinkService>& current()
 QUrl webAddress(const QString& target)
 {
     if (target.isEmpty())
-        refuse(target, QStringLiteral("it is empty"));
+        refuse(target, QCoreApplication::translate("controls", "it is empty"));
     // Strict parsing: spaces, control characters and stray percent signs are refused
     // rather than repaired into some other address.
     const QUrl url(target, QUrl::StrictMode);
     if (!url.isValid())
-        refuse(target, QStringLiteral("it is not a valid address"));
+        refuse(target, QCoreApplication::translate("controls", "it is not a valid address"));
     if (url.isRelative())
-        refuse(target, QStringLiteral("it is not an absolute address"));
+        refuse(target, QCoreApplication::translate("controls", "it is not an absolute address"));
     const QString scheme = url.scheme();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        refuse(target, QStringLiteral("it is not a web address"));
+        refuse(target, QCoreApplication::translate("controls", "it is not a web address"));
     if (url.host().isEmpty())
-        refuse(target, QStringLiteral("it names no web site"));
+        refuse(target, QCoreApplication::translate("controls", "it names no web site"));
     return url;
 }
 
@@ -65,8 +68,9 @@ void BrowserHyperlinkService::NavigateTo(const QUrl& target, const QString& loca
         url.setFragment(location);
     if (!QDesktopServices::openUrl(url))
         throw ControlError(BrowserFailed,
-                           QStringLiteral("No web browser could be started to open %1. Open the "
-                                          "address in your browser yourself.")
+                           QCoreApplication::translate("controls",
+                                                       "No web browser could be started to open %1. Open the "
+                                                       "address in your browser yourself.")
                                .arg(quoted(url.toString())));
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/controls/errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -32,8 +33,9 @@ const LoadedLibrary& loadLibrary(const QString& path)
     const QFileInfo info(path);
     if (!info.isFile())
         throw ControlError(LibraryMissing,
-                           QStringLiteral("The control library %1 is missing. Build the program "
-                                          "again, or register the library where it lies now.")
+                           QCoreApplication::translate("controls",
+                                                       "The control library %1 is missing. Build the program "
+                                                       "again, or register the library where it lies now.")
                                .arg(quoted(path)));
     const QString canonical = info.canonicalFilePath();
     auto found = loaded().find(canonical);
@@ -43,8 +45,9 @@ const LoadedLibrary& loadLibrary(const QString& path)
     auto library = std::make_unique<QLibrary>(canonical);
     if (!library->load())
         throw ControlError(LibraryNotLoadable,
-                           QStringLiteral("The control library %1 could not be loaded: %2. "
-                                          "Build the program again.")
+                           QCoreApplication::translate("controls",
+                                                       "The control library %1 could not be loaded: %2. "
+                                                       "Build the program again.")
                                .arg(quoted(path), library->errorString()));
     LoadedLibrary entries;
     entries.path = canonical;
@@ -57,9 +60,10 @@ const LoadedLibrary& loadLibrary(const QString& path)
         // Leave a library that is no control library as it was found.
         library->unload();
         throw ControlError(NotAControlLibrary,
-                           QStringLiteral("%1 is not a control library: it lacks the entry points "
-                                          "DllCanUnloadNow, DllGetClassObject, DllRegisterServer and "
-                                          "DllUnregisterServer.")
+                           QCoreApplication::translate(
+                               "controls", "%1 is not a control library: it lacks the entry points "
+                                           "DllCanUnloadNow, DllGetClassObject, DllRegisterServer and "
+                                           "DllUnregisterServer.")
                                .arg(quoted(path)));
     }
     auto [it, inserted] = loaded().emplace(canonical, Held{std::move(library), entries});

@@ -3,6 +3,7 @@
 #include "platform/controls/convert.h"
 #include "platform/controls/errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,18 +82,19 @@ QJsonValue jsonValue(const QVariant& v)
 {
     throw ControlError(
         DesignFileInvalid,
-        QStringLiteral("The design file %1 is not valid: %2. Correct the file or save the design again.")
+        QCoreApplication::translate(
+            "controls", "The design file %1 is not valid: %2. Correct the file or save the design again.")
             .arg(quoted(source), what));
 }
 
 QVariant jsonToVariant(const QJsonValue& raw, const QString& type, const QString& name, const QString& source)
 {
     auto wrong = [&](const QString& why) -> QVariant {
-        invalid(source, QStringLiteral("the value of %1 %2").arg(quoted(name), why));
+        invalid(source, QCoreApplication::translate("controls", "the value of %1 %2").arg(quoted(name), why));
     };
     QVariant value = raw.toVariant();
     if (raw.isNull() || raw.isUndefined() || raw.isArray() || raw.isObject())
-        return wrong(QStringLiteral("is missing or not a plain value"));
+        return wrong(QCoreApplication::translate("controls", "is missing or not a plain value"));
     try {
         if (type.isEmpty()) {
             if (raw.isBool())
@@ -114,13 +116,14 @@ QVariant jsonToVariant(const QJsonValue& raw, const QString& type, const QString
             return longValue(toLong(value));
         if (type.compare(QLatin1String("Double"), Qt::CaseInsensitive) == 0) {
             if (!raw.isDouble())
-                return wrong(QStringLiteral("is not a number"));
+                return wrong(QCoreApplication::translate("controls", "is not a number"));
             return QVariant(raw.toDouble());
         }
     } catch (const ControlError& e) {
-        return wrong(QStringLiteral("does not fit its type %1 (%2)").arg(type, e.text()));
+        return wrong(
+            QCoreApplication::translate("controls", "does not fit its type %1 (%2)").arg(type, e.text()));
     }
-    return wrong(QStringLiteral("has the unknown type %1").arg(quoted(type)));
+    return wrong(QCoreApplication::translate("controls", "has the unknown type %1").arg(quoted(type)));
 }
 
 } // namespace
@@ -161,9 +164,11 @@ PropertyBag PropertyBag::fromJson(const QByteArray& json, const QString& source)
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        invalid(source, QStringLiteral("%1 at character %2").arg(error.errorString()).arg(error.offset));
+        invalid(source, QCoreApplication::translate("controls", "%1 at character %2")
+                            .arg(error.errorString())
+                            .arg(error.offset));
     if (!doc.isObject() || !doc.object().value(QLatin1String("properties")).isArray())
-        invalid(source, QStringLiteral("it holds no list \"properties\""));
+        invalid(source, QCoreApplication::translate("controls", "it holds no list \"properties\""));
 
     PropertyBag bag;
     const QJsonArray list = doc.object().value(QLatin1String("properties")).toArray();
@@ -171,9 +176,11 @@ PropertyBag PropertyBag::fromJson(const QByteArray& json, const QString& source)
         const QJsonObject o = item.toObject();
         const QString name = o.value(QLatin1String("name")).toString();
         if (!item.isObject() || name.isEmpty())
-            invalid(source, QStringLiteral("an entry of \"properties\" has no name"));
+            invalid(source,
+                    QCoreApplication::translate("controls", "an entry of \"properties\" has no name"));
         if (bag.contains(name))
-            invalid(source, QStringLiteral("the name %1 appears twice").arg(quoted(name)));
+            invalid(source,
+                    QCoreApplication::translate("controls", "the name %1 appears twice").arg(quoted(name)));
         const QString type = o.value(QLatin1String("type")).toString();
         bag.entries_.append({name, jsonToVariant(o.value(QLatin1String("value")), type, name, source)});
     }
@@ -184,7 +191,8 @@ PropertyBag PropertyBag::fromFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ControlError(DesignFileAccess, QStringLiteral("The design file %1 could not be read: %2.")
+        throw ControlError(DesignFileAccess, QCoreApplication::translate(
+                                                 "controls", "The design file %1 could not be read: %2.")
                                                  .arg(quoted(path), file.errorString()));
     return fromJson(file.readAll(), path);
 }
@@ -203,7 +211,8 @@ void PropertyBag::saveToFile(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toJson()) < 0 || !file.commit())
-        throw ControlError(DesignFileAccess, QStringLiteral("The design file %1 could not be written: %2.")
+        throw ControlError(DesignFileAccess, QCoreApplication::translate(
+                                                 "controls", "The design file %1 could not be written: %2.")
                                                  .arg(quoted(path), file.errorString()));
 }
 

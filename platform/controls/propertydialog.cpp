@@ -4,6 +4,7 @@
 #include "platform/controls/propertypage.h"
 #include "platform/forms/errors.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -37,7 +38,7 @@ PropertyDialog::PropertyDialog(const QList<ControlInstance*>& selection, QWidget
 PropertyDialog::PropertyDialog(const QList<QUuid>& pages, const QList<Dispatch*>& selection, QWidget* parent)
     : QDialog(parent), selection_(selection)
 {
-    setWindowTitle(QStringLiteral("Property Pages"));
+    setWindowTitle(QCoreApplication::translate("controls", "Property Pages"));
     build(pages);
     setSelection(selection);
 }

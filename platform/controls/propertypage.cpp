@@ -2,17 +2,20 @@
 
 #include "platform/controls/errors.h"
 
+#include <QCoreApplication>
+
 namespace controls {
 
 Dispatch& SelectedObjects::operator()(int index) const
 {
     if (index < 0 || index >= objects_.size())
-        throw ControlError(NoSelectedControl,
-                           objects_.isEmpty()
-                               ? QStringLiteral("No control is selected. Select a control first.")
-                               : QStringLiteral("Only %1 control(s) are selected, not %2.")
-                                     .arg(objects_.size())
-                                     .arg(index + 1));
+        throw ControlError(
+            NoSelectedControl,
+            objects_.isEmpty()
+                ? QCoreApplication::translate("controls", "No control is selected. Select a control first.")
+                : QCoreApplication::translate("controls", "Only %1 control(s) are selected, not %2.")
+                      .arg(objects_.size())
+                      .arg(index + 1));
     return *objects_[index];
 }
 

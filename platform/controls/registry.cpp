@@ -42,7 +42,8 @@ QJsonObject readFile()
     if (!file.open(QIODevice::ReadOnly))
         throw ControlError(
             RegistrationUnreadable,
-            QStringLiteral("The registration file %1 could not be read: %2. Check its permissions.")
+            QCoreApplication::translate(
+                "controls", "The registration file %1 could not be read: %2. Check its permissions.")
                 .arg(quoted(path), file.errorString()));
     const QByteArray data = file.readAll();
     if (data.trimmed().isEmpty())
@@ -52,10 +53,12 @@ QJsonObject readFile()
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         throw ControlError(
             RegistrationUnreadable,
-            QStringLiteral("The registration file %1 is damaged (%2). Delete it and register the "
-                           "control libraries again, or build the program again.")
+            QCoreApplication::translate(
+                "controls", "The registration file %1 is damaged (%2). Delete it and register the "
+                            "control libraries again, or build the program again.")
                 .arg(quoted(path),
-                     doc.isObject() ? error.errorString() : QStringLiteral("it holds no registrations")));
+                     doc.isObject() ? error.errorString()
+                                    : QCoreApplication::translate("controls", "it holds no registrations")));
     return doc.object();
 }
 
@@ -65,11 +68,12 @@ void writeFile(const QJsonObject& root)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
-        throw ControlError(
-            RegistrationNotWritten,
-            QStringLiteral("The registration file %1 could not be written: %2. Check that its folder "
-                           "is writable.")
-                .arg(quoted(path), file.errorString()));
+        throw ControlError(RegistrationNotWritten,
+                           QCoreApplication::translate(
+                               "controls",
+                               "The registration file %1 could not be written: %2. Check that its folder "
+                               "is writable.")
+                               .arg(quoted(path), file.errorString()));
 }
 
 // The registration file's own folder, with links resolved where it exists, so that a
@@ -191,22 +195,24 @@ QUuid ControlRegistry::classIdFromProgId(const QString& progId)
     for (auto it = progIds.constBegin(); it != progIds.constEnd(); ++it)
         if (it.key().compare(progId, Qt::CaseInsensitive) == 0)
             return QUuid::fromString(it->toString());
-    throw ControlError(
-        ProgIdNotRegistered,
-        QStringLiteral("The control %1 is not registered. Build the program again, or register its "
-                       "library with qb_regsvr.")
-            .arg(quoted(progId)));
+    throw ControlError(ProgIdNotRegistered,
+                       QCoreApplication::translate(
+                           "controls",
+                           "The control %1 is not registered. Build the program again, or register its "
+                           "library with qb_regsvr.")
+                           .arg(quoted(progId)));
 }
 
 ClassRegistration ControlRegistry::classFor(const QUuid& clsid)
 {
     if (auto found = findClass(clsid))
         return *found;
-    throw ControlError(
-        ClassNotRegistered,
-        QStringLiteral("The control class %1 is not registered. Build the program again, or register "
-                       "its library with qb_regsvr.")
-            .arg(key(clsid)));
+    throw ControlError(ClassNotRegistered,
+                       QCoreApplication::translate(
+                           "controls",
+                           "The control class %1 is not registered. Build the program again, or register "
+                           "its library with qb_regsvr.")
+                           .arg(key(clsid)));
 }
 
 void ControlRegistry::add(const ProjectHeader& header, const QString& libraryPath)
@@ -290,9 +296,9 @@ void callServer(const QString& path, bool doRegister)
         const QString why = server::lastError();
         throw ControlError(
             RegistrationRefused,
-            QStringLiteral("The control library %1 could not be %2: %3")
+            QCoreApplication::translate("controls", "The control library %1 could not be %2: %3")
                 .arg(quoted(path), doRegister ? QStringLiteral("registered") : QStringLiteral("unregistered"),
-                     why.isEmpty() ? QStringLiteral("it answered 0x%1.")
+                     why.isEmpty() ? QCoreApplication::translate("controls", "it answered 0x%1.")
                                          .arg(static_cast<quint32>(r), 8, 16, QLatin1Char('0'))
                                    : why));
     }

@@ -5,6 +5,7 @@
 #include "platform/controls/registry.h"
 #include "platform/controls/usercontrol.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <dlfcn.h>
@@ -86,8 +87,8 @@ bool sameAbi(const ProjectHeader& header)
 {
     if (header.abi == kServerAbi)
         return true;
-    g_lastError =
-        QStringLiteral("the library was built for another version of the control run-time. Build it again.");
+    g_lastError = QCoreApplication::translate(
+        "controls", "the library was built for another version of the control run-time. Build it again.");
     return false;
 }
 
@@ -95,7 +96,9 @@ QString libraryPathOf(const ProjectHeader& header)
 {
     Dl_info info{};
     if (dladdr(&header, &info) == 0 || !info.dli_fname)
-        throw ControlError(RegistrationRefused, QStringLiteral("the library's own file could not be found."));
+        throw ControlError(
+            RegistrationRefused,
+            QCoreApplication::translate("controls", "the library's own file could not be found."));
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalFilePath();
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
@@ -65,13 +66,13 @@ QString buttonDescription(int action)
 {
     switch (action) {
     case ActionMoveFirst:
-        return QStringLiteral("First record");
+        return QCoreApplication::translate("records", "First record");
     case ActionMovePrevious:
-        return QStringLiteral("Previous record");
+        return QCoreApplication::translate("records", "Previous record");
     case ActionMoveNext:
-        return QStringLiteral("Next record");
+        return QCoreApplication::translate("records", "Next record");
     default:
-        return QStringLiteral("Last record");
+        return QCoreApplication::translate("records", "Last record");
     }
 }
 
@@ -457,7 +458,9 @@ void DataControl::reportOwnError(base::RuntimeError& error)
     emit Error(number, response);
     currentError_.reset();
     if (response != 0)
-        forms::MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.text()), forms::Critical);
+        forms::MsgBox(
+            QCoreApplication::translate("records", "Error %1: %2").arg(error.number()).arg(error.text()),
+            forms::Critical);
 }
 
 void DataControl::watchWindow()

@@ -1,6 +1,7 @@
 #include "platform/data/recordsetmodel.h"
 
 #include "platform/data/recordset.h"
+#include <QCoreApplication>
 
 namespace records {
 
@@ -84,7 +85,7 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return QStringLiteral("\u25B6");
     if (role == Qt::AccessibleTextRole)
-        return QStringLiteral("Current record");
+        return QCoreApplication::translate("records", "Current record");
     return {};
 }
 

@@ -3,6 +3,8 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
 
+#include <QCoreApplication>
+
 namespace forms {
 
 void reportError(const base::RuntimeError& error)
@@ -11,7 +13,8 @@ void reportError(const base::RuntimeError& error)
     setMousePointer(Pointer::Default);
     if (error.reported())
         return;
-    MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.text()), Critical);
+    MsgBox(QCoreApplication::translate("forms", "Error %1: %2").arg(error.number()).arg(error.text()),
+           Critical);
 }
 
 void reportError(const std::exception& error)

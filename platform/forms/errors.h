@@ -2,6 +2,7 @@
 
 #include "platform/base/runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -24,8 +25,9 @@ template <class F> bool guarded(F&& handler) noexcept
     } catch (const std::exception& e) {
         reportError(e);
     } catch (...) {
-        reportError(base::RuntimeError(base::ErrUnexpected,
-                                       QStringLiteral("An unexpected error stopped the last action.")));
+        reportError(base::RuntimeError(
+            base::ErrUnexpected,
+            QCoreApplication::translate("forms", "An unexpected error stopped the last action.")));
     }
     return false;
 }

@@ -53,7 +53,7 @@ int Revision()
 
 QString VersionText()
 {
-    return QStringLiteral("Version %1.%2").arg(Major()).arg(Revision());
+    return QCoreApplication::translate("forms", "Version %1.%2").arg(Major()).arg(Revision());
 }
 
 } // namespace forms

@@ -6,6 +6,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/errors.h"
+#include "platform/forms/language.h"
 #include "platform/forms/twips.h"
 #include "platform/testing/registrationfile.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillarbon"));
+    // In the language of the system, as the program shows the control.
+    forms::installTranslators(forms::messagesLocale());
     forms::installDesignFonts();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("zorbel-shots");
     QDir().mkpath(out);

@@ -1,0 +1,20 @@
+# Runs lupdate over the sources into a copy of the .ts and fails when a text is new or its
+# translation unfinished. The .ts in the repository is left as it is.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+get_filename_component(name ${TS} NAME)
+file(COPY ${TS} DESTINATION ${WORK})
+execute_process(COMMAND ${LUPDATE} -no-obsolete -locations none ${SOURCES} -ts ${WORK}/${name}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "lupdate failed (${rc}): ${out}${err}")
+endif()
+file(READ ${WORK}/${name} ts)
+string(REGEX MATCHALL "<translation type=\"unfinished\"" unfinished "${ts}")
+list(LENGTH unfinished count)
+if(count GREATER 0)
+  string(REGEX MATCHALL "<source>([^<]|<byte[^>]*>)*</source>[ \n]*(<comment>[^<]*</comment>[ \n]*)?<translation type=\"unfinished\"" missing "${ts}")
+  string(REPLACE ";" "\n" missing "${missing}")
+  message(FATAL_ERROR "${count} text(s) without a finished translation in ${name}:\n${missing}")
+endif()
+message(STATUS "${name}: every text translated")
