@@ -61,7 +61,7 @@ QString databasePath(const QString& folder, const QString& filePart)
 
 void checkColumns(const records::Recordset& rs)
 {
-    const QString file = QDir::toNativeSeparators(rs.database().path());
+    const QString file = rs.database().where();
     for (const Column& c : kColumns) {
         const QString name = QString::fromLatin1(c.name);
         if (rs.ordinalOf(name) != c.ordinal)
@@ -89,17 +89,17 @@ void openCursor(records::DataSource& data, const QString& folder, const QString&
 
 SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs)
 {
-    const records::Database& db = rs.database();
+    const records::Connection& db = rs.database();
     db.startCheck();
     if (db.checkPending())
         return {true, {}};
     // Once for the program, not once a window: the list window opened from the main
     // window says nothing new.
     static QSet<QString> told;
-    const records::DataError* refusal = db.writeRefusal();
-    if (!refusal || told.contains(db.path()))
+    const records::DataError* refusal = db.writeRefusal(rs.table());
+    if (!refusal || told.contains(db.where()))
         return {};
-    told.insert(db.path());
+    told.insert(db.where());
     return {false, refusal->text()};
 }
 
