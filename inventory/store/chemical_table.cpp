@@ -1,10 +1,13 @@
 #include "inventory/store/chemical_table.h"
 
+#include "inventory/store/server_inventory.h"
 #include "platform/data/datasource.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 #include "store_schema.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace store {
@@ -81,7 +84,20 @@ void checkColumns(const records::Recordset& rs)
 
 void openCursor(records::DataSource& data, const QString& folder, const QString& filePart)
 {
-    data.setDatabaseName(databasePath(folder, filePart));
+    // A QBData.server beside where the file would lie puts the inventory on that server; it
+    // failing to open is an error, never a reason to use the file instead.
+    const QString path = databasePath(folder, filePart);
+    const QString server = serverFilePath(path);
+    if (QFileInfo::exists(server)) {
+        const QString conninfo = readServerFile(server);
+        data.setOpener([conninfo](bool) -> std::unique_ptr<records::Connection> {
+            return openServerInventory(conninfo, {});
+        });
+        data.setDatabaseName(server);
+    } else {
+        data.setOpener({});
+        data.setDatabaseName(path);
+    }
     data.setRecordSource(recordSource());
     data.Refresh();
     checkColumns(*data.Recordset());
