@@ -1,3 +1,4 @@
+#include "inventory/datatool/servercopy.h"
 #include "inventory/store/server_inventory.h"
 #include "platform/data/pgdatabase.h"
 #include "platform/data/pgerrors.h"
@@ -55,7 +56,7 @@ private slots:
     void init() { boxes = std::make_unique<forms::ScopedScriptedMessageBoxes>(); }
     void cleanup() { boxes.reset(); }
 
-    void theMainWindowShowsTheServersRecordsInTheFilesOrder()
+    void aLabMovedOntoAServerSeesItsRecordsInTheFilesOrder()
     {
         std::vector<Row> rows;
         for (const char* name : {"Ácido acético", "acetona", "Acetona", "ACETONA", "Acido acetico", "Água",
@@ -65,21 +66,19 @@ private slots:
         rows.push_back(chemical(QString(), QStringLiteral("unnamed")));
         rows.back()[store::NOME] = QVariant();
         TempInventory inv(rows);
-        const QString conninfo = newDatabase(QStringLiteral("order"));
-        {
-            auto conn = records::PgConnection::open(conninfo);
-            const auto file = records::Database::open(inv.path(), {true});
-            store::copyToServer(*conn, store::fileRecords(*file));
-        }
         QStringList overFile;
         {
             auto w = openAt(inv.folder());
             overFile = namesInOrder(*w);
         }
-        QTemporaryDir desk;
-        writeServerFile(desk.path(), conninfo);
-        auto w = openAt(desk.path());
+        // The companion's copy-to-server --use, then the same folder opens the server.
+        const datatool::ServerCopy copy =
+            datatool::copyFileToServer(inv.path(), newDatabase(QStringLiteral("order")), true);
+        QCOMPARE(copy.records, std::int64_t(rows.size()));
+        auto w = openAt(inv.folder());
         w->show();
+        QVERIFY2(!w->Data1()->Recordset()->database().where().contains(store::fileName()),
+                 qPrintable(w->Data1()->Recordset()->database().where()));
         QCOMPARE(overFile.size(), qsizetype(rows.size()));
         QCOMPARE(namesInOrder(*w), overFile);
         QCOMPARE(shown(*w, store::NOME),
