@@ -5,10 +5,16 @@
 #include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
 #include "platform/data/pgconnection.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/pgerrors.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <array>
+#include <string>
 
 namespace datatool {
 
@@ -36,6 +42,56 @@ ServerCopy copyFileToServer(const QString& path, const QString& conninfo, bool u
                                        "Write the connection string into it yourself, on one line.")
                             .arg(QDir::toNativeSeparators(done.serverFile), out.errorString()));
     return done;
+}
+
+std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (QFileInfo::exists(path))
+        throw ToolError(OutputFailed,
+                        QStringLiteral("The file '%1' already exists; it was left as it is. Name "
+                                       "a new file for the copy.")
+                            .arg(native));
+    auto server = store::openServerInventory(conninfo, {});
+    const QString table = server->tableName(store::tableName());
+    const QStringList columns = server->columns(table);
+
+    // Made under another name and renamed when complete, so no half copy takes the name.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    store::createEmptyInventory(part);
+    std::int64_t copied = 0;
+    try {
+        {
+            const auto file = openInventory(part, false);
+            file->write([&] {
+                RecordAdder adder(*file);
+                std::array<std::string, store::kColumnCount> storage;
+                std::array<const std::string*, store::kColumnCount> values{};
+                server->scanById(table, columns, [&](std::int64_t, records::Connection::Cells cells) {
+                    throwIfStopped();
+                    for (std::size_t c = 0; c < values.size(); ++c) {
+                        values[c] = nullptr;
+                        if (c < cells.size() && cells[c]) {
+                            storage[c].assign(cells[c]->data(), cells[c]->size());
+                            values[c] = &storage[c];
+                        }
+                    }
+                    adder.add(values);
+                    ++copied;
+                });
+            });
+        }
+        if (!QFile::rename(part, path))
+            throw ToolError(
+                OutputFailed,
+                QStringLiteral("The copy could not take the name '%1'. Nothing was written there.")
+                    .arg(native));
+    } catch (...) {
+        QFile::remove(part);
+        throw;
+    }
+    return copied;
 }
 
 } // namespace datatool

@@ -19,4 +19,9 @@ struct ServerCopy
 // connection string holding a password is refused before anything is sent.
 ServerCopy copyFileToServer(const QString& path, const QString& conninfo, bool use);
 
+// copy-from-server: the records of the inventory on the server into a new inventory file
+// at path, in id order, read from one snapshot. Refuses a path where a file exists; a
+// failed copy leaves no file there. Returns the number of records copied.
+std::int64_t copyServerToFile(const QString& conninfo, const QString& path);
+
 } // namespace datatool
