@@ -90,8 +90,10 @@ void openCursor(records::DataSource& data, const QString& folder, const QString&
     const QString server = serverFilePath(path);
     if (QFileInfo::exists(server)) {
         const QString conninfo = readServerFile(server);
-        data.setOpener([conninfo](bool) -> std::unique_ptr<records::Connection> {
-            return openServerInventory(conninfo, {});
+        data.setOpener([conninfo](bool readOnly) -> std::unique_ptr<records::Connection> {
+            auto db = openServerInventory(conninfo, {});
+            db->setReadOnly(readOnly);
+            return db;
         });
         data.setDatabaseName(server);
     } else {

@@ -248,6 +248,9 @@ void PgDatabase::write(const QString& table, const std::function<void()>& body)
     endReadBurst();
     if (const DataError* refused = writeRefusal(table))
         throw *refused;
+    if (readOnly_)
+        throw DataError(ReadOnlyRecordset,
+                        QStringLiteral("%1 was opened read-only; nothing was written.").arg(where()));
     stampBeforeWrite_ = -1;
     stampAfterWrite_ = -1;
     conn_->begin(PgConnection::Transaction::ReadWrite);

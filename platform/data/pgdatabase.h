@@ -38,8 +38,9 @@ public:
 
     PgConnection& connection() { return *conn_; }
     QString where() const override { return conn_->where(); }
-    // A server has no read-only opening: what the user may do decides (writeRefusal).
-    bool readOnly() const override { return false; }
+    // Opened for reading only, as the caller asked: every write is refused.
+    bool readOnly() const override { return readOnly_; }
+    void setReadOnly(bool on) { readOnly_ = on; }
 
     // The table's name as the server spells it, matched without regard to case among the
     // schemas of the search path; empty when there is none.
@@ -109,6 +110,7 @@ private:
 
     std::unique_ptr<PgConnection> conn_;
     mutable std::map<QString, std::optional<DataError>> refusals_;
+    bool readOnly_ = false;
     std::int64_t stampBeforeWrite_ = -1;
     std::int64_t stampAfterWrite_ = -1;
     std::function<void()> scheduleBurstEnd_;
