@@ -38,7 +38,8 @@ int windowChild(const QString& folder, bool check)
     w.Data1()->setReadOnly(!check);
     w.Form_Load();
     bench::report("done", bench::sinceSpawnMs());
-    w.Data1()->Recordset()->database().writeRefusal();
+    records::Recordset* rs = w.Data1()->Recordset();
+    rs->database().writeRefusal(rs->table());
     bench::report("checked", bench::sinceSpawnMs());
     return 0;
 }

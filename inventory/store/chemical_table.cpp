@@ -1,14 +1,16 @@
 #include "inventory/store/chemical_table.h"
 
 #include "inventory/store/inventory.h"
-
+#include "inventory/store/server_inventory.h"
 #include "platform/data/datasource.h"
 #include "platform/data/errors.h"
 #include "platform/data/filesystem.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 #include "store_schema.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace store {
@@ -65,32 +67,53 @@ QString databasePath(const QString& folder, const QString& filePart)
 
 void openCursor(records::DataSource& data, const QString& folder, const QString& filePart)
 {
-    data.setDatabaseName(databasePath(folder, filePart));
+    // A QBData.server beside where the file would lie puts the inventory on that server; it
+    // failing to open is an error, never a reason to use the file instead.
+    const QString path = databasePath(folder, filePart);
+    const QString server = serverFilePath(path);
+    if (QFileInfo::exists(server)) {
+        const QString conninfo = readServerFile(server);
+        data.setOpener([conninfo](bool readOnly) -> std::unique_ptr<records::Connection> {
+            auto db = openServerInventory(conninfo, {});
+            db->setReadOnly(readOnly);
+            return db;
+        });
+        data.setDatabaseName(server);
+    } else {
+        data.setOpener({});
+        data.setDatabaseName(path);
+    }
     data.setRecordSource(recordSource());
     data.Refresh();
-    checkColumns(data.Recordset()->database());
+    // A server's inventory is checked when it is opened.
+    if (const auto* file = dynamic_cast<const records::Database*>(&data.Recordset()->database()))
+        checkColumns(*file);
 }
 
 SaveNotice noticeWhyNothingIsSaved(const records::Recordset& rs)
 {
-    const records::Database& db = rs.database();
+    const records::Connection& db = rs.database();
     db.startCheck();
     if (db.checkPending())
         return {true, {}};
     // Once for the program, not once a window: the list window opened from the main
     // window says nothing new.
     static QSet<QString> told;
-    const records::DataError* refusal = db.writeRefusal();
-    if (!refusal || told.contains(db.path()))
+    const records::DataError* refusal = db.writeRefusal(rs.table());
+    if (!refusal || told.contains(db.where()))
         return {};
-    told.insert(db.path());
+    told.insert(db.where());
     return {false, refusal->text()};
 }
 
 QString noticeOfNetworkShare(const records::Recordset& rs, const QString& mountInfo)
 {
+    // A server's inventory lies on no share.
+    const auto* file = dynamic_cast<const records::Database*>(&rs.database());
+    if (!file)
+        return {};
     static QSet<QString> told;
-    const QString path = rs.database().path();
+    const QString path = file->path();
     if (told.contains(path))
         return {};
     const QString type = records::networkFileSystem(path, mountInfo);

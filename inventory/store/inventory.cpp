@@ -109,6 +109,13 @@ QString website(const records::Database& db)
     return stored.isEmpty() ? defaultWebsite() : stored;
 }
 
+QString website(const records::Connection& connection)
+{
+    if (const auto* file = dynamic_cast<const records::Database*>(&connection))
+        return website(*file);
+    return defaultWebsite();
+}
+
 void setWebsite(records::Database& db, const QString& url)
 {
     const QUrl parsed(url, QUrl::StrictMode);

@@ -4,6 +4,10 @@
 #include "platform/data/pgdatabase.h"
 #include "server_schema.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <functional>
 #include <limits>
 #include <span>
@@ -124,6 +128,46 @@ std::unique_ptr<records::PgDatabase> openServerInventory(const QString& conninfo
     auto db = records::PgDatabase::open(conninfo, options);
     checkServerInventory(*db);
     return db;
+}
+
+QString serverFileName()
+{
+    return QStringLiteral("QBData.server");
+}
+
+QString serverFilePath(const QString& inventoryPath)
+{
+    return QFileInfo(records::normalizePath(inventoryPath)).dir().filePath(serverFileName());
+}
+
+QString readServerFile(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw records::DataError(
+            records::ServerBadConnectionString,
+            QStringLiteral("The file '%1', which names the inventory's server, cannot be "
+                           "read (%2). Let the program's users read it, or remove it to "
+                           "use the inventory file.")
+                .arg(shown, file.errorString()));
+    const QString conninfo =
+        QString::fromUtf8(file.read(64 * 1024)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (conninfo.isEmpty())
+        throw records::DataError(
+            records::ServerBadConnectionString,
+            QStringLiteral("The file '%1' names no server: write the connection string on "
+                           "its first line (for example 'service=quillarbon'), or remove "
+                           "the file to use the inventory file.")
+                .arg(shown));
+    if (records::conninfoHasPassword(conninfo))
+        throw records::DataError(records::ServerPasswordInFile,
+                                 QStringLiteral("The file '%1' holds a password, which everyone who can read "
+                                                "the file could use. Nothing was opened. Remove the password "
+                                                "from the file and keep it in ~/.pgpass, or in the service "
+                                                "file the connection string names.")
+                                     .arg(shown));
+    return conninfo;
 }
 
 std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)

@@ -54,6 +54,14 @@ using RecordReader = std::function<void(const std::function<void(const RecordByt
 // the server is left as it was. Returns the number of records copied.
 std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read);
 
+// The file beside where the inventory file would lie that names a server to use instead:
+// "QBData.server", one line, a libpq connection string.
+QString serverFileName();
+QString serverFilePath(const QString& inventoryPath);
+// The connection string the file holds. Refuses an empty or unreadable file, and one that
+// holds a password (ServerPasswordInFile): the file lies beside the program for everyone.
+QString readServerFile(const QString& path);
+
 // The records of an inventory file in row-id order, for copyToServer.
 RecordReader fileRecords(const records::Database& file);
 

@@ -202,6 +202,7 @@ Database::Database(Key, sqlite3* db, QString path, OpenOptions options)
 
 Database::~Database()
 {
+    fetches_.clear();
     check_.reset();
     {
         const std::lock_guard<std::mutex> guard(connectionsLock());

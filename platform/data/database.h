@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/connection.h"
 #include "platform/data/errors.h"
 
 #include <QString>
@@ -11,8 +12,10 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,7 +45,7 @@ struct RowSnapshot;
 
 // One SQLite connection to one database file. Opening never creates a file, and a file
 // that cannot serve as a database is refused before anything on disk changes.
-class Database final
+class Database final : public Connection
 {
 public:
     static std::unique_ptr<Database> open(const QString& path, const OpenOptions& options = {});
@@ -55,22 +58,23 @@ public:
 
     const QString& path() const { return path_; }
     // Opened for reading only, as the caller asked.
-    bool readOnly() const { return options_.readOnly; }
+    bool readOnly() const override { return options_.readOnly; }
     // Why no write can be saved in the file: it is read-only (file, folder or medium), or
     // damaged (PRAGMA quick_check finds it so). Null when writes may go ahead. Every write
     // throws this error. A file opened for writing is checked once: on a thread of its own
     // from startCheck (a window starts it when its load is done), else here, which waits
     // for the check.
     const DataError* writeRefusal() const;
-    void startCheck() const;
+    const DataError* writeRefusal(const QString&) const override { return writeRefusal(); }
+    void startCheck() const override;
     // The check started and has not finished yet.
-    bool checkPending() const;
+    bool checkPending() const override;
     sqlite3* handle() const { return db_; }
 
     // Stops what reads on this connection, from any thread, now and from then on: for a
     // reading that is no longer wanted. The connection is of no further use.
     void interrupt() noexcept;
-    bool interrupted() const noexcept { return interrupted_.load(std::memory_order_relaxed); }
+    bool interrupted() const noexcept override { return interrupted_.load(std::memory_order_relaxed); }
     // Whether a connection of this program has the file open (its canonical path).
     static bool openHere(const QString& canonicalPath);
     // Sets SQLite up for the program; before its first use, on the thread that starts others.
@@ -79,20 +83,20 @@ public:
 
     // The table's name as the schema spells it, matched without regard to case; empty
     // when there is no such table.
-    QString tableName(const QString& name) const;
+    QString tableName(const QString& name) const override;
     // The table's columns in their order in the table.
-    QStringList columns(const QString& table) const;
+    QStringList columns(const QString& table) const override;
 
     // The line ending most values of the columns that hold several lines use: "\r\n" or
     // "\n" ("\n" when none holds any).
-    QString lineBreakInUse(const QString& table, const QStringList& columns) const;
+    QString lineBreakInUse(const QString& table, const QStringList& columns) const override;
 
     // Changes whenever this connection or any other commits a change to the file.
-    std::int64_t changeStamp() const;
+    std::int64_t changeStamp() const override;
     // The change stamp just before this connection's last write and just after it: what
     // its cache stood for and what, patched with the write, it now stands for.
-    std::int64_t stampBeforeLastWrite() const { return stampBeforeWrite_; }
-    std::int64_t stampAfterLastWrite() const { return stampAfterWrite_; }
+    std::int64_t stampBeforeLastWrite() const override { return stampBeforeWrite_; }
+    std::int64_t stampAfterLastWrite() const override { return stampAfterWrite_; }
 
     // SQLite gives the next row added the id of a deleted row when that one had the
     // largest id, and a cursor elsewhere still holding the id would then show the new row
@@ -111,15 +115,31 @@ public:
     // instead of taking the file's locks once a row. Whoever enables bursts must end each
     // one before control returns to the event loop, so no snapshot goes stale; a write
     // and a new cursor end it themselves.
-    void setReadBursts(std::function<void()> scheduleEnd) { scheduleBurstEnd_ = std::move(scheduleEnd); }
-    void beginReadBurst();
-    void endReadBurst() noexcept;
+    void setReadBursts(std::function<void()> scheduleEnd) override
+    {
+        scheduleBurstEnd_ = std::move(scheduleEnd);
+    }
+    void beginReadBurst() override;
+    void endReadBurst() noexcept override;
     // Names the read burst under way (0: none), so what was read in it can be kept for it.
-    std::uint64_t burstSerial() const { return inReadBurst_ ? burstSerial_ : 0; }
+    std::uint64_t burstSerial() const override { return inReadBurst_ ? burstSerial_ : 0; }
 
     // The change stamp as the current read burst sees the file (taken when the burst
     // began), or as it is now outside a burst.
-    std::int64_t currentStamp();
+    std::int64_t currentStamp() override;
+
+    // The record operations of a record set and its read cache (filerecords.cpp).
+    QString where() const override;
+    std::int64_t scanById(const QString& table, const QStringList& columns, const RowSink& sink) override;
+    std::int64_t largestId(const QString& table) override;
+    void fetchIds(const QString& table, const QStringList& columns, std::span<const std::int64_t> ids,
+                  const RowSink& sink) override;
+    std::int64_t insertRow(const QString& table, const QStringList& columns,
+                           const std::vector<FieldValue>& values) override;
+    void updateRow(const QString& table, const QStringList& columns, std::int64_t id,
+                   const std::vector<FieldValue>& values, const std::vector<int>& checked,
+                   const std::function<void(const std::vector<QVariant>& now)>& verify) override;
+    void deleteRow(const QString& table, std::int64_t id) override;
 
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
     template <class F> void write(F&& body)
@@ -170,9 +190,8 @@ private:
     bool inReadBurst_ = false;
     std::uint64_t burstSerial_ = 0;
     std::int64_t burstStamp_ = -1;
-    // What the last cursor read of a whole table, for the next one at the same stamp.
-    friend class RowCache;
-    std::shared_ptr<RowSnapshot> rowSnapshot_;
+    // The read-around batch's statements, prepared once (by their text).
+    std::map<QString, std::unique_ptr<Statement>> fetches_;
 };
 
 // A prepared statement that never keeps a read transaction open: it is reset when the

@@ -165,17 +165,21 @@ void DataControl::Refresh()
     // Everything new is built before anything old is dropped: a failed Refresh leaves
     // the control as it was.
     const QString path = normalizePath(databaseName_);
-    std::unique_ptr<Database> opened;
-    Database* db = db_.get();
-    if (!db || db->path() != path || db->readOnly() != readOnly_) {
-        OpenOptions options;
-        options.readOnly = readOnly_;
-        options.exclusive = exclusive_;
-        options.busyTimeoutMs = busyTimeoutMs_;
-        // A reading of this very cursor done ahead saves reading the file now.
-        opened = ReadAhead::claim({path, recordSource_, readAhead_, options});
-        if (!opened)
-            opened = Database::open(path, options);
+    std::unique_ptr<Connection> opened;
+    Connection* db = db_.get();
+    if (!db || openerChanged_ || openedName_ != path || openedReadOnly_ != readOnly_) {
+        if (opener_) {
+            opened = opener_(readOnly_);
+        } else {
+            OpenOptions options;
+            options.readOnly = readOnly_;
+            options.exclusive = exclusive_;
+            options.busyTimeoutMs = busyTimeoutMs_;
+            // A reading of this very cursor done ahead saves reading the file now.
+            opened = ReadAhead::claim({path, recordSource_, readAhead_, options});
+            if (!opened)
+                opened = Database::open(path, options);
+        }
         db = opened.get();
     }
     auto rs = std::make_unique<records::Recordset>(*db, recordSource_, readAhead_);
@@ -192,6 +196,9 @@ void DataControl::Refresh()
     rs_.reset();
     if (opened) {
         db_ = std::move(opened);
+        openedName_ = path;
+        openedReadOnly_ = readOnly_;
+        openerChanged_ = false;
         db_->setReadBursts([this] { scheduleFlush(); });
     }
     rs_ = std::move(rs);
@@ -231,8 +238,7 @@ std::vector<DataControl::ViewBinding> DataControl::collectViews(const records::R
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: '%1' shows the column "
                                            "'%2', which the table '%3' in '%4' does not have.")
-                                .arg(w->objectName(), missing, rs.table(),
-                                     QDir::toNativeSeparators(rs.database().path())));
+                                .arg(w->objectName(), missing, rs.table(), rs.database().where()));
         views.push_back({w, view});
     }
     return views;
@@ -252,8 +258,7 @@ std::vector<DataControl::Binding> DataControl::collectBindings(const records::Re
             throw DataError(ColumnNotFound,
                             QStringLiteral("Item not found in this collection: the box '%1' shows "
                                            "the column '%2', which the table '%3' in '%4' does not have.")
-                                .arg(w->objectName(), field->DataField(), rs.table(),
-                                     QDir::toNativeSeparators(rs.database().path())));
+                                .arg(w->objectName(), field->DataField(), rs.table(), rs.database().where()));
         bindings.push_back({w, field, ordinal});
     }
     return bindings;

@@ -47,6 +47,14 @@ public:
     // Takes effect at the next Refresh, as do the three below.
     const QString& DatabaseName() const { return databaseName_; }
     void setDatabaseName(const QString& path) override { databaseName_ = path; }
+    void setOpener(Opener opener) override
+    {
+        // A file's control that stays one keeps its connection.
+        if (!opener && !opener_)
+            return;
+        opener_ = std::move(opener);
+        openerChanged_ = true;
+    }
     const QString& RecordSource() const { return recordSource_; }
     void setRecordSource(const QString& source) override { recordSource_ = source; }
     bool Exclusive() const { return exclusive_; }
@@ -152,7 +160,11 @@ private:
     int busyTimeoutMs_ = 3000;
     QStringList readAhead_;
 
-    std::unique_ptr<Database> db_;
+    Opener opener_;
+    bool openerChanged_ = false;
+    QString openedName_; // the database name and reading db_ was opened for
+    bool openedReadOnly_ = false;
+    std::unique_ptr<Connection> db_;
     std::unique_ptr<records::Recordset> rs_;
     std::vector<Binding> bindings_;
     std::vector<ViewBinding> views_;

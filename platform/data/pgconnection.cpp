@@ -818,4 +818,20 @@ DataError PgConnection::error(const pg_result* result, const QString& doing) con
     }
 }
 
+bool conninfoHasPassword(const QString& conninfo)
+{
+    const QByteArray text = conninfo.toUtf8();
+    char* parseError = nullptr;
+    PQconninfoOption* parsed = PQconninfoParse(text.constData(), &parseError);
+    PQfreemem(parseError);
+    if (!parsed)
+        return false;
+    bool found = false;
+    for (const PQconninfoOption* o = parsed; o->keyword; ++o)
+        if (std::strcmp(o->keyword, "password") == 0 && o->val)
+            found = true;
+    PQconninfoFree(parsed);
+    return found;
+}
+
 } // namespace records

@@ -27,6 +27,10 @@ namespace records {
 // characters. Empty when it can.
 QString whyServerCannotHold(std::string_view bytes);
 
+// Whether a connection string holds a password, as libpq reads it (false for one it cannot
+// read: connecting reports that).
+bool conninfoHasPassword(const QString& conninfo);
+
 struct PgOptions
 {
     // Seconds to wait for the server when the connection string names no connect_timeout.

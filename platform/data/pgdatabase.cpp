@@ -52,7 +52,7 @@ PgDatabase::~PgDatabase()
     endReadBurst();
 }
 
-QString PgDatabase::tableName(const QString& name)
+QString PgDatabase::tableName(const QString& name) const
 {
     const PgResult found = conn_->exec(
         QStringLiteral("SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
@@ -63,7 +63,7 @@ QString PgDatabase::tableName(const QString& name)
     return found.rowCount() == 0 ? QString() : found.row(0).value(0).toString();
 }
 
-QStringList PgDatabase::columns(const QString& table)
+QStringList PgDatabase::columns(const QString& table) const
 {
     const PgResult found = conn_->exec(QStringLiteral("SELECT attname FROM pg_attribute WHERE attrelid = "
                                                       "$1::regclass AND attnum > 0 AND NOT attisdropped "
@@ -77,7 +77,7 @@ QStringList PgDatabase::columns(const QString& table)
     return names;
 }
 
-QString PgDatabase::lineBreakInUse(const QString& table, const QStringList& columns)
+QString PgDatabase::lineBreakInUse(const QString& table, const QStringList& columns) const
 {
     // Some hundred values with a line break tell the inventory's habit.
     std::int64_t crlf = 0, lf = 0;
@@ -94,7 +94,7 @@ QString PgDatabase::lineBreakInUse(const QString& table, const QStringList& colu
     return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
 }
 
-const DataError* PgDatabase::writeRefusal(const QString& table)
+const DataError* PgDatabase::writeRefusal(const QString& table) const
 {
     auto known = refusals_.find(table);
     if (known == refusals_.end()) {
@@ -129,7 +129,7 @@ const DataError* PgDatabase::writeRefusal(const QString& table)
     return known->second ? &*known->second : nullptr;
 }
 
-std::int64_t PgDatabase::changeStamp()
+std::int64_t PgDatabase::changeStamp() const
 {
     const PgResult stamp = conn_->exec(QStringLiteral("SELECT stamp FROM qb_stamp"), {},
                                        QStringLiteral("reading the change stamp"));
@@ -248,6 +248,9 @@ void PgDatabase::write(const QString& table, const std::function<void()>& body)
     endReadBurst();
     if (const DataError* refused = writeRefusal(table))
         throw *refused;
+    if (readOnly_)
+        throw DataError(ReadOnlyRecordset,
+                        QStringLiteral("%1 was opened read-only; nothing was written.").arg(where()));
     stampBeforeWrite_ = -1;
     stampAfterWrite_ = -1;
     conn_->begin(PgConnection::Transaction::ReadWrite);

@@ -45,6 +45,9 @@ QString serverErrorText(int number)
     case ServerHoldsInventory:
         return QStringLiteral("The server's database already holds an inventory; a copy goes only into an "
                               "empty one.");
+    case ServerPasswordInFile:
+        return QStringLiteral("A password was written into the connection string. Keep it in ~/.pgpass or "
+                              "the service file instead.");
     case ServerError:
         return QStringLiteral("The server reported an error.");
     default:

@@ -26,6 +26,7 @@ enum ServerErrc : int
     ServerNewerFormat = 912,            // the inventory was made by a newer version of the program
     ServerOutOfResources = 913,         // the server's disk, memory or connection slots are used up
     ServerHoldsInventory = 914,         // a copy's target already holds an inventory, or part of one
+    ServerPasswordInFile = 915,         // a password written where others can read it
     ServerError = 949,                  // anything else the server reports
 };
 

@@ -1,6 +1,5 @@
 #include "platform/data/recordset.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -19,11 +18,6 @@ QString unquote(const QString& ident)
     if (ident.startsWith(QLatin1Char('[')))
         return ident.mid(1, ident.size() - 2);
     return ident;
-}
-
-QString nativePath(const Database& db)
-{
-    return QDir::toNativeSeparators(db.path());
 }
 
 } // namespace
@@ -61,7 +55,7 @@ QString Field::Name() const
     return rs_->fieldNames().at(ordinal_);
 }
 
-Recordset::Recordset(Database& db, const QString& source, const QStringList& readAhead) : db_(db)
+Recordset::Recordset(Connection& db, const QString& source, const QStringList& readAhead) : db_(db)
 {
     // A new cursor sees the file as it is now.
     db.endReadBurst();
@@ -71,7 +65,7 @@ Recordset::Recordset(Database& db, const QString& source, const QStringList& rea
         throw DataError(TableNotFound,
                         QStringLiteral("The database '%1' has no table '%2'. Check that the file "
                                        "is this program's inventory.")
-                            .arg(nativePath(db), parsed.table));
+                            .arg(db.where(), parsed.table));
     columns_ = db.columns(table_);
 
     QString orderColumn;
@@ -81,7 +75,7 @@ Recordset::Recordset(Database& db, const QString& source, const QStringList& rea
             throw DataError(ColumnNotFound,
                             QStringLiteral("The table '%1' in '%2' has no column '%3' to order "
                                            "the records by.")
-                                .arg(table_, nativePath(db), parsed.orderBy));
+                                .arg(table_, db.where(), parsed.orderBy));
         orderColumn = columns_.at(ordinal);
     }
 
@@ -219,15 +213,7 @@ void Recordset::Delete()
                             : QStringLiteral("No current record: there is no record to delete here."));
     leave(ActionDelete);
     const std::int64_t rowid = rows_->rowid(pos_);
-    db_.write([&] {
-        Statement del(db_, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteIdentifier(table_)));
-        Statement::Reset done(del);
-        del.bind(1, rowid);
-        del.step();
-        if (sqlite3_changes(db_.handle()) == 0)
-            throw DataError(RecordDeleted);
-        db_.retireRowid(rowid);
-    });
+    db_.deleteRow(table_, rowid);
     rows_->removed(pos_);
     currentDeleted_ = true;
 }
@@ -243,73 +229,31 @@ void Recordset::writeCurrent(const std::vector<FieldValue>& values, const std::v
         return;
 
     if (newRecord_) {
-        QStringList names{QStringLiteral("rowid")}, params{QStringLiteral("?1")};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            names.append(quoteIdentifier(columns_.at(values[i].ordinal)));
-            params.append(QStringLiteral("?%1").arg(i + 2));
-        }
-        const QString sql =
-            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                .arg(quoteIdentifier(table_), names.join(QLatin1Char(',')), params.join(QLatin1Char(',')));
-        std::int64_t rowid = 0;
-        db_.write([&] {
-            rowid = db_.nextRowid(table_);
-            Statement insert(db_, sql);
-            Statement::Reset done(insert);
-            insert.bind(1, rowid);
-            for (std::size_t i = 0; i < values.size(); ++i)
-                insert.bind(static_cast<int>(i + 2), values[i].value);
-            insert.step();
-        });
+        const std::int64_t rowid = db_.insertRow(table_, columns_, values);
         rows_->appended(rowid, values);
         pos_ = RecordCount() - 1;
         newRecord_ = false;
         return;
     }
 
-    QStringList sets;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        sets.append(
-            QStringLiteral("%1 = ?%2").arg(quoteIdentifier(columns_.at(values[i].ordinal))).arg(i + 1));
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                            .arg(quoteIdentifier(table_), sets.join(QLatin1Char(',')))
-                            .arg(values.size() + 1);
-    const std::int64_t rowid = rows_->rowid(pos_);
-    db_.write([&] {
-        checkUnchanged(rowid, values, shown);
-        Statement update(db_, sql);
-        Statement::Reset done(update);
-        for (std::size_t i = 0; i < values.size(); ++i)
-            update.bind(static_cast<int>(i + 1), values[i].value);
-        update.bind(static_cast<int>(values.size() + 1), rowid);
-        update.step();
-        if (sqlite3_changes(db_.handle()) == 0)
-            throw DataError(RecordDeleted);
-    });
+    std::vector<int> checked;
+    for (const FieldValue& s : shown)
+        checked.push_back(checkedOrdinal(s.ordinal));
+    db_.updateRow(table_, columns_, rows_->rowid(pos_), values, checked,
+                  [&](const std::vector<QVariant>& now) { checkUnchanged(now, values, shown); });
     rows_->rewritten(pos_, values);
 }
 
-void Recordset::checkUnchanged(std::int64_t rowid, const std::vector<FieldValue>& values,
+void Recordset::checkUnchanged(const std::vector<QVariant>& now, const std::vector<FieldValue>& values,
                                const std::vector<FieldValue>& shown) const
 {
-    if (shown.empty())
-        return;
     // Null and the empty text look the same in a box, so they count as one here.
     auto text = [](const QVariant& v) {
         return v.isNull() ? QString() : v.toString();
     };
-    QStringList names;
-    for (const FieldValue& s : shown)
-        names.append(quoteIdentifier(columns_.at(checkedOrdinal(s.ordinal))));
-    Statement now(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                           .arg(names.join(QLatin1Char(',')), quoteIdentifier(table_)));
-    Statement::Reset done(now);
-    now.bind(1, rowid);
-    if (!now.step())
-        throw DataError(RecordDeleted);
     QStringList changed;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const QString current = text(now.value(static_cast<int>(i)));
+        const QString current = text(now[i]);
         if (current == text(shown[i].value))
             continue;
         // Another program wrote the very value written now: no edit is lost.
@@ -325,7 +269,7 @@ void Recordset::checkUnchanged(std::int64_t rowid, const std::vector<FieldValue>
                                        "shown here (%2). Nothing was saved, and your changes are still on "
                                        "the screen: note them, refresh to see the record as it is now, and "
                                        "enter them again.")
-                            .arg(nativePath(db_), changed.join(QStringLiteral(", "))));
+                            .arg(db_.where(), changed.join(QStringLiteral(", "))));
 }
 
 int Recordset::ordinalOf(const QString& name) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/connection.h"
 #include "platform/data/database.h"
 #include "platform/data/rowcache.h"
 
@@ -82,7 +83,7 @@ class Recordset final
 public:
     // readAhead names the columns the owner will read for every record (a window filling its
     // arrays): they are read with the keyset, in one scan of the table.
-    Recordset(Database& db, const QString& source, const QStringList& readAhead = {});
+    Recordset(Connection& db, const QString& source, const QStringList& readAhead = {});
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -101,7 +102,7 @@ public:
     int ordinalOf(const QString& name) const;
     const QStringList& fieldNames() const { return columns_; }
     const QString& table() const { return table_; }
-    const Database& database() const { return db_; }
+    Connection& database() const { return db_; }
 
     // Starts a new, empty record that becomes current. It joins the table when it is
     // written, and then stands at the end of this cursor until the next open.
@@ -143,10 +144,10 @@ private:
     void leave(int action);
     void arrive();
     int checkedOrdinal(int ordinal) const;
-    void checkUnchanged(std::int64_t rowid, const std::vector<FieldValue>& values,
+    void checkUnchanged(const std::vector<QVariant>& now, const std::vector<FieldValue>& values,
                         const std::vector<FieldValue>& shown) const;
 
-    Database& db_;
+    Connection& db_;
     QString table_;
     QStringList columns_;
     std::unique_ptr<RowCache> rows_;

@@ -1,6 +1,5 @@
 #include "platform/data/rowcache.h"
 
-#include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/data/sortkeys.h"
 
@@ -60,15 +59,12 @@ void Cells::appendText(std::string_view utf8)
     ends_.push_back(static_cast<std::uint64_t>(bytes_.size()) << 1);
 }
 
-void Cells::appendColumn(const Statement& row, int column)
+void Cells::appendCell(TextColumn::Cell cell)
 {
-    if (row.columnType(column) == SQLITE_NULL) {
+    if (cell)
+        appendText(*cell);
+    else
         appendNull();
-        return;
-    }
-    int size = 0;
-    const char* text = row.utf8(column, &size);
-    appendText(std::string_view(text, static_cast<std::size_t>(size)));
 }
 
 std::string_view Cells::text(std::size_t i) const
@@ -107,15 +103,6 @@ struct RowSnapshot
 };
 
 namespace {
-
-TextColumn::Cell cellOf(const Statement& row, int column)
-{
-    if (row.columnType(column) == SQLITE_NULL)
-        return std::nullopt;
-    int size = 0;
-    const char* text = row.utf8(column, &size);
-    return std::string_view(text, static_cast<std::size_t>(size));
-}
 
 int bytesCompare(std::string_view a, std::string_view b)
 {
@@ -296,7 +283,7 @@ bool newRange(std::int64_t rowid, std::int64_t before)
     return (rowid >> kRowidRangeBits) != (before >> kRowidRangeBits);
 }
 
-std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& table,
+std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
                                           const QStringList& columnNames, int order,
                                           const std::vector<int>& readAhead, std::int64_t stamp,
                                           const RowSnapshot* earlier)
@@ -316,18 +303,15 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
     for (int ordinal : readAhead)
         if (ordinal != order && ordinal >= 0 && ordinal < columnCount)
             read.push_back(ordinal);
-    QStringList quoted{QStringLiteral("rowid")};
+    QStringList readNames;
     for (int ordinal : read)
-        quoted.append(quoteIdentifier(columnNames.at(ordinal)));
+        readNames.append(columnNames.at(ordinal));
 
     std::vector<Entry> entries;
     {
         // Room for every row at once: growing a vector of a million entries would hold it
         // twice for a moment. The largest row id bounds the count unless rows were deleted.
-        Statement largest(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(quoteIdentifier(table)));
-        Statement::Reset done(largest);
-        if (largest.step())
-            entries.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(largest.int64(0), 0, 1 << 26)));
+        entries.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(db.largestId(table), 0, 1 << 26)));
     }
     std::vector<std::int64_t> rowidsRead; // in the scan's order
     rowidsRead.reserve(entries.capacity());
@@ -348,17 +332,10 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
             scanned.front().onSealed([&](std::size_t first, std::shared_ptr<const TextColumn::Chunk> chunk) {
                 keys.add(first, std::move(chunk));
             });
-        Statement all(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                              .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table)));
-        Statement::Reset done(all);
-        std::vector<TextColumn::Cell> cells(read.size());
         std::int64_t before = 0;
-        while (all.step()) {
+        snap->stamp = db.scanById(table, readNames, [&](std::int64_t rowid, Connection::Cells cells) {
             if (db.interrupted())
                 throw DataError(Cancelled);
-            for (std::size_t c = 0; c < read.size(); ++c)
-                cells[c] = cellOf(all, static_cast<int>(c) + 1);
-            const std::int64_t rowid = all.int64(0);
             // The entry is in place before its chunk of names can reach a key maker.
             if (entries.size() == entries.capacity())
                 keys.drain();
@@ -369,7 +346,7 @@ std::shared_ptr<RowSnapshot> readSnapshot(const Database& db, const QString& tab
             before = rowid;
             for (std::size_t c = 0; c < read.size(); ++c)
                 scanned[c].append(cells[c], boundary);
-        }
+        });
         for (std::size_t c = 0; c < read.size(); ++c)
             scannedColumns[c] = scanned[c].finish();
     }
@@ -521,8 +498,8 @@ struct Patch
 
 } // namespace
 
-RowCache::RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn,
-                   const std::vector<int>& readAhead)
+RowCache::RowCache(Connection& db, const QString& table, const QStringList& columns,
+                   const QString& orderColumn, const std::vector<int>& readAhead)
     : db_(db), table_(table), columns_(columns), columnCount_(static_cast<int>(columns.size())),
       sweepReads_(static_cast<std::size_t>(columns.size()), 0)
 {
@@ -534,16 +511,6 @@ RowCache::RowCache(Database& db, const QString& table, const QStringList& column
         kept = readSnapshot(db, table, columns, order, readAhead, stamp, kept.get());
     shared_ = kept;
     keyset_ = shared_->rowids;
-
-    QStringList quoted;
-    for (const QString& c : columns)
-        quoted.append(quoteIdentifier(c));
-    QStringList params;
-    for (int i = 1; i <= kBatchRows; ++i)
-        params.append(QStringLiteral("?%1").arg(i));
-    fetch_ = std::make_unique<Statement>(
-        db, QStringLiteral("SELECT rowid,%1 FROM %2 WHERE rowid IN (%3)")
-                .arg(quoted.join(QLatin1Char(',')), quoteIdentifier(table), params.join(QLatin1Char(','))));
 
     // Columns to read ahead that the kept copy lacks are read now, in one scan.
     std::vector<int> missing;
@@ -626,25 +593,19 @@ void RowCache::countRead(int ordinal)
 
 void RowCache::loadColumns(const std::vector<int>& ordinals)
 {
-    QStringList names{QStringLiteral("rowid")};
+    QStringList names;
     for (int ordinal : ordinals)
-        names.append(quoteIdentifier(columns_.at(ordinal)));
+        names.append(columns_.at(ordinal));
     std::vector<TextColumn::Builder> scanned(ordinals.size());
     std::size_t rows = 0;
-    {
-        Statement all(db_, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                               .arg(names.join(QLatin1Char(',')), quoteIdentifier(table_)));
-        Statement::Reset done(all);
-        std::int64_t before = 0;
-        while (all.step()) {
-            const std::int64_t rowid = all.int64(0);
-            const bool boundary = newRange(rowid, before);
-            before = rowid;
-            for (std::size_t i = 0; i < scanned.size(); ++i)
-                scanned[i].append(cellOf(all, static_cast<int>(i) + 1), boundary);
-            ++rows;
-        }
-    }
+    std::int64_t before = 0;
+    db_.scanById(table_, names, [&](std::int64_t rowid, Connection::Cells cells) {
+        const bool boundary = newRange(rowid, before);
+        before = rowid;
+        for (std::size_t i = 0; i < scanned.size(); ++i)
+            scanned[i].append(cells[i], boundary);
+        ++rows;
+    });
     // Within the snapshot's stamp the rows are the snapshot's rows; anything else is left to
     // the batches.
     if (rows != shared_->rowids->size())
@@ -667,26 +628,21 @@ void RowCache::fillBatch(int position, std::uint64_t burst)
     batch_.rowAt.assign(static_cast<std::size_t>(size), -1);
     batch_.cells.clear();
 
-    Statement::Reset done(*fetch_);
-    for (int i = 0; i < kBatchRows; ++i) {
-        if (i < size)
-            fetch_->bind(i + 1, rowid(position + i));
-        else
-            fetch_->bind(i + 1, QVariant());
-    }
+    std::vector<std::int64_t> ids(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i)
+        ids[static_cast<std::size_t>(i)] = rowid(position + i);
     int rows = 0;
-    while (fetch_->step()) {
-        const std::int64_t id = fetch_->int64(0);
+    db_.fetchIds(table_, columns_, ids, [&](std::int64_t id, Connection::Cells cells) {
         for (int i = 0; i < size; ++i) {
-            if (rowid(position + i) == id) {
+            if (ids[static_cast<std::size_t>(i)] == id) {
                 batch_.rowAt[static_cast<std::size_t>(i)] = rows;
                 break;
             }
         }
-        for (int c = 0; c < columnCount_; ++c)
-            batch_.cells.appendColumn(*fetch_, c + 1);
+        for (const TextColumn::Cell& cell : cells)
+            batch_.cells.appendCell(cell);
         ++rows;
-    }
+    });
     batch_.burst = burst;
 }
 
@@ -705,7 +661,7 @@ namespace {
 // The connection's shared copy follows a write of its own, when it stood for the file
 // just before: another program's write in between leaves it to be read again.
 template <class Change>
-void patchShared(Database& db, std::shared_ptr<RowSnapshot>& kept, const RowSnapshot* mine, Change&& change)
+void patchShared(Connection& db, std::shared_ptr<RowSnapshot>& kept, const RowSnapshot* mine, Change&& change)
 {
     if (!kept || kept.get() != mine)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/connection.h"
 #include "platform/data/textcolumn.h"
 
 #include <QString>
@@ -14,9 +15,6 @@
 
 namespace records {
 
-class Database;
-class Statement;
-
 // Cells as the user reads them: Null, or text in UTF-8. A number or a blob that another
 // program stored reads as its text. The rows around the current one are kept so.
 class Cells final
@@ -26,8 +24,7 @@ public:
     void reserve(std::size_t cells, std::size_t bytes);
     void appendNull();
     void appendText(std::string_view utf8);
-    // The column of the statement's current row.
-    void appendColumn(const Statement& row, int column);
+    void appendCell(TextColumn::Cell cell);
 
     std::size_t size() const { return ends_.size(); }
     bool isNull(std::size_t i) const { return (ends_[i] & 1) != 0; }
@@ -55,7 +52,7 @@ public:
     // or takes the connection's copy when the file has not changed since it was read. The
     // columns to read ahead, which the cursor's owner reads for every record, are read with
     // the keyset in the same scan.
-    RowCache(Database& db, const QString& table, const QStringList& columns, const QString& orderColumn,
+    RowCache(Connection& db, const QString& table, const QStringList& columns, const QString& orderColumn,
              const std::vector<int>& readAhead = {});
     ~RowCache();
     RowCache(const RowCache&) = delete;
@@ -96,13 +93,12 @@ private:
     int batchRow(int position);
     std::vector<std::int64_t>& ownKeyset();
 
-    Database& db_;
+    Connection& db_;
     QString table_;
     QStringList columns_;
     int columnCount_;
     std::shared_ptr<RowSnapshot> shared_;
     std::shared_ptr<const std::vector<std::int64_t>> keyset_;
-    std::unique_ptr<Statement> fetch_;
     Batch batch_;
     // Reads of each column in the current burst: a loop that reads one column of many
     // rows has that column read for the whole table at once.

@@ -80,7 +80,7 @@ void TestBenchGen::theFileIsAnInventoryThatHoldsTheRows()
 
     auto db = records::Database::open(path);
     records::Recordset rs(*db, store::tableName()); // the table's own order: the order of insertion
-    store::checkColumns(rs.database());
+    store::checkColumns(*db);
     QCOMPARE(rs.RecordCount(), n);
 
     const auto expected = generated(5, n);

@@ -386,7 +386,7 @@ void TestDamagedInventories::everyKindIsNamedAndNoneIsChanged()
             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
             QVERIFY2(QTest::qWaitFor([&] { return w->hitCount > 0; }, 5000), k.what);
             // The file's check has run, and the window has had the time to say what it found.
-            const records::Database& db = w->Data1()->Recordset()->database();
+            const records::Connection& db = w->Data1()->Recordset()->database();
             QVERIFY(QTest::qWaitFor([&] { return !db.checkPending(); }, 30000));
             QVERIFY(QTest::qWaitFor([&] { return !(*boxes)->shown().isEmpty(); },
                                     k.notice == 0 ? 300 : 10000) == (k.notice != 0));

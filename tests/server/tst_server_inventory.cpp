@@ -1,3 +1,5 @@
+#include "inventory/datatool/errors.h"
+#include "inventory/datatool/servercopy.h"
 #include "inventory/store/chemical_table.h"
 #include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
@@ -172,6 +174,30 @@ private slots:
         const std::int64_t largest = db->largestId(QStringLiteral("tolmireks"));
         QVERIFY(db->insertRow(QStringLiteral("tolmireks"), columns, {{store::NOME, QStringLiteral("Novo")}}) >
                 largest);
+    }
+
+    // The companion's copy-from-server makes a new file holding the records in their
+    // order, byte for byte, and never writes over a file.
+    void anInventoryCopiedBackFromTheServerHoldsTheSameRecords()
+    {
+        const QString conninfo = newDatabase(QStringLiteral("roundtrip"));
+        const std::int64_t copied = datatool::copyFileToServer(file_, conninfo, false).records;
+        const QString back = dir_.filePath(QStringLiteral("back.mdb"));
+        QCOMPARE(datatool::copyServerToFile(conninfo, back), copied);
+        auto recordsOf = [](const QString& path) {
+            std::vector<std::vector<std::optional<std::string>>> rows;
+            const auto file = records::Database::open(path, {true});
+            store::fileRecords (*file)([&](const store::RecordBytes& r) {
+                std::vector<std::optional<std::string>> row;
+                for (const auto& cell : r.cells)
+                    row.push_back(cell ? std::optional<std::string>(std::string(*cell)) : std::nullopt);
+                rows.push_back(std::move(row));
+            });
+            return rows;
+        };
+        QVERIFY(recordsOf(back) == recordsOf(file_));
+        QCOMPARE(errorNumber([&] { datatool::copyServerToFile(conninfo, back); }),
+                 int(datatool::OutputFailed));
     }
 
     // A copy goes only into an empty database, and a record the server cannot hold stops

@@ -214,6 +214,8 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makePrintLabels());
     commands.push_back(makeCheckStorage());
     commands.push_back(makeSetWebsite());
+    commands.push_back(makeCopyToServer());
+    commands.push_back(makeCopyFromServer());
     return commands;
 }
 

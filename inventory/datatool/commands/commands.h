@@ -14,6 +14,8 @@ std::unique_ptr<Command> makePrintList();
 std::unique_ptr<Command> makePrintLabels();
 std::unique_ptr<Command> makeCheckStorage();
 std::unique_ptr<Command> makeSetWebsite();
+std::unique_ptr<Command> makeCopyToServer();
+std::unique_ptr<Command> makeCopyFromServer();
 
 // Every command, in the order of the help.
 std::vector<std::unique_ptr<Command>> allCommands();
