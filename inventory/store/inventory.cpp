@@ -2,6 +2,8 @@
 
 #include "platform/base/runtimeerror.h"
 #include "platform/data/database.h"
+#include "platform/data/pgconnection.h"
+#include "platform/data/pgdatabase.h"
 
 #include <QDir>
 #include <QUrl>
@@ -97,6 +99,24 @@ QString defaultWebsite()
     return QStringLiteral("https://example.org/lab");
 }
 
+namespace {
+
+bool isWebAddress(const QString& url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme();
+    return parsed.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !parsed.host().isEmpty() && url.trimmed() == url;
+}
+
+// What another program wrote there is shown only when the link may open it.
+QString websiteOrDefault(const QString& stored)
+{
+    return isWebAddress(stored) ? stored : defaultWebsite();
+}
+
+} // namespace
+
 QString website(const records::Database& db)
 {
     // A file not yet written by this version has no state table, hence no address.
@@ -105,23 +125,27 @@ QString website(const records::Database& db)
     records::Statement read(db, QStringLiteral("SELECT VALUE FROM QB_STATE WHERE NAME = ?1"));
     records::Statement::Reset done(read);
     read.bind(1, QVariant(kWebsiteSlot));
-    const QString stored = read.step() ? read.value(0).toString() : QString();
-    return stored.isEmpty() ? defaultWebsite() : stored;
+    return websiteOrDefault(read.step() ? read.value(0).toString() : QString());
 }
 
-QString website(const records::Connection& connection)
+QString website(records::Connection& connection)
 {
     if (const auto* file = dynamic_cast<const records::Database*>(&connection))
         return website(*file);
+    if (auto* server = dynamic_cast<records::PgDatabase*>(&connection)) {
+        const records::PgResult stored =
+            server->connection().exec(QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
+                                      records::PgParams().text(kWebsiteSlot.toStdString()),
+                                      QStringLiteral("reading the laboratory's web address"));
+        if (stored.rowCount() == 1)
+            return websiteOrDefault(stored.row(0).value(0).toString());
+    }
     return defaultWebsite();
 }
 
 void setWebsite(records::Database& db, const QString& url)
 {
-    const QUrl parsed(url, QUrl::StrictMode);
-    const QString scheme = parsed.scheme();
-    if (!parsed.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
-        parsed.host().isEmpty() || url.trimmed() != url)
+    if (!isWebAddress(url))
         throw base::RuntimeError(BadWebsite,
                                  QStringLiteral("'%1' is not a web address the link can open: give a "
                                                 "whole http or https address with a host, such as %2. "

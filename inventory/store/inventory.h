@@ -58,8 +58,8 @@ private:
 // the file, else the design's.
 QString defaultWebsite(); // "https://example.org/lab"
 QString website(const records::Database& db);
-// The same for whatever a cursor opened; a server's inventory shows the design's for now.
-QString website(const records::Connection& connection);
+// The same for whatever a cursor opened, the file or a server's inventory (its qb_state).
+QString website(records::Connection& connection);
 // Stores the address in the file. Only an absolute http or https address with a host is
 // taken (BadWebsite); a file that takes no writes refuses with the engine's reason.
 void setWebsite(records::Database& db, const QString& url);

@@ -1,5 +1,7 @@
+#include "inventory/store/inventory.h"
 #include "platform/controls/host.h"
 #include "platform/controls/hyperlink.h"
+#include "platform/data/database.h"
 #include "platform/data/errors.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/twips.h"
@@ -169,6 +171,17 @@ void TestTamselLink::theLabSetsItsOwnAddress()
     QCOMPARE(code, 1);
     QVERIFY2(err.startsWith(QStringLiteral("Error %1: ").arg(int(records::ReadOnlyFile))), qPrintable(err));
     QCOMPARE(linkTarget(inv), site);
+
+    // Another program may write anything there: the link opens only a web address.
+    QFile::setPermissions(inv.path(), QFile::ReadOwner | QFile::WriteOwner);
+    {
+        auto db = records::Database::open(inv.path());
+        db->write([&] {
+            store::run(*db, QStringLiteral(
+                                "UPDATE QB_STATE SET VALUE = 'file:///etc/passwd' WHERE NAME = 'website'"));
+        });
+    }
+    QCOMPARE(linkTarget(inv), store::defaultWebsite());
 }
 
 QB_TEST_MAIN(TestTamselLink)
