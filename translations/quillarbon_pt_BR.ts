@@ -2,6 +2,518 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Companion</name>
+    <message>
+        <source>check-storage [--location TEXT] [--csv]</source>
+        <translation>check-storage [--location TEXTO] [--csv]</translation>
+    </message>
+    <message>
+        <source>Within each storing place, the chemicals whose storage groups must be kept
+apart (the compatible storage groups of Prudent Practices in the Laboratory),
+and the chemicals whose group their record does not tell, each with the reason
+for its group. A line &quot;Storage group: F&quot; in the hazards sets a chemical&apos;s group.
+--location checks only the places whose name contains TEXT; --csv writes CSV.
+The exit status is 0 when nothing must be kept apart, 3 when something must.</source>
+        <translation>Em cada local de armazenamento, os produtos químicos cujos grupos de
+armazenamento devem ficar separados (os grupos compatíveis do Prudent Practices
+in the Laboratory) e os produtos cujo grupo o registro não informa, cada um com
+o motivo do seu grupo. Uma linha &quot;Storage group: F&quot; nos riscos define o grupo.
+--location verifica só os locais cujo nome contém TEXTO; --csv escreve CSV.
+O status de saída é 0 quando nada precisa ficar separado, 3 quando algo precisa.</translation>
+    </message>
+    <message>
+        <source>--location needs a part of a place&apos;s name.</source>
+        <translation>--location precisa de uma parte do nome de um local.</translation>
+    </message>
+    <message>
+        <source>The inventory &apos;%1&apos; holds no records, so there is nothing to check.</source>
+        <translation>O inventário &apos;%1&apos; não tem registros; não há nada a verificar.</translation>
+    </message>
+    <message>
+        <source>No storing place in &apos;%1&apos; has &apos;%2&apos; in its name, so there is nothing to check. Try a shorter part of the name, or leave out --location.</source>
+        <translation>Nenhum local de armazenamento em &apos;%1&apos; tem &apos;%2&apos; no nome; não há nada a verificar. Tente uma parte mais curta do nome, ou omita --location.</translation>
+    </message>
+    <message>
+        <source> Run quillarbon-data --help for the commands.</source>
+        <translation> Execute quillarbon-data --help para ver os comandos.</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Erro %1: %2</translation>
+    </message>
+    <message>
+        <source>Warning %1: %2</source>
+        <translation>Aviso %1: %2</translation>
+    </message>
+    <message>
+        <source> (as &apos;%1&apos;)</source>
+        <translation> (como &apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was already in the inventory%2; added again.</source>
+        <translation>&apos;%1&apos; já estava no inventário%2; adicionado de novo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is already in the inventory%2; not added (--allow-duplicates adds it).</source>
+        <translation>&apos;%1&apos; já está no inventário%2; não adicionado (--allow-duplicates o adiciona).</translation>
+    </message>
+    <message>
+        <source>Usage: quillarbon-data [--file PATH] COMMAND [OPTIONS]
+
+Works on the inventory QBData.mdb in the program&apos;s folder, or on the one --file names.
+
+Commands:
+</source>
+        <translation>Uso: quillarbon-data [--file CAMINHO] COMANDO [OPÇÕES]
+
+Trabalha no inventário QBData.mdb da pasta do programa, ou no que --file indicar.
+
+Comandos:
+</translation>
+    </message>
+    <message>
+        <source>
+Errors are written as &quot;Error N: text&quot; on the standard error, and the exit status is
+then 1 (2 when the command line is not understood; check-storage exits with 3 when it
+finds chemicals to keep apart). No output file is ever left half written. Warnings
+(&quot;Warning N: text&quot;, on the standard error too) say what a command that succeeded did in
+a way you might not expect.
+</source>
+        <translation>
+Os erros são escritos como &quot;Erro N: texto&quot; na saída de erro padrão, e o status de
+saída é então 1 (2 quando a linha de comando não é entendida; check-storage sai com 3
+quando encontra produtos químicos que devem ficar separados). Nenhum arquivo de saída
+fica escrito pela metade. Os avisos (&quot;Aviso N: texto&quot;, também na saída de erro padrão)
+dizem o que um comando bem-sucedido fez de um modo que talvez você não espere.
+</translation>
+    </message>
+    <message>
+        <source>
+Its own error numbers (the others are the engine&apos;s):</source>
+        <translation>
+Seus próprios números de erro (os demais são do mecanismo de dados):</translation>
+    </message>
+    <message>
+        <source>The address given to set-website is not an http or https address with a host.</source>
+        <translation>O endereço dado a set-website não é um endereço http ou https com um host.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>No command is given: name %1.</source>
+        <translation>Nenhum comando foi dado: indique %1.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a command: name %2.</source>
+        <translation>&apos;%1&apos; não é um comando: indique %2.</translation>
+    </message>
+    <message>
+        <source>The option --%1 does not go with %2.</source>
+        <translation>A opção --%1 não se aplica a %2.</translation>
+    </message>
+    <message>
+        <source>The option %1 takes no value.</source>
+        <translation>A opção %1 não aceita valor.</translation>
+    </message>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation>A opção %1 precisa de um valor.</translation>
+    </message>
+    <message>
+        <source>The option %1 is not known.</source>
+        <translation>A opção %1 não é conhecida.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is one word too many.</source>
+        <translation>&apos;%1&apos; é uma palavra a mais.</translation>
+    </message>
+    <message>
+        <source>--file needs the inventory&apos;s path.</source>
+        <translation>--file precisa do caminho do inventário.</translation>
+    </message>
+    <message>
+        <source>copy-to-server CONNINFO [--use]</source>
+        <translation>copy-to-server CONNINFO [--use]</translation>
+    </message>
+    <message>
+        <source>Copies every record of the inventory onto the empty PostgreSQL database that
+CONNINFO (a libpq connection string, without a password) names, in one
+transaction, read back and compared before it is kept. --use then writes
+QBData.server beside the inventory, so the windows open the server.</source>
+        <translation>Copia todos os registros do inventário para o banco de dados PostgreSQL vazio que
+CONNINFO (uma string de conexão libpq, sem senha) indica, em uma única
+transação, relida e comparada antes de ser mantida. --use então escreve
+QBData.server ao lado do inventário, para que as janelas abram o servidor.</translation>
+    </message>
+    <message>
+        <source>copy-to-server needs the server&apos;s connection string.</source>
+        <translation>copy-to-server precisa da string de conexão do servidor.</translation>
+    </message>
+    <message>
+        <source>Copied %1 records to the server.</source>
+        <translation>Copiados %1 registros para o servidor.</translation>
+    </message>
+    <message>
+        <source>Wrote &apos;%1&apos;: the windows beside it now open the server.</source>
+        <translation>Escrito &apos;%1&apos;: as janelas ao lado dele agora abrem o servidor.</translation>
+    </message>
+    <message>
+        <source>copy-from-server CONNINFO --out FILE</source>
+        <translation>copy-from-server CONNINFO --out ARQUIVO</translation>
+    </message>
+    <message>
+        <source>Copies every record of the inventory on the server into FILE, a new
+inventory file; an existing FILE is left as it is.</source>
+        <translation>Copia todos os registros do inventário no servidor para ARQUIVO, um novo
+arquivo de inventário; um ARQUIVO existente fica como está.</translation>
+    </message>
+    <message>
+        <source>copy-from-server needs the server&apos;s connection string.</source>
+        <translation>copy-from-server precisa da string de conexão do servidor.</translation>
+    </message>
+    <message>
+        <source>copy-from-server needs --out and the new file&apos;s path.</source>
+        <translation>copy-from-server precisa de --out e do caminho do novo arquivo.</translation>
+    </message>
+    <message>
+        <source>Copied %1 records from the server to &apos;%2&apos;.</source>
+        <translation>Copiados %1 registros do servidor para &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>export-csv [--out FILE] [--for-spreadsheet]</source>
+        <translation>export-csv [--out ARQUIVO] [--for-spreadsheet]</translation>
+    </message>
+    <message>
+        <source>Every record in name order as CSV (UTF-8 with a byte-order mark, CRLF between
+rows), to FILE or to the standard output. --for-spreadsheet writes values that a
+spreadsheet would turn into a date, a number or a formula (1-2, 2/3, 007, =...)
+so that it shows them as text.</source>
+        <translation>Todos os registros em ordem de nome como CSV (UTF-8 com marca de ordem de bytes,
+CRLF entre as linhas), em ARQUIVO ou na saída padrão. --for-spreadsheet escreve os
+valores que uma planilha transformaria em data, número ou fórmula (1-2, 2/3, 007,
+=...) de modo que ela os mostre como texto.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds bytes that are not UTF-8 text in %2; they were written as the replacement character �. Correct the text in Quillarbon to keep what was meant.</source>
+        <translation>O registro %1 tem bytes que não são texto UTF-8 em %2; eles foram escritos como o caractere de substituição �. Corrija o texto no Quillarbon para manter o que se queria dizer.</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>sem nome</translation>
+    </message>
+    <message>
+        <source>Wrote %1 records to &apos;%2&apos;.</source>
+        <translation>Escritos %1 registros em &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>import-access OLD.mdb [--dry-run] [--allow-duplicates]</source>
+        <translation>import-access ANTIGO.mdb [--dry-run] [--allow-duplicates]</translation>
+    </message>
+    <message>
+        <source>Adds the records of OLD.mdb, an inventory in the Access format of the program&apos;s
+earlier version, all of them or none. A record whose name is already in the
+inventory is not added unless --allow-duplicates is given. --dry-run lists what
+would come and changes nothing. OLD.mdb is only read.</source>
+        <translation>Adiciona os registros de ANTIGO.mdb, um inventário no formato Access da versão
+anterior do programa, todos ou nenhum. Um registro cujo nome já está no
+inventário não é adicionado, a menos que --allow-duplicates seja dado. --dry-run
+lista o que viria e não altera nada. ANTIGO.mdb é apenas lido.</translation>
+    </message>
+    <message>
+        <source>import-access needs the old Access-format file to read.</source>
+        <translation>import-access precisa do arquivo antigo no formato Access a ler.</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Registro %1: %2</translation>
+    </message>
+    <message>
+        <source>Columns of the old file that are not the inventory&apos;s, not read: %1.</source>
+        <translation>Colunas do arquivo antigo que não são do inventário, não lidas: %1.</translation>
+    </message>
+    <message>
+        <source>Columns the old file lacks, left empty: %1.</source>
+        <translation>Colunas que faltam no arquivo antigo, deixadas vazias: %1.</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 of the %2 records of &apos;%3&apos; would be added to &apos;%4&apos;; nothing was written.</source>
+        <translation>Simulação: %1 dos %2 registros de &apos;%3&apos; seriam adicionados a &apos;%4&apos;; nada foi escrito.</translation>
+    </message>
+    <message>
+        <source>Added %1 of the %2 records of &apos;%3&apos; to &apos;%4&apos;.</source>
+        <translation>Adicionados %1 dos %2 registros de &apos;%3&apos; a &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>Dry run: the %1 records of &apos;%2&apos; would be added to &apos;%3&apos;; nothing was written.</source>
+        <translation>Simulação: os %1 registros de &apos;%2&apos; seriam adicionados a &apos;%3&apos;; nada foi escrito.</translation>
+    </message>
+    <message>
+        <source>Added the %1 records of &apos;%2&apos; to &apos;%3&apos;.</source>
+        <translation>Adicionados os %1 registros de &apos;%2&apos; a &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>import-csv FILE [--dry-run] [--allow-duplicates] [--create]</source>
+        <translation>import-csv ARQUIVO [--dry-run] [--allow-duplicates] [--create]</translation>
+    </message>
+    <message>
+        <source>Adds the rows of FILE, all of them or none. The first line names the columns
+(NOME is required, the others may be left out); cells are separated by commas,
+or by semicolons as some spreadsheets save them. A row whose NOME is already in
+the inventory (letter case and surrounding spaces aside) is not added unless
+--allow-duplicates is given. --dry-run reports
+what would be added and changes nothing. --create makes an empty inventory first
+when there is none.</source>
+        <translation>Adiciona as linhas de ARQUIVO, todas ou nenhuma. A primeira linha nomeia as
+colunas (NOME é obrigatória, as outras podem faltar); as células são separadas
+por vírgulas, ou por ponto e vírgula como algumas planilhas as salvam. Uma linha
+cujo NOME já está no inventário (sem contar maiúsculas e espaços em volta) não é
+adicionada, a menos que --allow-duplicates seja dado. --dry-run informa o que
+seria adicionado e não altera nada. --create cria antes um inventário vazio
+quando não há nenhum.</translation>
+    </message>
+    <message>
+        <source>import-csv needs the CSV file to read.</source>
+        <translation>import-csv precisa do arquivo CSV a ler.</translation>
+    </message>
+    <message>
+        <source>Line %1 of &apos;%2&apos;: %3.</source>
+        <translation>Linha %1 de &apos;%2&apos;: %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: would add &apos;%2&apos;.</source>
+        <translation>Linha %1: adicionaria &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is not a column of the inventory; its cells were not read.</source>
+        <translation>A coluna &apos;%1&apos; não é uma coluna do inventário; suas células não foram lidas.</translation>
+    </message>
+    <message>
+        <source>Columns not in the file, left empty: %1.</source>
+        <translation>Colunas ausentes do arquivo, deixadas vazias: %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats the column names of the first line; it was read as column names, not as a chemical.</source>
+        <translation>A linha %1 repete os nomes das colunas da primeira linha; foi lida como nomes de colunas, não como um produto químico.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 of the %2 rows would be added to &apos;%3&apos;; nothing was written.</source>
+        <translation>Simulação: %1 das %2 linhas seriam adicionadas a &apos;%3&apos;; nada foi escrito.</translation>
+    </message>
+    <message>
+        <source>Added %1 of the %2 rows to &apos;%3&apos;.</source>
+        <translation>Adicionadas %1 das %2 linhas a &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The output &apos;%1&apos; is the inventory itself; writing it would destroy the inventory. Name another file.</source>
+        <translation>A saída &apos;%1&apos; é o próprio inventário; escrevê-la destruiria o inventário. Indique outro arquivo.</translation>
+    </message>
+    <message>
+        <source>The output &apos;%1&apos; is a folder. Name a file.</source>
+        <translation>A saída &apos;%1&apos; é uma pasta. Indique um arquivo.</translation>
+    </message>
+    <message>
+        <source>The output &apos;%1&apos; is a device or a socket, not a file; writing there could destroy what it holds. Name a file.</source>
+        <translation>A saída &apos;%1&apos; é um dispositivo ou um socket, não um arquivo; escrever nela poderia destruir o que ela contém. Indique um arquivo.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written (%2). Check that its folder exists and that you may write there.</source>
+        <translation>O arquivo &apos;%1&apos; não pode ser escrito (%2). Verifique se a pasta existe e se você tem permissão de escrita nela.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be saved (%2). Check that the disk has room; nothing was written.</source>
+        <translation>O arquivo &apos;%1&apos; não pôde ser salvo (%2). Verifique se há espaço no disco; nada foi escrito.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; did not take every byte (%2); what it holds is not complete.</source>
+        <translation>&apos;%1&apos; não recebeu todos os bytes (%2); o que ele contém não está completo.</translation>
+    </message>
+    <message>
+        <source>The standard output cannot be written (%1).</source>
+        <translation>A saída padrão não pode ser escrita (%1).</translation>
+    </message>
+    <message>
+        <source>labels</source>
+        <translation>etiquetas</translation>
+    </message>
+    <message>
+        <source>labels --out FILE.pdf [--location TEXT] [--sheet NAME]</source>
+        <translation>labels --out ARQUIVO.pdf [--location TEXTO] [--sheet NOME]</translation>
+    </message>
+    <message>
+        <source>A label for each chemical&apos;s container, on a sheet of self-adhesive labels: its
+name, formula, place, hazard pictograms and signal word, and a QR code of its
+name and place. --location prints the labels of the places whose name contains
+TEXT only. --sheet names the sheet of labels: a4-3x8 (A4, 3 x 8 labels of
+70 x 37 mm; the default), a4-2x7 (A4, 2 x 7 labels of 99.1 x 38.1 mm) or
+letter-3x10 (US Letter, 3 x 10 labels of 2 5/8 x 1 in).
+</source>
+        <translation>Uma etiqueta para o frasco de cada produto químico, numa folha de etiquetas
+adesivas: nome, fórmula, local, pictogramas de perigo e palavra de advertência, e
+um código QR com o nome e o local. --location imprime só as etiquetas dos locais
+cujo nome contém TEXTO. --sheet indica a folha de etiquetas: a4-3x8 (A4, 3 x 8
+etiquetas de 70 x 37 mm; o padrão), a4-2x7 (A4, 2 x 7 etiquetas de 99,1 x 38,1 mm)
+ou letter-3x10 (US Letter, 3 x 10 etiquetas de 2 5/8 x 1 pol.).
+</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>folha</translation>
+    </message>
+    <message>
+        <source>labels needs --out FILE.pdf, the file to write.</source>
+        <translation>labels precisa de --out ARQUIVO.pdf, o arquivo a escrever.</translation>
+    </message>
+    <message>
+        <source>--sheet needs the name of a sheet of labels.</source>
+        <translation>--sheet precisa do nome de uma folha de etiquetas.</translation>
+    </message>
+    <message>
+        <source>The label of &apos;%1&apos; has no QR code: its name and place are too long for a code that can be read at this label&apos;s size.</source>
+        <translation>A etiqueta de &apos;%1&apos; não tem código QR: o nome e o local são longos demais para um código legível no tamanho desta etiqueta.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 %2 on %3 %4 (%5) to &apos;%6&apos;.</source>
+        <translation>Escritas %1 %2 em %3 %4 (%5) em &apos;%6&apos;.</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>etiqueta</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>folhas</translation>
+    </message>
+    <message>
+        <source>print --out FILE.pdf [--location TEXT] [--letter]</source>
+        <translation>print --out ARQUIVO.pdf [--location TEXTO] [--letter]</translation>
+    </message>
+    <message>
+        <source>A shelf list to hang on each storing place: one section per place, each chemical
+with its formula, quantity, signal word and hazard pictograms. --location prints
+only the places whose name contains TEXT; --letter uses US Letter paper, not A4.</source>
+        <translation>Uma lista de prateleira para afixar em cada local de armazenamento: uma seção por
+local, cada produto químico com fórmula, quantidade, palavra de advertência e
+pictogramas de perigo. --location imprime só os locais cujo nome contém TEXTO;
+--letter usa papel US Letter, não A4.</translation>
+    </message>
+    <message>
+        <source>print needs --out FILE.pdf, the file to write.</source>
+        <translation>print precisa de --out ARQUIVO.pdf, o arquivo a escrever.</translation>
+    </message>
+    <message>
+        <source>The place &apos;%1&apos;</source>
+        <translation>O local &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>The record &apos;%1&apos; (in &apos;%2&apos;)</source>
+        <translation>O registro &apos;%1&apos; (em &apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 holds characters that no installed font has (%2); the list cannot show them. Install fonts that have them, or write the name without them.</source>
+        <translation>%1 contém caracteres que nenhuma fonte instalada tem (%2); a lista não pode mostrá-los. Instale fontes que os tenham, ou escreva o nome sem eles.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 %2 (%3 chemicals in %4 %5) to &apos;%6&apos;.</source>
+        <translation>Escritas %1 %2 (%3 produtos químicos em %4 %5) em &apos;%6&apos;.</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>página</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>páginas</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>local</translation>
+    </message>
+    <message>
+        <source>places</source>
+        <translation>locais</translation>
+    </message>
+    <message>
+        <source>set-website URL</source>
+        <translation>set-website URL</translation>
+    </message>
+    <message>
+        <source>Stores the laboratory&apos;s own web address in the inventory: the main window&apos;s
+link shows and opens it. Only an http or https address with a host is taken.</source>
+        <translation>Guarda no inventário o endereço web do próprio laboratório: o link da janela
+principal o mostra e o abre. Só é aceito um endereço http ou https com um host.</translation>
+    </message>
+    <message>
+        <source>set-website needs one address, such as https://example.org/lab.</source>
+        <translation>set-website precisa de um endereço, como https://example.org/lab.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s web-site link now opens %1.</source>
+        <translation>O link do site na janela principal agora abre %1.</translation>
+    </message>
+    <message>
+        <source>The command line is not understood; run quillarbon-data --help.</source>
+        <translation>A linha de comando não foi entendida; execute quillarbon-data --help.</translation>
+    </message>
+    <message>
+        <source>The output file cannot be written.</source>
+        <translation>O arquivo de saída não pode ser escrito.</translation>
+    </message>
+    <message>
+        <source>The output file is the inventory itself.</source>
+        <translation>O arquivo de saída é o próprio inventário.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read.</source>
+        <translation>O arquivo CSV não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The CSV file is not UTF-8 text; save it as CSV UTF-8.</source>
+        <translation>O arquivo CSV não é texto UTF-8; salve-o como CSV UTF-8.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file does not name the inventory&apos;s columns.</source>
+        <translation>A primeira linha do arquivo CSV não nomeia as colunas do inventário.</translation>
+    </message>
+    <message>
+        <source>A row of the CSV file is wrong.</source>
+        <translation>Uma linha do arquivo CSV está errada.</translation>
+    </message>
+    <message>
+        <source>Rows of the CSV file are wrong; nothing was added.</source>
+        <translation>Há linhas erradas no arquivo CSV; nada foi adicionado.</translation>
+    </message>
+    <message>
+        <source>There is no record to print.</source>
+        <translation>Não há registro a imprimir.</translation>
+    </message>
+    <message>
+        <source>The output is a device or a socket, not a file; name a file.</source>
+        <translation>A saída é um dispositivo ou um socket, não um arquivo; indique um arquivo.</translation>
+    </message>
+    <message>
+        <source>Stored text that is not UTF-8 was written with replacement characters.</source>
+        <translation>Texto guardado que não é UTF-8 foi escrito com caracteres de substituição.</translation>
+    </message>
+    <message>
+        <source>Characters that no installed font has cannot be printed.</source>
+        <translation>Caracteres que nenhuma fonte instalada tem não podem ser impressos.</translation>
+    </message>
+    <message>
+        <source>The label sheet is not known; run quillarbon-data --help for the sheets.</source>
+        <translation>A folha de etiquetas não é conhecida; execute quillarbon-data --help para ver as folhas.</translation>
+    </message>
+    <message>
+        <source>A label&apos;s QR code could not be made; check that memory is free and try again.</source>
+        <translation>O código QR de uma etiqueta não pôde ser gerado; verifique se há memória livre e tente de novo.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertDialog</name>
     <message>
         <source>The inventory file &apos;%1&apos; is in the old Access format of an earlier version of the program (%2 records).<byte value="xd"/>
