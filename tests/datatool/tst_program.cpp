@@ -19,9 +19,11 @@ struct Result
     QString err;
 };
 
-Result run(const QStringList& args, const QString& program = QStringLiteral(QB_DATATOOL))
+Result run(const QStringList& args, const QString& program = QStringLiteral(QB_DATATOOL),
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(program, args);
     p.waitForFinished(120000);
     Result r;
@@ -60,6 +62,7 @@ class TestProgram : public QObject
     Q_OBJECT
 private slots:
     void aCommandLineNotUnderstoodIsError701();
+    void aBrazilianLocaleGetsPortugueseWithTheSameNumbers();
     void theInventoryBesideTheProgramIsTheDefault();
     void aFailureLeavesNoFileBehind();
     void aCsvGoesOutAndComesBack();
@@ -88,6 +91,26 @@ void TestProgram::aCommandLineNotUnderstoodIsError701()
     const Result help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("export-csv") && help.out.contains("import-csv") && help.out.contains("print"));
+}
+
+// A lab whose desktop is in Brazilian Portuguese reads the help and the errors in it;
+// scripts that look for the error number still find it.
+void TestProgram::aBrazilianLocaleGetsPortugueseWithTheSameNumbers()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("pt_BR.UTF-8"));
+    const QString program = QStringLiteral(QB_DATATOOL);
+    const Result help = run({QStringLiteral("--help")}, program, env);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.out.startsWith("Uso: quillarbon-data [--file CAMINHO] COMANDO [OPÇÕES]\n"),
+             help.out.constData());
+    QVERIFY(help.out.contains("  export-csv [--out ARQUIVO] [--for-spreadsheet]\n"));
+    const Result wrong = run({QStringLiteral("frobnicate")}, program, env);
+    QCOMPARE(wrong.exitCode, 2);
+    QVERIFY2(wrong.err.startsWith(QStringLiteral("Erro 701: 'frobnicate' não é um comando")),
+             qPrintable(wrong.err));
 }
 
 void TestProgram::theInventoryBesideTheProgramIsTheDefault()
