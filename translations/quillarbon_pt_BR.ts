@@ -512,6 +512,102 @@ principal o mostra e o abre. Só é aceito um endereço http ou https com um hos
         <source>A label&apos;s QR code could not be made; check that memory is free and try again.</source>
         <translation>O código QR de uma etiqueta não pôde ser gerado; verifique se há memória livre e tente de novo.</translation>
     </message>
+    <message>
+        <source>The CSV could not be written to %1 (%2). Check that the disk has room and that you may write there.</source>
+        <translation>O CSV não pôde ser escrito em %1 (%2). Verifique se há espaço no disco e se você tem permissão de escrita ali.</translation>
+    </message>
+    <message>
+        <source>the standard output</source>
+        <translation>a saída padrão</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be read to the end (%2).</source>
+        <translation>O arquivo CSV %1 não pôde ser lido até o fim (%2).</translation>
+    </message>
+    <message>
+        <source>a cell opened with a quote on line %1 is never closed; check that every quote in a cell is doubled</source>
+        <translation>uma célula aberta com aspas na linha %1 nunca é fechada; verifique se cada aspa dentro de uma célula está duplicada</translation>
+    </message>
+    <message>
+        <source>cell %1 has text after its closing quote; a quote inside a cell must be doubled</source>
+        <translation>a célula %1 tem texto depois das aspas de fechamento; uma aspa dentro de uma célula deve ser duplicada</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; is empty. Its first line must name the columns, such as NOME,FORMULA,LOCAL.</source>
+        <translation>O arquivo CSV &apos;%1&apos; está vazio. A primeira linha deve nomear as colunas, como NOME,FORMULA,LOCAL.</translation>
+    </message>
+    <message>
+        <source>The first line of &apos;%1&apos; cannot be read: %2.</source>
+        <translation>A primeira linha de &apos;%1&apos; não pode ser lida: %2.</translation>
+    </message>
+    <message>
+        <source>The first line of &apos;%1&apos; is not UTF-8 text. Save the file as CSV UTF-8 and import it again.</source>
+        <translation>A primeira linha de &apos;%1&apos; não é texto UTF-8. Salve o arquivo como CSV UTF-8 e importe-o de novo.</translation>
+    </message>
+    <message>
+        <source>The first line of &apos;%1&apos; names the column %2 twice (cells %3 and %4). Remove one of them.</source>
+        <translation>A primeira linha de &apos;%1&apos; nomeia a coluna %2 duas vezes (células %3 e %4). Remova uma delas.</translation>
+    </message>
+    <message>
+        <source>(cell %1, no name)</source>
+        <translation>(célula %1, sem nome)</translation>
+    </message>
+    <message>
+        <source>The first line of &apos;%1&apos; has no NOME column, and every chemical needs a name. The first line must name the columns, such as NOME,FORMULA,LOCAL.</source>
+        <translation>A primeira linha de &apos;%1&apos; não tem a coluna NOME, e todo produto químico precisa de um nome. A primeira linha deve nomear as colunas, como NOME,FORMULA,LOCAL.</translation>
+    </message>
+    <message>
+        <source>it has %1 cells where the first line names %2 columns; a cell that holds a comma or a line break must be in quotes</source>
+        <translation>ela tem %1 células onde a primeira linha nomeia %2 colunas; uma célula que contém uma vírgula ou uma quebra de linha deve estar entre aspas</translation>
+    </message>
+    <message>
+        <source>cell %1 is not UTF-8 text; save the file as CSV UTF-8</source>
+        <translation>a célula %1 não é texto UTF-8; salve o arquivo como CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>the NOME cell is empty; every chemical needs a name</source>
+        <translation>a célula NOME está vazia; todo produto químico precisa de um nome</translation>
+    </message>
+    <message>
+        <source>the NOME cell holds the control character %1, which no name holds; remove it</source>
+        <translation>a célula NOME contém o caractere de controle %1, que nenhum nome contém; remova-o</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; cannot be read (%2). Check its name and that you may read it.</source>
+        <translation>O arquivo CSV &apos;%1&apos; não pode ser lido (%2). Verifique o nome e se você tem permissão de leitura.</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; is UTF-16 or UTF-32 text. Save it as CSV UTF-8 and import it again.</source>
+        <translation>O arquivo CSV &apos;%1&apos; é texto UTF-16 ou UTF-32. Salve-o como CSV UTF-8 e importe-o de novo.</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; is not UTF-8 text: many of its bytes are zero, as in UTF-16 or UTF-32 text without a byte-order mark. Save it as CSV UTF-8 and import it again.</source>
+        <translation>O arquivo CSV &apos;%1&apos; não é texto UTF-8: muitos de seus bytes são zero, como em texto UTF-16 ou UTF-32 sem marca de ordem de bytes. Salve-o como CSV UTF-8 e importe-o de novo.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 rows of &apos;%3&apos; are wrong (listed above), so nothing was added. Correct them and import the file again.</source>
+        <translation>%1 das %2 linhas de &apos;%3&apos; estão erradas (listadas acima), por isso nada foi adicionado. Corrija-as e importe o arquivo de novo.</translation>
+    </message>
+    <message>
+        <source>There is no label sheet &apos;%1&apos;. Name one of %2.</source>
+        <translation>Não existe a folha de etiquetas &apos;%1&apos;. Indique uma de %2.</translation>
+    </message>
+    <message>
+        <source>The connection string holds a password. Nothing was copied. Keep the password in ~/.pgpass, or in the service file the connection string names, and give the string without it.</source>
+        <translation>A string de conexão contém uma senha. Nada foi copiado. Guarde a senha em ~/.pgpass, ou no arquivo de serviço que a string de conexão indica, e dê a string sem ela.</translation>
+    </message>
+    <message>
+        <source>The records are on the server, but &apos;%1&apos; could not be written (%2). Write the connection string into it yourself, on one line.</source>
+        <translation>Os registros estão no servidor, mas &apos;%1&apos; não pôde ser escrito (%2). Escreva você mesmo a string de conexão nele, em uma linha.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; it was left as it is. Name a new file for the copy.</source>
+        <translation>O arquivo &apos;%1&apos; já existe; ele foi deixado como está. Indique um arquivo novo para a cópia.</translation>
+    </message>
+    <message>
+        <source>The copy could not take the name &apos;%1&apos;. Nothing was written there.</source>
+        <translation>A cópia não pôde receber o nome &apos;%1&apos;. Nada foi escrito ali.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertDialog</name>
