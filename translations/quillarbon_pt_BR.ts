@@ -637,6 +637,264 @@ Escolha Não para sair; nada é alterado.</translation>
     </message>
 </context>
 <context>
+    <name>Data</name>
+    <message>
+        <source>No current record.</source>
+        <translation>Nenhum registro atual.</translation>
+    </message>
+    <message>
+        <source>Record is deleted: another window or program removed it. Refresh to see the records as they are now.</source>
+        <translation>O registro foi excluído: outra janela ou programa o removeu. Atualize para ver os registros como estão agora.</translation>
+    </message>
+    <message>
+        <source>There is no record at that position.</source>
+        <translation>Não há registro nessa posição.</translation>
+    </message>
+    <message>
+        <source>The record set is not open.</source>
+        <translation>O conjunto de registros não está aberto.</translation>
+    </message>
+    <message>
+        <source>The action was cancelled.</source>
+        <translation>A ação foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The database file cannot be found.</source>
+        <translation>O arquivo do banco de dados não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The folder of the database file does not exist.</source>
+        <translation>A pasta do arquivo do banco de dados não existe.</translation>
+    </message>
+    <message>
+        <source>The file is not a database of this program.</source>
+        <translation>O arquivo não é um banco de dados deste programa.</translation>
+    </message>
+    <message>
+        <source>The file is an Access (Jet) database of an earlier version of the program.</source>
+        <translation>O arquivo é um banco de dados Access (Jet) de uma versão anterior do programa.</translation>
+    </message>
+    <message>
+        <source>The database file is damaged.</source>
+        <translation>O arquivo do banco de dados está danificado.</translation>
+    </message>
+    <message>
+        <source>The database file cannot be read.</source>
+        <translation>O arquivo do banco de dados não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The database file or its folder is read-only.</source>
+        <translation>O arquivo do banco de dados ou sua pasta é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The database file is locked by another program.</source>
+        <translation>O arquivo do banco de dados está bloqueado por outro programa.</translation>
+    </message>
+    <message>
+        <source>The disk could not be read or written.</source>
+        <translation>O disco não pôde ser lido ou gravado.</translation>
+    </message>
+    <message>
+        <source>The database file was made by a newer version of the program.</source>
+        <translation>O arquivo do banco de dados foi criado por uma versão mais nova do programa.</translation>
+    </message>
+    <message>
+        <source>The database file lies on a network share, where programs on several desks can damage it.</source>
+        <translation>O arquivo do banco de dados está numa pasta compartilhada da rede, onde programas em vários computadores podem danificá-lo.</translation>
+    </message>
+    <message>
+        <source>The database has no such table.</source>
+        <translation>O banco de dados não tem essa tabela.</translation>
+    </message>
+    <message>
+        <source>Item not found in this collection.</source>
+        <translation>Item não encontrado nesta coleção.</translation>
+    </message>
+    <message>
+        <source>The record source is not a table name or SELECT * FROM table [ORDER BY column].</source>
+        <translation>A origem dos registros não é um nome de tabela nem SELECT * FROM tabela [ORDER BY coluna].</translation>
+    </message>
+    <message>
+        <source>The connect string names a database format this program cannot open.</source>
+        <translation>A string de conexão indica um formato de banco de dados que este programa não consegue abrir.</translation>
+    </message>
+    <message>
+        <source>The record set is read-only.</source>
+        <translation>O conjunto de registros é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The change breaks a rule of the table.</source>
+        <translation>A alteração viola uma regra da tabela.</translation>
+    </message>
+    <message>
+        <source>Another window or program changed the record since it was shown; nothing was saved. Refresh to see the record as it is now.</source>
+        <translation>Outra janela ou programa alterou o registro depois que ele foi exibido; nada foi salvo. Atualize para ver o registro como está agora.</translation>
+    </message>
+    <message>
+        <source>The database reported an error.</source>
+        <translation>O banco de dados informou um erro.</translation>
+    </message>
+    <message>
+        <source>No database file is named.</source>
+        <translation>Nenhum arquivo de banco de dados foi indicado.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; of the database file &apos;%2&apos; does not exist.</source>
+        <translation>A pasta &apos;%1&apos; do arquivo do banco de dados &apos;%2&apos; não existe.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be found. Put the file in that folder, or start the program where the file is.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; não foi encontrado. Coloque o arquivo nessa pasta, ou inicie o programa onde o arquivo está.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a database file.</source>
+        <translation>&apos;%1&apos; é uma pasta, não um arquivo de banco de dados.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be read (%2). Check its permissions.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; não pode ser lido (%2). Verifique as permissões dele.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it holds no database.</source>
+        <translation>O arquivo &apos;%1&apos; está vazio: não contém banco de dados.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is an Access (Jet) database of an earlier version of the program. This version reads only its own database format; the file was left unchanged.</source>
+        <translation>O arquivo &apos;%1&apos; é um banco de dados Access (Jet) de uma versão anterior do programa. Esta versão lê apenas o seu próprio formato de banco de dados; o arquivo não foi alterado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a database of this program. Check that the right file lies in the program&apos;s folder.</source>
+        <translation>O arquivo &apos;%1&apos; não é um banco de dados deste programa. Verifique se o arquivo certo está na pasta do programa.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is on a read-only disc or share: you can look and search, but no change can be saved there. To change the inventory, copy the file to a folder where you may write.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; está num disco ou compartilhamento somente leitura: você pode consultar e pesquisar, mas nenhuma alteração pode ser salva ali. Para alterar o inventário, copie o arquivo para uma pasta onde você tenha permissão de escrita.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is read-only: you can look and search, but no change can be saved in it. To change the inventory, allow writing to the file, or copy it to a folder where you may write.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; é somente leitura: você pode consultar e pesquisar, mas nenhuma alteração pode ser salva nele. Para alterar o inventário, permita a escrita no arquivo, ou copie-o para uma pasta onde você tenha permissão de escrita.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; of the database file &apos;%2&apos; is read-only, and the program writes its journal beside the file: you can look and search, but no change can be saved. To change the inventory, allow writing to the folder, or copy the file to a folder where you may write.</source>
+        <translation>A pasta &apos;%1&apos; do arquivo do banco de dados &apos;%2&apos; é somente leitura, e o programa grava seu diário ao lado do arquivo: você pode consultar e pesquisar, mas nenhuma alteração pode ser salva. Para alterar o inventário, permita a escrita na pasta, ou copie o arquivo para uma pasta onde você tenha permissão de escrita.</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>abri-lo</translation>
+    </message>
+    <message>
+        <source>opening it exclusively</source>
+        <translation>abri-lo com exclusividade</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; keeps a write-ahead log, which cannot be read in the read-only folder &apos;%2&apos;. Copy the file to a folder where you may write, and open the copy.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; mantém um registro de escrita antecipada (write-ahead log), que não pode ser lido na pasta somente leitura &apos;%2&apos;. Copie o arquivo para uma pasta onde você tenha permissão de escrita, e abra a cópia.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is damaged: the check made when it was opened found %2. You can look at it, but no change is saved into it, so the damage gets no worse. Keep a copy of the file as it is now, and open the last backup copy of the inventory.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; está danificado: a verificação feita ao abri-lo encontrou %2. Você pode consultá-lo, mas nenhuma alteração é salva nele, para que o dano não piore. Guarde uma cópia do arquivo como está agora, e abra a última cópia de segurança do inventário.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; it was left as it is.</source>
+        <translation>O arquivo &apos;%1&apos; já existe; ele foi deixado como está.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; does not exist.</source>
+        <translation>A pasta &apos;%1&apos; não existe.</translation>
+    </message>
+    <message>
+        <source>creating it</source>
+        <translation>criá-lo</translation>
+    </message>
+    <message>
+        <source>The new database &apos;%1&apos; could not be filled: %2.</source>
+        <translation>O novo banco de dados &apos;%1&apos; não pôde ser preenchido: %2.</translation>
+    </message>
+    <message>
+        <source> while %1</source>
+        <translation> ao %1</translation>
+    </message>
+    <message>
+        <source>The disk that holds &apos;%1&apos; is full%2. Make room on it and try again; nothing was changed.</source>
+        <translation>O disco que contém &apos;%1&apos; está cheio%2. Libere espaço nele e tente de novo; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is locked by another program%2. Try again when that program has finished.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; está bloqueado por outro programa%2. Tente de novo quando esse programa terminar.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is damaged (%2)%3. Restore it from a backup copy.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; está danificado (%2)%3. Restaure-o a partir de uma cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be written%2: it or its folder is read-only.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; não pode ser gravado%2: ele ou sua pasta é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The disk could not read or write &apos;%1&apos; (%2)%3.</source>
+        <translation>O disco não conseguiu ler ou gravar &apos;%1&apos; (%2)%3.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be opened (%2)%3.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; não pode ser aberto (%2)%3.</translation>
+    </message>
+    <message>
+        <source>The change was not saved: it breaks a rule of the table in &apos;%1&apos; (%2).</source>
+        <translation>A alteração não foi salva: ela viola uma regra da tabela em &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; reported an error%3: %2.</source>
+        <translation>O banco de dados &apos;%1&apos; informou um erro%3: %2.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; was made by a newer version of the program (file format %2; this version reads formats up to %3). Open it with that version, or install it here.</source>
+        <translation>O arquivo do banco de dados &apos;%1&apos; foi criado por uma versão mais nova do programa (formato de arquivo %2; esta versão lê formatos até %3). Abra-o com essa versão, ou instale-a aqui.</translation>
+    </message>
+    <message>
+        <source>bringing it to the current format</source>
+        <translation>convertê-lo para o formato atual</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was opened read-only; nothing was written.</source>
+        <translation>O banco de dados &apos;%1&apos; foi aberto somente para leitura; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>starting to write</source>
+        <translation>começar a gravar</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>salvar a alteração</translation>
+    </message>
+</context>
+<context>
+    <name>Inventory</name>
+    <message>
+        <source>The database &apos;%1&apos; has no table %2: the file is not an inventory of this program.</source>
+        <translation>O banco de dados &apos;%1&apos; não tem a tabela %2: o arquivo não é um inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; in &apos;%3&apos; has no column &apos;%2&apos;: the file is not an inventory of this program.</source>
+        <translation>A tabela &apos;%1&apos; em &apos;%3&apos; não tem a coluna &apos;%2&apos;: o arquivo não é um inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%2&apos; of the table &apos;%1&apos; in &apos;%4&apos; is not column number %3: the file is not an inventory of this program.</source>
+        <translation>A coluna &apos;%2&apos; da tabela &apos;%1&apos; em &apos;%4&apos; não é a coluna número %3: o arquivo não é um inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a web address the link can open: give a whole http or https address with a host, such as %2. Nothing was changed.</source>
+        <translation>&apos;%1&apos; não é um endereço web que o link consiga abrir: dê um endereço http ou https completo com um host, como %2. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The storage groups built into the program cannot be read; reinstall it.</source>
+        <translation>Os grupos de armazenamento embutidos no programa não podem ser lidos; reinstale-o.</translation>
+    </message>
+    <message>
+        <source>No chemical is in the storing places named, so there is nothing to check.</source>
+        <translation>Nenhum produto químico está nos locais de armazenamento indicados; não há nada a verificar.</translation>
+    </message>
+</context>
+<context>
     <name>StorageCheckWindow</name>
     <message>
         <source>Storage Check</source>

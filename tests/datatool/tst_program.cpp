@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace testsupport;
 
@@ -111,6 +112,14 @@ void TestProgram::aBrazilianLocaleGetsPortugueseWithTheSameNumbers()
     QCOMPARE(wrong.exitCode, 2);
     QVERIFY2(wrong.err.startsWith(QStringLiteral("Erro 701: 'frobnicate' não é um comando")),
              qPrintable(wrong.err));
+    // The engine's own errors too: a missing inventory.
+    const QTemporaryDir dir;
+    const Result missing = run(
+        {QStringLiteral("--file"), dir.filePath(QStringLiteral("QBData.mdb")), QStringLiteral("export-csv")},
+        program, env);
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.startsWith(QStringLiteral("Erro 310: O arquivo do banco de dados")),
+             qPrintable(missing.err));
 }
 
 void TestProgram::theInventoryBesideTheProgramIsTheDefault()
