@@ -6,6 +6,7 @@
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -133,10 +134,12 @@ void writeAll(QIODevice& out, const std::string& bytes)
 {
     const auto size = static_cast<qint64>(bytes.size());
     if (size > 0 && out.write(bytes.data(), size) != size)
-        throw ToolError(OutputFailed,
-                        QStringLiteral("The CSV could not be written to %1 (%2). Check that "
-                                       "the disk has room and that you may write there.")
-                            .arg(deviceName(out, QStringLiteral("the standard output")), out.errorString()));
+        throw ToolError(
+            OutputFailed,
+            QCoreApplication::translate("Companion", "The CSV could not be written to %1 (%2). Check that "
+                                                     "the disk has room and that you may write there.")
+                .arg(deviceName(out, QCoreApplication::translate("Companion", "the standard output")),
+                     out.errorString()));
 }
 
 // Writes blocks on another thread while the next one is being filled, so the reading
@@ -335,7 +338,8 @@ bool CsvReader::fill()
     buffer_.resize(kept + kFlushAt);
     const qint64 n = in_.read(buffer_.data() + kept, static_cast<qint64>(kFlushAt));
     if (n < 0)
-        throw ToolError(CsvUnreadable, QStringLiteral("The CSV file %1 could not be read to the end (%2).")
+        throw ToolError(CsvUnreadable, QCoreApplication::translate(
+                                           "Companion", "The CSV file %1 could not be read to the end (%2).")
                                            .arg(deviceName(in_, QStringLiteral("given")), in_.errorString()));
     buffer_.resize(kept + static_cast<std::size_t>(n));
     eof_ = n == 0;
@@ -393,8 +397,9 @@ bool CsvReader::next()
             for (;;) {
                 const int c = get();
                 if (c < 0) {
-                    problem_ = QStringLiteral("a cell opened with a quote on line %1 is never closed; "
-                                              "check that every quote in a cell is doubled")
+                    problem_ = QCoreApplication::translate(
+                                   "Companion", "a cell opened with a quote on line %1 is never closed; "
+                                                "check that every quote in a cell is doubled")
                                    .arg(line_);
                     fields_.push_back(field);
                     return true;
@@ -409,8 +414,9 @@ bool CsvReader::next()
             // After the closing quote: the next cell, the end of the line, or a mistake.
             const int c = peek();
             if (c != delimiter_ && c != '\n' && c != '\r' && c >= 0 && problem_.isEmpty())
-                problem_ = QStringLiteral("cell %1 has text after its closing quote; a quote inside a "
-                                          "cell must be doubled")
+                problem_ = QCoreApplication::translate(
+                               "Companion", "cell %1 has text after its closing quote; a quote inside a "
+                                            "cell must be doubled")
                                .arg(fields_.size() + 1);
         }
         // Unquoted text, or what follows a closing quote up to the cell's end.
@@ -563,13 +569,14 @@ Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
 {
     if (!reader.next())
         throw ToolError(CsvBadHeader,
-                        QStringLiteral("The CSV file '%1' is empty. Its first line must name the "
-                                       "columns, such as NOME,FORMULA,LOCAL.")
+                        QCoreApplication::translate(
+                            "Companion", "The CSV file '%1' is empty. Its first line must name the "
+                                         "columns, such as NOME,FORMULA,LOCAL.")
                             .arg(file));
     if (!reader.problem().isEmpty())
-        throw ToolError(
-            CsvBadHeader,
-            QStringLiteral("The first line of '%1' cannot be read: %2.").arg(file, reader.problem()));
+        throw ToolError(CsvBadHeader,
+                        QCoreApplication::translate("Companion", "The first line of '%1' cannot be read: %2.")
+                            .arg(file, reader.problem()));
     Header header;
     std::array<int, store::kColumnCount> cellOf;
     cellOf.fill(-1);
@@ -577,8 +584,9 @@ Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (!isUtf8(cells[i]))
             throw ToolError(CsvWrongEncoding,
-                            QStringLiteral("The first line of '%1' is not UTF-8 text. Save the file as CSV "
-                                           "UTF-8 and import it again.")
+                            QCoreApplication::translate(
+                                "Companion", "The first line of '%1' is not UTF-8 text. Save the file as CSV "
+                                             "UTF-8 and import it again.")
                                 .arg(file));
         const QString name =
             QString::fromUtf8(cells[i].data(), static_cast<qsizetype>(cells[i].size())).trimmed();
@@ -589,8 +597,9 @@ Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
         if (ordinal >= 0 && cellOf[static_cast<std::size_t>(ordinal)] >= 0)
             throw ToolError(
                 CsvBadHeader,
-                QStringLiteral("The first line of '%1' names the column %2 twice (cells %3 and %4). "
-                               "Remove one of them.")
+                QCoreApplication::translate(
+                    "Companion", "The first line of '%1' names the column %2 twice (cells %3 and %4). "
+                                 "Remove one of them.")
                     .arg(file, QLatin1String(store::kColumns[static_cast<std::size_t>(ordinal)].name))
                     .arg(cellOf[static_cast<std::size_t>(ordinal)] + 1)
                     .arg(i + 1));
@@ -598,18 +607,20 @@ Header readHeader(CsvReader& reader, const QString& file, ImportReport& report)
         if (ordinal >= 0)
             cellOf[static_cast<std::size_t>(ordinal)] = static_cast<int>(i);
         else
-            report.ignoredColumns.append(name.isEmpty() ? QStringLiteral("(cell %1, no name)").arg(i + 1)
-                                                        : name);
+            report.ignoredColumns.append(
+                name.isEmpty() ? QCoreApplication::translate("Companion", "(cell %1, no name)").arg(i + 1)
+                               : name);
         header.ordinalAt.push_back(ordinal);
     }
     header.nomeCell = cellOf[store::NOME];
     if (header.nomeCell < 0)
-        throw ToolError(
-            CsvBadHeader,
-            QStringLiteral("The first line of '%1' has no NOME column, and every chemical needs a "
-                           "name. The first line must name the columns, such as "
-                           "NOME,FORMULA,LOCAL.")
-                .arg(file));
+        throw ToolError(CsvBadHeader,
+                        QCoreApplication::translate(
+                            "Companion",
+                            "The first line of '%1' has no NOME column, and every chemical needs a "
+                            "name. The first line must name the columns, such as "
+                            "NOME,FORMULA,LOCAL.")
+                            .arg(file));
     for (const store::Column& c : store::kColumns)
         if (cellOf[static_cast<std::size_t>(c.ordinal)] < 0)
             report.missingColumns.append(QLatin1String(c.name));
@@ -623,20 +634,25 @@ QString rowProblem(const CsvReader& reader, const Header& header)
         return reader.problem();
     const std::vector<std::string>& cells = reader.fields();
     if (cells.size() != header.ordinalAt.size())
-        return QStringLiteral("it has %1 cells where the first line names %2 columns; a cell that holds a "
-                              "comma or a line break must be in quotes")
+        return QCoreApplication::translate(
+                   "Companion", "it has %1 cells where the first line names %2 columns; a cell that holds a "
+                                "comma or a line break must be in quotes")
             .arg(cells.size())
             .arg(header.ordinalAt.size());
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (!isUtf8(cells[i]))
-            return QStringLiteral("cell %1 is not UTF-8 text; save the file as CSV UTF-8").arg(i + 1);
+            return QCoreApplication::translate("Companion",
+                                               "cell %1 is not UTF-8 text; save the file as CSV UTF-8")
+                .arg(i + 1);
     const std::string& nome = cells[static_cast<std::size_t>(header.nomeCell)];
     if (trimmed(nome).empty())
-        return QStringLiteral("the NOME cell is empty; every chemical needs a name");
+        return QCoreApplication::translate("Companion",
+                                           "the NOME cell is empty; every chemical needs a name");
     const QString control = controlCharacterIn(nome);
     if (!control.isEmpty())
-        return QStringLiteral("the NOME cell holds the control character %1, which no name holds; "
-                              "remove it")
+        return QCoreApplication::translate(
+                   "Companion", "the NOME cell holds the control character %1, which no name holds; "
+                                "remove it")
             .arg(control);
     return {};
 }
@@ -651,24 +667,27 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         throw ToolError(CsvUnreadable,
-                        QStringLiteral("The CSV file '%1' cannot be read (%2). Check its name and "
-                                       "that you may read it.")
+                        QCoreApplication::translate(
+                            "Companion", "The CSV file '%1' cannot be read (%2). Check its name and "
+                                         "that you may read it.")
                             .arg(file, in.errorString()));
     const QByteArray start = in.peek(4);
     if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF") ||
         start.startsWith(QByteArray("\0\0\xFE\xFF", 4)))
         throw ToolError(CsvWrongEncoding,
-                        QStringLiteral("The CSV file '%1' is UTF-16 or UTF-32 text. Save it as "
-                                       "CSV UTF-8 and import it again.")
+                        QCoreApplication::translate("Companion",
+                                                    "The CSV file '%1' is UTF-16 or UTF-32 text. Save it as "
+                                                    "CSV UTF-8 and import it again.")
                             .arg(file));
 
     // UTF-8 text holds no zero bytes; UTF-16 and UTF-32 have one in every two or four.
     const QByteArray sample = in.peek(4096);
     if (sample.size() >= 2 && 4 * sample.count('\0') >= sample.size())
         throw ToolError(CsvWrongEncoding,
-                        QStringLiteral("The CSV file '%1' is not UTF-8 text: many of its bytes are zero, "
-                                       "as in UTF-16 or UTF-32 text without a byte-order mark. Save it "
-                                       "as CSV UTF-8 and import it again.")
+                        QCoreApplication::translate(
+                            "Companion", "The CSV file '%1' is not UTF-8 text: many of its bytes are zero, "
+                                         "as in UTF-16 or UTF-32 text without a byte-order mark. Save it "
+                                         "as CSV UTF-8 and import it again.")
                             .arg(file));
 
     const QByteArray firstLine = in.peek(1 << 16);
@@ -716,9 +735,10 @@ ImportReport importCsv(records::Database& db, const QString& path, const ImportO
         }
         if (wrong > 0)
             throw ToolError(CsvRejected,
-                            QStringLiteral("%1 of the %2 rows of '%3' are wrong (listed above), so "
-                                           "nothing was added. Correct them and import the file "
-                                           "again.")
+                            QCoreApplication::translate(
+                                "Companion", "%1 of the %2 rows of '%3' are wrong (listed above), so "
+                                             "nothing was added. Correct them and import the file "
+                                             "again.")
                                 .arg(wrong)
                                 .arg(report.rows)
                                 .arg(file));

@@ -5,6 +5,7 @@
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/datatool/qrcode.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFontMetricsF>
@@ -378,8 +379,9 @@ const LabelSheet& labelSheet(const QString& name)
             return sheet;
         names.append(QLatin1String(sheet.name));
     }
-    throw ToolError(UnknownSheet, QStringLiteral("There is no label sheet '%1'. Name one of %2.")
-                                      .arg(name, names.join(QStringLiteral(", "))));
+    throw ToolError(UnknownSheet,
+                    QCoreApplication::translate("Companion", "There is no label sheet '%1'. Name one of %2.")
+                        .arg(name, names.join(QStringLiteral(", "))));
 }
 
 QString labelCode(QStringView name, QStringView place)

@@ -3,6 +3,7 @@
 #include "inventory/datatool/commands/command.h"
 #include "inventory/datatool/commands/commandline.h"
 #include "inventory/datatool/inventory_file.h"
+#include "platform/forms/language.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -58,6 +59,8 @@ int main(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("quillarbon-data"));
+    // The same language as the windows; under C or English every text stays as written.
+    forms::installTranslators(forms::messagesLocale());
 
     return datatool::cli::runCommandLine(QCoreApplication::arguments());
 }

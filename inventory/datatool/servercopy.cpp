@@ -9,6 +9,7 @@
 #include "platform/data/pgdatabase.h"
 #include "platform/data/pgerrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,10 +23,12 @@ ServerCopy copyFileToServer(const QString& path, const QString& conninfo, bool u
 {
     // The same rule as for QBData.server: --use would write the password where everyone reads it.
     if (records::conninfoHasPassword(conninfo))
-        throw records::DataError(records::ServerPasswordInFile,
-                                 QStringLiteral("The connection string holds a password. Nothing was copied. "
-                                                "Keep the password in ~/.pgpass, or in the service file the "
-                                                "connection string names, and give the string without it."));
+        throw records::DataError(
+            records::ServerPasswordInFile,
+            QCoreApplication::translate("Companion",
+                                        "The connection string holds a password. Nothing was copied. "
+                                        "Keep the password in ~/.pgpass, or in the service file the "
+                                        "connection string names, and give the string without it."));
     ServerCopy done;
     {
         const auto file = openInventory(path, true);
@@ -38,8 +41,9 @@ ServerCopy copyFileToServer(const QString& path, const QString& conninfo, bool u
     QSaveFile out(done.serverFile);
     if (!out.open(QIODevice::WriteOnly) || out.write(conninfo.toUtf8() + "\n") < 0 || !out.commit())
         throw ToolError(OutputFailed,
-                        QStringLiteral("The records are on the server, but '%1' could not be written (%2). "
-                                       "Write the connection string into it yourself, on one line.")
+                        QCoreApplication::translate(
+                            "Companion", "The records are on the server, but '%1' could not be written (%2). "
+                                         "Write the connection string into it yourself, on one line.")
                             .arg(QDir::toNativeSeparators(done.serverFile), out.errorString()));
     return done;
 }
@@ -49,8 +53,9 @@ std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
     const QString native = QDir::toNativeSeparators(path);
     if (QFileInfo::exists(path))
         throw ToolError(OutputFailed,
-                        QStringLiteral("The file '%1' already exists; it was left as it is. Name "
-                                       "a new file for the copy.")
+                        QCoreApplication::translate(
+                            "Companion", "The file '%1' already exists; it was left as it is. Name "
+                                         "a new file for the copy.")
                             .arg(native));
     auto server = store::openServerInventory(conninfo, {});
     const QString table = server->tableName(store::tableName());
@@ -82,7 +87,8 @@ std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
         if (!QFile::rename(part, path))
             throw ToolError(
                 OutputFailed,
-                QStringLiteral("The copy could not take the name '%1'. Nothing was written there.")
+                QCoreApplication::translate(
+                    "Companion", "The copy could not take the name '%1'. Nothing was written there.")
                     .arg(native));
     } catch (...) {
         QFile::remove(part);

@@ -5,6 +5,7 @@
 #include "platform/data/pgconnection.h"
 #include "platform/data/pgdatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
 #include <QVariant>
@@ -39,10 +40,11 @@ void checkColumns(const records::Database& db)
     const QString file = QDir::toNativeSeparators(db.path());
     const QString table = db.tableName(tableName());
     if (table.isEmpty())
-        throw records::DataError(records::TableNotFound,
-                                 QStringLiteral("The database '%1' has no table %2: the file is not an "
-                                                "inventory of this program.")
-                                     .arg(file, tableName()));
+        throw records::DataError(
+            records::TableNotFound,
+            QCoreApplication::translate("Inventory", "The database '%1' has no table %2: the file is not an "
+                                                     "inventory of this program.")
+                .arg(file, tableName()));
     const QStringList columns = db.columns(table);
     for (const Column& c : kColumns) {
         const QString name = QString::fromLatin1(c.name);
@@ -51,11 +53,13 @@ void checkColumns(const records::Database& db)
         throw records::DataError(
             records::ColumnNotFound,
             !columns.contains(name, Qt::CaseInsensitive)
-                ? QStringLiteral("The table '%1' in '%3' has no column '%2': the file is "
-                                 "not an inventory of this program.")
+                ? QCoreApplication::translate("Inventory",
+                                              "The table '%1' in '%3' has no column '%2': the file is "
+                                              "not an inventory of this program.")
                       .arg(table, name, file)
-                : QStringLiteral("The column '%2' of the table '%1' in '%4' is not column "
-                                 "number %3: the file is not an inventory of this program.")
+                : QCoreApplication::translate("Inventory",
+                                              "The column '%2' of the table '%1' in '%4' is not column "
+                                              "number %3: the file is not an inventory of this program.")
                       .arg(table, name)
                       .arg(c.ordinal + 1)
                       .arg(file));
@@ -146,11 +150,12 @@ QString website(records::Connection& connection)
 void setWebsite(records::Database& db, const QString& url)
 {
     if (!isWebAddress(url))
-        throw base::RuntimeError(BadWebsite,
-                                 QStringLiteral("'%1' is not a web address the link can open: give a "
-                                                "whole http or https address with a host, such as %2. "
-                                                "Nothing was changed.")
-                                     .arg(url, defaultWebsite()));
+        throw base::RuntimeError(
+            BadWebsite,
+            QCoreApplication::translate("Inventory", "'%1' is not a web address the link can open: give a "
+                                                     "whole http or https address with a host, such as %2. "
+                                                     "Nothing was changed.")
+                .arg(url, defaultWebsite()));
     // The first write brings the file to the format that has the state table.
     db.write([&] {
         records::Statement put(

@@ -4,6 +4,7 @@
 
 #include "platform/data/readahead.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -217,24 +218,25 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     configureEngine();
     const QString path = normalizePath(rawPath);
     if (rawPath.trimmed().isEmpty())
-        throw DataError(FileNotFound, QStringLiteral("No database file is named."));
+        throw DataError(FileNotFound, QCoreApplication::translate("Data", "No database file is named."));
 
     const QFileInfo info(path);
     if (!info.exists()) {
         const QString folder = info.absolutePath();
         if (!QFileInfo(folder).isDir())
             throw DataError(FolderNotFound,
-                            QStringLiteral("The folder '%1' of the database file '%2' does not exist.")
+                            QCoreApplication::translate(
+                                "Data", "The folder '%1' of the database file '%2' does not exist.")
                                 .arg(QDir::toNativeSeparators(folder), info.fileName()));
-        throw DataError(FileNotFound,
-                        QStringLiteral("The database file '%1' cannot be found. Put the file in "
-                                       "that folder, or start the program where the file is.")
-                            .arg(QDir::toNativeSeparators(path)));
+        throw DataError(FileNotFound, QCoreApplication::translate(
+                                          "Data", "The database file '%1' cannot be found. Put the file in "
+                                                  "that folder, or start the program where the file is.")
+                                          .arg(QDir::toNativeSeparators(path)));
     }
     if (info.isDir())
-        throw DataError(
-            NotADatabase,
-            QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+        throw DataError(NotADatabase,
+                        QCoreApplication::translate("Data", "'%1' is a folder, not a database file.")
+                            .arg(QDir::toNativeSeparators(path)));
 
     // Closing any descriptor of a file drops every lock this process holds on it, those of
     // its other connections too: a file one of them has open is known to be a database, and
@@ -243,10 +245,10 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     if (!openHere(info.canonicalFilePath())) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw DataError(CannotRead,
-                            QStringLiteral("The database file '%1' cannot be read (%2). Check its "
-                                           "permissions.")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+            throw DataError(CannotRead, QCoreApplication::translate(
+                                            "Data", "The database file '%1' cannot be read (%2). Check its "
+                                                    "permissions.")
+                                            .arg(QDir::toNativeSeparators(path), file.errorString()));
         header = file.read(100);
         file.close();
     } else {
@@ -254,18 +256,20 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
         header.append('\0');
     }
     if (header.isEmpty())
-        throw DataError(NotADatabase, QStringLiteral("The file '%1' is empty: it holds no database.")
-                                          .arg(QDir::toNativeSeparators(path)));
+        throw DataError(NotADatabase,
+                        QCoreApplication::translate("Data", "The file '%1' is empty: it holds no database.")
+                            .arg(QDir::toNativeSeparators(path)));
     if (base::isAccessHeader(header))
-        throw DataError(
-            OldAccessFormat,
-            QStringLiteral("The file '%1' is an Access (Jet) database of an earlier version of the "
-                           "program. This version reads only its own database format; the file "
-                           "was left unchanged.")
-                .arg(QDir::toNativeSeparators(path)));
+        throw DataError(OldAccessFormat,
+                        QCoreApplication::translate(
+                            "Data", "The file '%1' is an Access (Jet) database of an earlier version of the "
+                                    "program. This version reads only its own database format; the file "
+                                    "was left unchanged.")
+                            .arg(QDir::toNativeSeparators(path)));
     if (!header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        throw DataError(NotADatabase, QStringLiteral("The file '%1' is not a database of this program. Check "
-                                                     "that the right file lies in the program's folder.")
+        throw DataError(NotADatabase, QCoreApplication::translate(
+                                          "Data", "The file '%1' is not a database of this program. Check "
+                                                  "that the right file lies in the program's folder.")
                                           .arg(QDir::toNativeSeparators(path)));
 
     // A file the program may not change opens for looking and searching; each write then
@@ -279,28 +283,29 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     std::optional<DataError> refusal;
     if (!options.readOnly) {
         if (readOnlyMedium)
-            refusal =
-                DataError(ReadOnlyFile,
-                          QStringLiteral("The database file '%1' is on a read-only disc or share: you can "
-                                         "look and search, but no change can be saved there. To change "
-                                         "the inventory, copy the file to a folder where you may write.")
-                              .arg(native));
+            refusal = DataError(ReadOnlyFile,
+                                QCoreApplication::translate(
+                                    "Data", "The database file '%1' is on a read-only disc or share: you can "
+                                            "look and search, but no change can be saved there. To change "
+                                            "the inventory, copy the file to a folder where you may write.")
+                                    .arg(native));
         else if (!writableByIntent(info))
-            refusal = DataError(
-                ReadOnlyFile, QStringLiteral("The database file '%1' is read-only: you can look and search, "
-                                             "but no change can be saved in it. To change the inventory, "
-                                             "allow writing to the file, or copy it to a folder where you "
-                                             "may write.")
-                                  .arg(native));
+            refusal = DataError(ReadOnlyFile,
+                                QCoreApplication::translate(
+                                    "Data", "The database file '%1' is read-only: you can look and search, "
+                                            "but no change can be saved in it. To change the inventory, "
+                                            "allow writing to the file, or copy it to a folder where you "
+                                            "may write.")
+                                    .arg(native));
         else if (!writableByIntent(QFileInfo(real.absolutePath())))
-            refusal =
-                DataError(ReadOnlyFile,
-                          QStringLiteral("The folder '%1' of the database file '%2' is read-only, and the "
-                                         "program writes its journal beside the file: you can look and "
-                                         "search, but no change can be saved. To change the inventory, "
-                                         "allow writing to the folder, or copy the file to a folder where "
-                                         "you may write.")
-                              .arg(folder, real.fileName()));
+            refusal = DataError(ReadOnlyFile,
+                                QCoreApplication::translate(
+                                    "Data", "The folder '%1' of the database file '%2' is read-only, and the "
+                                            "program writes its journal beside the file: you can look and "
+                                            "search, but no change can be saved. To change the inventory, "
+                                            "allow writing to the folder, or copy the file to a folder where "
+                                            "you may write.")
+                                    .arg(folder, real.fileName()));
     }
     const bool readOnly = options.readOnly || refusal;
 
@@ -323,13 +328,14 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
     auto db = std::make_unique<Database>(Key{}, handle, path, options);
     try {
         if (rc != SQLITE_OK)
-            throw db->error(rc, QStringLiteral("opening it"));
+            throw db->error(rc, QCoreApplication::translate("Data", "opening it"));
         sqlite3_extended_result_codes(handle, 1);
         sqlite3_busy_timeout(handle, options.busyTimeoutMs);
         // A cursor visits rows in name order, all over the file: keep pages at hand.
-        db->exec("PRAGMA cache_size=-16384", QStringLiteral("opening it"));
+        db->exec("PRAGMA cache_size=-16384", QCoreApplication::translate("Data", "opening it"));
         if (options.exclusive)
-            db->exec("PRAGMA locking_mode=EXCLUSIVE", QStringLiteral("opening it exclusively"));
+            db->exec("PRAGMA locking_mode=EXCLUSIVE",
+                     QCoreApplication::translate("Data", "opening it exclusively"));
 
         // Reading the schema is what finds a damaged or locked file.
         try {
@@ -339,12 +345,12 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
         } catch (const DataError& e) {
             // WAL mode needs its -shm beside the file, which a read-only folder cannot take.
             if (refusal && e.number() == CannotRead && header.size() > 18 && header.at(18) == 2)
-                throw DataError(
-                    CannotRead,
-                    QStringLiteral("The database file '%1' keeps a write-ahead log, which cannot be "
-                                   "read in the read-only folder '%2'. Copy the file to a folder "
-                                   "where you may write, and open the copy.")
-                        .arg(native, folder));
+                throw DataError(CannotRead,
+                                QCoreApplication::translate(
+                                    "Data", "The database file '%1' keeps a write-ahead log, which cannot be "
+                                            "read in the read-only folder '%2'. Copy the file to a folder "
+                                            "where you may write, and open the copy.")
+                                    .arg(native, folder));
             throw;
         }
         db->checkFormat();
@@ -406,12 +412,13 @@ bool Database::checkPending() const
 
 void Database::refuseAsDamaged(const QString& problem) const
 {
-    refusal_ = DataError(
-        Damaged, QStringLiteral("The database file '%1' is damaged: the check made when it was opened "
-                                "found %2. You can look at it, but no change is saved into it, so the "
-                                "damage gets no worse. Keep a copy of the file as it is now, and open "
-                                "the last backup copy of the inventory.")
-                     .arg(QDir::toNativeSeparators(path_), problem));
+    refusal_ =
+        DataError(Damaged, QCoreApplication::translate(
+                               "Data", "The database file '%1' is damaged: the check made when it was opened "
+                                       "found %2. You can look at it, but no change is saved into it, so the "
+                                       "damage gets no worse. Keep a copy of the file as it is now, and open "
+                                       "the last backup copy of the inventory.")
+                               .arg(QDir::toNativeSeparators(path_), problem));
 }
 
 const DataError* Database::writeRefusal() const
@@ -432,10 +439,11 @@ void Database::create(const QString& rawPath, const QString& script)
     const QFileInfo info(path);
     const QString native = QDir::toNativeSeparators(path);
     if (info.exists())
-        throw DataError(DatabaseError,
-                        QStringLiteral("The file '%1' already exists; it was left as it is.").arg(native));
+        throw DataError(DatabaseError, QCoreApplication::translate(
+                                           "Data", "The file '%1' already exists; it was left as it is.")
+                                           .arg(native));
     if (!QFileInfo(info.absolutePath()).isDir())
-        throw DataError(FolderNotFound, QStringLiteral("The folder '%1' does not exist.")
+        throw DataError(FolderNotFound, QCoreApplication::translate("Data", "The folder '%1' does not exist.")
                                             .arg(QDir::toNativeSeparators(info.absolutePath())));
 
     sqlite3* handle = nullptr;
@@ -444,7 +452,7 @@ void Database::create(const QString& rawPath, const QString& script)
     auto db = std::make_unique<Database>(Key{}, handle, path, OpenOptions{});
     try {
         if (rc != SQLITE_OK)
-            throw db->error(rc, QStringLiteral("creating it"));
+            throw db->error(rc, QCoreApplication::translate("Data", "creating it"));
         // A new file keeps SQLite's rollback journal: a write-ahead log needs shared memory
         // beside the file, which a network share does not give.
         // The write marks the new file as ours, in the current format.
@@ -455,9 +463,9 @@ void Database::create(const QString& rawPath, const QString& script)
             const QString detail = QString::fromUtf8(message ? message : "");
             sqlite3_free(message);
             if (scriptRc != SQLITE_OK)
-                throw DataError(
-                    DatabaseError,
-                    QStringLiteral("The new database '%1' could not be filled: %2.").arg(native, detail));
+                throw DataError(DatabaseError, QCoreApplication::translate(
+                                                   "Data", "The new database '%1' could not be filled: %2.")
+                                                   .arg(native, detail));
         });
     } catch (...) {
         db.reset();
@@ -471,52 +479,55 @@ DataError Database::error(int rc, const QString& doing) const
 {
     const QString file = QDir::toNativeSeparators(path_);
     const QString detail = sqliteMessage(db_, rc);
-    const QString when = doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing;
+    const QString when =
+        doing.isEmpty() ? QString() : QCoreApplication::translate("Data", " while %1").arg(doing);
     // A full disk shows as an I/O error when SQLite could not make a file it needs.
     const int systemError = db_ ? sqlite3_system_errno(db_) : 0;
     const bool noRoom = systemError == ENOSPC || systemError == EDQUOT;
     if ((rc & 0xff) == SQLITE_FULL ||
         (noRoom && ((rc & 0xff) == SQLITE_IOERR || (rc & 0xff) == SQLITE_CANTOPEN)))
-        return DataError(DiskError,
-                         QStringLiteral("The disk that holds '%1' is full%2. Make room on it and try "
-                                        "again; nothing was changed.")
-                             .arg(file, when));
+        return DataError(DiskError, QCoreApplication::translate(
+                                        "Data", "The disk that holds '%1' is full%2. Make room on it and try "
+                                                "again; nothing was changed.")
+                                        .arg(file, when));
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return DataError(Locked, QStringLiteral("The database file '%1' is locked by another program%2. Try "
-                                                "again when that program has finished.")
+        return DataError(Locked, QCoreApplication::translate(
+                                     "Data", "The database file '%1' is locked by another program%2. Try "
+                                             "again when that program has finished.")
                                      .arg(file, when));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return DataError(Damaged,
-                         QStringLiteral("The database file '%1' is damaged (%2)%3. Restore it from a "
-                                        "backup copy.")
-                             .arg(file, detail, when));
+        return DataError(Damaged, QCoreApplication::translate(
+                                      "Data", "The database file '%1' is damaged (%2)%3. Restore it from a "
+                                              "backup copy.")
+                                      .arg(file, detail, when));
     case SQLITE_READONLY:
         return DataError(ReadOnlyFile,
-                         QStringLiteral("The database file '%1' cannot be written%2: it or its folder is "
-                                        "read-only.")
+                         QCoreApplication::translate(
+                             "Data", "The database file '%1' cannot be written%2: it or its folder is "
+                                     "read-only.")
                              .arg(file, when));
     case SQLITE_IOERR:
-        return DataError(
-            DiskError,
-            QStringLiteral("The disk could not read or write '%1' (%2)%3.").arg(file, detail, when));
+        return DataError(DiskError,
+                         QCoreApplication::translate("Data", "The disk could not read or write '%1' (%2)%3.")
+                             .arg(file, detail, when));
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
         return DataError(
-            CannotRead,
-            QStringLiteral("The database file '%1' cannot be opened (%2)%3.").arg(file, detail, when));
+            CannotRead, QCoreApplication::translate("Data", "The database file '%1' cannot be opened (%2)%3.")
+                            .arg(file, detail, when));
     case SQLITE_CONSTRAINT:
-        return DataError(RuleViolated,
-                         QStringLiteral("The change was not saved: it breaks a rule of the table "
-                                        "in '%1' (%2).")
-                             .arg(file, detail));
+        return DataError(RuleViolated, QCoreApplication::translate(
+                                           "Data", "The change was not saved: it breaks a rule of the table "
+                                                   "in '%1' (%2).")
+                                           .arg(file, detail));
     default:
-        return DataError(
-            DatabaseError,
-            QStringLiteral("The database '%1' reported an error%3: %2.").arg(file, detail, when));
+        return DataError(DatabaseError,
+                         QCoreApplication::translate("Data", "The database '%1' reported an error%3: %2.")
+                             .arg(file, detail, when));
     }
 }
 
@@ -588,9 +599,10 @@ void Database::checkFormat() const
     const std::int64_t version = pragmaValue("user_version");
     if (version > kFormatVersion)
         throw DataError(NewerFormat,
-                        QStringLiteral("The database file '%1' was made by a newer version of the program "
-                                       "(file format %2; this version reads formats up to %3). Open it with "
-                                       "that version, or install it here.")
+                        QCoreApplication::translate(
+                            "Data", "The database file '%1' was made by a newer version of the program "
+                                    "(file format %2; this version reads formats up to %3). Open it with "
+                                    "that version, or install it here.")
                             .arg(QDir::toNativeSeparators(path_))
                             .arg(version)
                             .arg(kFormatVersion));
@@ -604,7 +616,7 @@ void Database::bringToCurrentFormat()
     // A file of ours from before kept the mark in the header's user version.
     const std::int64_t oldMark = id == 0 ? std::max<std::int64_t>(pragmaValue("user_version"), 0) : 0;
     exec("CREATE TABLE IF NOT EXISTS QB_STATE (NAME TEXT PRIMARY KEY, VALUE INTEGER NOT NULL)",
-         QStringLiteral("bringing it to the current format"));
+         QCoreApplication::translate("Data", "bringing it to the current format"));
     {
         Statement mark(*this, QStringLiteral("INSERT OR IGNORE INTO QB_STATE (NAME, VALUE) VALUES "
                                              "('retired_rowid', ?1)"));
@@ -616,9 +628,9 @@ void Database::bringToCurrentFormat()
     if (id == 0 || id == kApplicationId) {
         // Pragmas take no parameters; both values are our own constants.
         exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId).toLatin1().constData(),
-             QStringLiteral("bringing it to the current format"));
+             QCoreApplication::translate("Data", "bringing it to the current format"));
         exec(QStringLiteral("PRAGMA user_version = %1").arg(kFormatVersion).toLatin1().constData(),
-             QStringLiteral("bringing it to the current format"));
+             QCoreApplication::translate("Data", "bringing it to the current format"));
     }
 }
 
@@ -694,13 +706,13 @@ void Database::beginWrite()
     // hold up the commit.
     ReadAhead::stopReadingsOf(canonicalPath_);
     if (options_.readOnly)
-        throw DataError(ReadOnlyRecordset,
-                        QStringLiteral("The database '%1' was opened read-only; nothing was "
-                                       "written.")
-                            .arg(QDir::toNativeSeparators(path_)));
+        throw DataError(ReadOnlyRecordset, QCoreApplication::translate(
+                                               "Data", "The database '%1' was opened read-only; nothing was "
+                                                       "written.")
+                                               .arg(QDir::toNativeSeparators(path_)));
     // The file keeps the journal mode it has: the program changes rows, never the header's
     // mode, and two programs share either mode through BEGIN IMMEDIATE and the busy timeout.
-    exec("BEGIN IMMEDIATE", QStringLiteral("starting to write"));
+    exec("BEGIN IMMEDIATE", QCoreApplication::translate("Data", "starting to write"));
     try {
         // Holding the write lock, nobody else commits until this write ends: what the
         // stamp says now is what this connection's cache must have stood for.
@@ -716,7 +728,7 @@ void Database::beginWrite()
 
 void Database::commit()
 {
-    exec("COMMIT", QStringLiteral("saving the change"));
+    exec("COMMIT", QCoreApplication::translate("Data", "saving the change"));
     ++ownCommits_;
     stampAfterWrite_ = (writeDataVersion_ << 32) | (ownCommits_ & 0xffffffff);
 }

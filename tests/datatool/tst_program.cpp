@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace testsupport;
 
@@ -19,9 +20,11 @@ struct Result
     QString err;
 };
 
-Result run(const QStringList& args, const QString& program = QStringLiteral(QB_DATATOOL))
+Result run(const QStringList& args, const QString& program = QStringLiteral(QB_DATATOOL),
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(program, args);
     p.waitForFinished(120000);
     Result r;
@@ -60,6 +63,7 @@ class TestProgram : public QObject
     Q_OBJECT
 private slots:
     void aCommandLineNotUnderstoodIsError701();
+    void aBrazilianLocaleGetsPortugueseWithTheSameNumbers();
     void theInventoryBesideTheProgramIsTheDefault();
     void aFailureLeavesNoFileBehind();
     void aCsvGoesOutAndComesBack();
@@ -88,6 +92,34 @@ void TestProgram::aCommandLineNotUnderstoodIsError701()
     const Result help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("export-csv") && help.out.contains("import-csv") && help.out.contains("print"));
+}
+
+// A lab whose desktop is in Brazilian Portuguese reads the help and the errors in it;
+// scripts that look for the error number still find it.
+void TestProgram::aBrazilianLocaleGetsPortugueseWithTheSameNumbers()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("pt_BR.UTF-8"));
+    const QString program = QStringLiteral(QB_DATATOOL);
+    const Result help = run({QStringLiteral("--help")}, program, env);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.out.startsWith("Uso: quillarbon-data [--file CAMINHO] COMANDO [OPÇÕES]\n"),
+             help.out.constData());
+    QVERIFY(help.out.contains("  export-csv [--out ARQUIVO] [--for-spreadsheet]\n"));
+    const Result wrong = run({QStringLiteral("frobnicate")}, program, env);
+    QCOMPARE(wrong.exitCode, 2);
+    QVERIFY2(wrong.err.startsWith(QStringLiteral("Erro 701: 'frobnicate' não é um comando")),
+             qPrintable(wrong.err));
+    // The engine's own errors too: a missing inventory.
+    const QTemporaryDir dir;
+    const Result missing = run(
+        {QStringLiteral("--file"), dir.filePath(QStringLiteral("QBData.mdb")), QStringLiteral("export-csv")},
+        program, env);
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.startsWith(QStringLiteral("Erro 310: O arquivo do banco de dados")),
+             qPrintable(missing.err));
 }
 
 void TestProgram::theInventoryBesideTheProgramIsTheDefault()

@@ -6,6 +6,7 @@
 #include "inventory/safety/storagecheck.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace datatool::cli {
@@ -16,8 +17,10 @@ class CheckStorage final : public Command
 {
 public:
     CheckStorage()
-        : Command(QStringLiteral("check-storage"), QStringLiteral("check-storage [--location TEXT] [--csv]"),
-                  QStringLiteral(
+        : Command(QStringLiteral("check-storage"),
+                  QCoreApplication::translate("Companion", "check-storage [--location TEXT] [--csv]"),
+                  QCoreApplication::translate(
+                      "Companion",
                       "Within each storing place, the chemicals whose storage groups must be kept\n"
                       "apart (the compatible storage groups of Prudent Practices in the Laboratory),\n"
                       "and the chemicals whose group their record does not tell, each with the reason\n"
@@ -31,7 +34,7 @@ public:
     void check(const Arguments& args) const override
     {
         requireValue(args, QStringLiteral("location"),
-                     QStringLiteral("--location needs a part of a place's name."));
+                     QCoreApplication::translate("Companion", "--location needs a part of a place's name."));
     }
 
     // Exit status 3 when chemicals that must be kept apart share a place, so that a scheduled
@@ -53,10 +56,13 @@ public:
             throw safety::StorageError(
                 safety::NothingToCheck,
                 location.isEmpty()
-                    ? QStringLiteral("The inventory '%1' holds no records, so there is nothing to check.")
+                    ? QCoreApplication::translate(
+                          "Companion", "The inventory '%1' holds no records, so there is nothing to check.")
                           .arg(native(args.inventory))
-                    : QStringLiteral("No storing place in '%1' has '%2' in its name, so there is nothing to "
-                                     "check. Try a shorter part of the name, or leave out --location.")
+                    : QCoreApplication::translate(
+                          "Companion",
+                          "No storing place in '%1' has '%2' in its name, so there is nothing to "
+                          "check. Try a shorter part of the name, or leave out --location.")
                           .arg(native(args.inventory), location));
         StandardOutput out;
         if (args.options.isSet(QStringLiteral("csv")))

@@ -1,5 +1,6 @@
 #include "inventory/datatool/commands/command.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -41,7 +42,8 @@ QCommandLineOption flagOption(const QString& name)
 
 ToolError usage(const QString& text)
 {
-    return ToolError(UsageError, text + QStringLiteral(" Run quillarbon-data --help for the commands."));
+    return ToolError(UsageError, text + QCoreApplication::translate(
+                                            "Companion", " Run quillarbon-data --help for the commands."));
 }
 
 void requireValue(const Arguments& args, const QString& option, const QString& text)
@@ -64,12 +66,12 @@ void writeOut(const QString& text)
 
 void reportError(int number, const QString& text)
 {
-    writeErr(QStringLiteral("Error %1: %2").arg(number).arg(text));
+    writeErr(QCoreApplication::translate("Companion", "Error %1: %2").arg(number).arg(text));
 }
 
 void reportWarning(int number, const QString& text)
 {
-    writeErr(QStringLiteral("Warning %1: %2").arg(number).arg(text));
+    writeErr(QCoreApplication::translate("Companion", "Warning %1: %2").arg(number).arg(text));
 }
 
 QString native(const QString& path)
@@ -81,11 +83,15 @@ QString native(const QString& path)
 // is named when it differs.
 QString duplicateNote(const QString& name, const QString& stored, bool added)
 {
-    const QString as = stored == name ? QString() : QStringLiteral(" (as '%1')").arg(stored);
-    return added ? QStringLiteral("'%1' was already in the inventory%2; added again.").arg(name, as)
-                 : QStringLiteral("'%1' is already in the inventory%2; not added (--allow-duplicates "
+    const QString as =
+        stored == name ? QString() : QCoreApplication::translate("Companion", " (as '%1')").arg(stored);
+    return added
+               ? QCoreApplication::translate("Companion", "'%1' was already in the inventory%2; added again.")
+                     .arg(name, as)
+               : QCoreApplication::translate(
+                     "Companion", "'%1' is already in the inventory%2; not added (--allow-duplicates "
                                   "adds it).")
-                       .arg(name, as);
+                     .arg(name, as);
 }
 
 } // namespace datatool::cli

@@ -6,6 +6,7 @@
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -15,37 +16,40 @@ namespace datatool::cli {
 
 namespace {
 
-const char kHelpHead[] = R"(Usage: quillarbon-data [--file PATH] COMMAND [OPTIONS]
+const char* const kHelpHead = QT_TRANSLATE_NOOP(
+    "Companion", "Usage: quillarbon-data [--file PATH] COMMAND [OPTIONS]\n"
+                 "\n"
+                 "Works on the inventory QBData.mdb in the program's folder, or on the one --file names.\n"
+                 "\n"
+                 "Commands:\n");
 
-Works on the inventory QBData.mdb in the program's folder, or on the one --file names.
-
-Commands:
-)";
-
-const char kHelpFoot[] = R"(
-Errors are written as "Error N: text" on the standard error, and the exit status is
-then 1 (2 when the command line is not understood; check-storage exits with 3 when it
-finds chemicals to keep apart). No output file is ever left half written. Warnings
-("Warning N: text", on the standard error too) say what a command that succeeded did in
-a way you might not expect.
-)";
+const char* const kHelpFoot = QT_TRANSLATE_NOOP(
+    "Companion", "\n"
+                 "Errors are written as \"Error N: text\" on the standard error, and the exit status is\n"
+                 "then 1 (2 when the command line is not understood; check-storage exits with 3 when it\n"
+                 "finds chemicals to keep apart). No output file is ever left half written. Warnings\n"
+                 "(\"Warning N: text\", on the standard error too) say what a command that succeeded did in\n"
+                 "a way you might not expect.\n");
 
 void printHelp(const std::vector<std::unique_ptr<Command>>& commands)
 {
-    QString text = QString::fromUtf8(kHelpHead);
+    QString text = QCoreApplication::translate("Companion", kHelpHead);
     for (const auto& command : commands)
         text += command->help();
-    text += QString::fromUtf8(kHelpFoot);
-    text += QStringLiteral("\nIts own error numbers (the others are the engine's):");
+    text += QCoreApplication::translate("Companion", kHelpFoot);
+    text +=
+        QCoreApplication::translate("Companion", "\nIts own error numbers (the others are the engine's):");
     writeOut(text);
     for (int number = UsageError; number <= kLastToolError; ++number)
         if (const QString general = toolErrorText(number); !general.isEmpty())
             writeOut(QStringLiteral("  %1  %2").arg(number).arg(general));
     for (int number = safety::SchemeDamaged; number <= safety::NothingToCheck; ++number)
         writeOut(QStringLiteral("  %1  %2").arg(number).arg(safety::storageErrorText(number)));
-    writeOut(
-        QStringLiteral("  %1  The address given to set-website is not an http or https address with a host.")
-            .arg(store::BadWebsite));
+    writeOut(QStringLiteral("  %1  %2")
+                 .arg(store::BadWebsite)
+                 .arg(QCoreApplication::translate(
+                     "Companion",
+                     "The address given to set-website is not an http or https address with a host.")));
 }
 
 QString commandNames(const std::vector<std::unique_ptr<Command>>& commands)
@@ -54,7 +58,7 @@ QString commandNames(const std::vector<std::unique_ptr<Command>>& commands)
     for (const auto& command : commands)
         names.append(command->name());
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return names.join(QStringLiteral(", ")) + QCoreApplication::translate("Companion", " or ") + last;
 }
 
 // The command line as read: the options (each command's and the common ones), the command
@@ -89,14 +93,16 @@ public:
     const Command& command() const
     {
         if (commandName_.isEmpty())
-            throw usage(QStringLiteral("No command is given: name %1.").arg(commandNames(commands_)));
+            throw usage(QCoreApplication::translate("Companion", "No command is given: name %1.")
+                            .arg(commandNames(commands_)));
         const Command* command = find(commandName_);
         if (!command)
-            throw usage(
-                QStringLiteral("'%1' is not a command: name %2.").arg(commandName_, commandNames(commands_)));
+            throw usage(QCoreApplication::translate("Companion", "'%1' is not a command: name %2.")
+                            .arg(commandName_, commandNames(commands_)));
         for (const QString& option : parser_.optionNames())
             if (option != QLatin1String("file") && !command->accepts(option))
-                throw usage(QStringLiteral("The option --%1 does not go with %2.").arg(option, commandName_));
+                throw usage(QCoreApplication::translate("Companion", "The option --%1 does not go with %2.")
+                                .arg(option, commandName_));
         return *command;
     }
 
@@ -146,18 +152,20 @@ private:
                 arg = arg.left(arg.indexOf(QLatin1Char('=')));
             if (const QCommandLineOption* known = option(arg)) {
                 if (known->valueName().isEmpty() && inlineValue)
-                    throw usage(QStringLiteral("The option %1 takes no value.").arg(arg));
+                    throw usage(
+                        QCoreApplication::translate("Companion", "The option %1 takes no value.").arg(arg));
                 if (!known->valueName().isEmpty() && !inlineValue && ++i >= args.size())
-                    throw usage(QStringLiteral("The option %1 needs a value.").arg(arg));
+                    throw usage(
+                        QCoreApplication::translate("Companion", "The option %1 needs a value.").arg(arg));
             } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-                throw usage(QStringLiteral("The option %1 is not known.").arg(arg));
+                throw usage(QCoreApplication::translate("Companion", "The option %1 is not known.").arg(arg));
             } else if (commandName_.isEmpty()) {
                 commandName_ = arg;
             } else if (const Command* command = find(commandName_);
                        command && command->takesWord() && word_.isEmpty()) {
                 word_ = arg;
             } else {
-                throw usage(QStringLiteral("'%1' is one word too many.").arg(arg));
+                throw usage(QCoreApplication::translate("Companion", "'%1' is one word too many.").arg(arg));
             }
         }
     }
@@ -187,7 +195,7 @@ int runCommandLine(const QStringList& arguments)
         const QString file = line.options().value(QStringLiteral("file"));
         command->check({line.options(), line.word(), QString()});
         if (line.options().isSet(QStringLiteral("file")) && file.isEmpty())
-            throw usage(QStringLiteral("--file needs the inventory's path."));
+            throw usage(QCoreApplication::translate("Companion", "--file needs the inventory's path."));
         inventory = file.isEmpty() ? defaultInventoryPath()
                                    : records::normalizePath(QFileInfo(file).absoluteFilePath());
     } catch (const ToolError& e) {

@@ -4,6 +4,8 @@
 #include "inventory/datatool/inventory_file.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
+
 namespace datatool::cli {
 
 namespace {
@@ -12,8 +14,10 @@ class ExportCsv final : public Command
 {
 public:
     ExportCsv()
-        : Command(QStringLiteral("export-csv"), QStringLiteral("export-csv [--out FILE] [--for-spreadsheet]"),
-                  QStringLiteral(
+        : Command(QStringLiteral("export-csv"),
+                  QCoreApplication::translate("Companion", "export-csv [--out FILE] [--for-spreadsheet]"),
+                  QCoreApplication::translate(
+                      "Companion",
                       "Every record in name order as CSV (UTF-8 with a byte-order mark, CRLF between\n"
                       "rows), to FILE or to the standard output. --for-spreadsheet writes values that a\n"
                       "spreadsheet would turn into a date, a number or a formula (1-2, 2/3, 007, =...)\n"
@@ -30,13 +34,15 @@ public:
         ExportOptions options;
         options.forSpreadsheet = args.options.isSet(QStringLiteral("for-spreadsheet"));
         options.onReplaced = [](const QString& name, const QStringList& columns) {
-            reportWarning(
-                TextNotUtf8,
-                QStringLiteral("The record %1 holds bytes that are not UTF-8 text in %2; they were "
-                               "written as the replacement character \uFFFD. Correct the text in "
-                               "Quillarbon to keep what was meant.")
-                    .arg(name.isNull() ? QStringLiteral("without a name") : QStringLiteral("'%1'").arg(name),
-                         columns.join(QStringLiteral(", "))));
+            reportWarning(TextNotUtf8,
+                          QCoreApplication::translate(
+                              "Companion",
+                              "The record %1 holds bytes that are not UTF-8 text in %2; they were "
+                              "written as the replacement character \uFFFD. Correct the text in "
+                              "Quillarbon to keep what was meant.")
+                              .arg(name.isNull() ? QCoreApplication::translate("Companion", "without a name")
+                                                 : QStringLiteral("'%1'").arg(name),
+                                   columns.join(QStringLiteral(", "))));
         };
         const QString path = args.options.value(QStringLiteral("out"));
         if (path.isEmpty()) {
@@ -49,7 +55,9 @@ public:
         const std::int64_t records = exportCsv(*db, out.device(), options);
         out.commit();
         if (!out.isStandardOutput())
-            writeOut(QStringLiteral("Wrote %1 records to '%2'.").arg(records).arg(native(path)));
+            writeOut(QCoreApplication::translate("Companion", "Wrote %1 records to '%2'.")
+                         .arg(records)
+                         .arg(native(path)));
         return 0;
     }
 };

@@ -4,6 +4,7 @@
 #include "inventory/legacy/conversion.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -17,8 +18,10 @@ class ImportAccess final : public Command
 public:
     ImportAccess()
         : Command(QStringLiteral("import-access"),
-                  QStringLiteral("import-access OLD.mdb [--dry-run] [--allow-duplicates]"),
-                  QStringLiteral(
+                  QCoreApplication::translate("Companion",
+                                              "import-access OLD.mdb [--dry-run] [--allow-duplicates]"),
+                  QCoreApplication::translate(
+                      "Companion",
                       "Adds the records of OLD.mdb, an inventory in the Access format of the program's\n"
                       "earlier version, all of them or none. A record whose name is already in the\n"
                       "inventory is not added unless --allow-duplicates is given. --dry-run lists what\n"
@@ -30,7 +33,8 @@ public:
     void check(const Arguments& args) const override
     {
         if (args.word.isEmpty())
-            throw usage(QStringLiteral("import-access needs the old Access-format file to read."));
+            throw usage(QCoreApplication::translate(
+                "Companion", "import-access needs the old Access-format file to read."));
     }
 
     int execute(const Arguments& args) const override
@@ -50,7 +54,7 @@ public:
                 ++record;
                 const std::optional<QString> stored = name.isNull() ? std::nullopt : existing.find(name);
                 if (stored)
-                    notes.append(QStringLiteral("Record %1: %2")
+                    notes.append(QCoreApplication::translate("Companion", "Record %1: %2")
                                      .arg(record)
                                      .arg(duplicateNote(name, *stored, allowDuplicates)));
                 return !stored || allowDuplicates;
@@ -58,31 +62,37 @@ public:
         for (const QString& note : std::as_const(notes))
             writeOut(note);
         if (!report.source.columns.leftOut.isEmpty())
-            writeOut(QStringLiteral("Columns of the old file that are not the inventory's, not read: %1.")
+            writeOut(QCoreApplication::translate(
+                         "Companion", "Columns of the old file that are not the inventory's, not read: %1.")
                          .arg(report.source.columns.leftOut.join(QStringLiteral(", "))));
         if (!report.source.columns.missing.isEmpty())
-            writeOut(QStringLiteral("Columns the old file lacks, left empty: %1.")
+            writeOut(QCoreApplication::translate("Companion", "Columns the old file lacks, left empty: %1.")
                          .arg(report.source.columns.missing.join(QStringLiteral(", "))));
         const QString where = native(QFileInfo(args.inventory).absoluteFilePath());
         if (report.skipped > 0) {
             const std::int64_t total = report.records + report.skipped;
-            writeOut(dryRun ? QStringLiteral("Dry run: %1 of the %2 records of '%3' would be added to '%4'; "
-                                             "nothing was written.")
-                                  .arg(report.records)
-                                  .arg(total)
-                                  .arg(old, where)
-                            : QStringLiteral("Added %1 of the %2 records of '%3' to '%4'.")
-                                  .arg(report.records)
-                                  .arg(total)
-                                  .arg(old, where));
+            writeOut(
+                dryRun
+                    ? QCoreApplication::translate(
+                          "Companion", "Dry run: %1 of the %2 records of '%3' would be added to '%4'; "
+                                       "nothing was written.")
+                          .arg(report.records)
+                          .arg(total)
+                          .arg(old, where)
+                    : QCoreApplication::translate("Companion", "Added %1 of the %2 records of '%3' to '%4'.")
+                          .arg(report.records)
+                          .arg(total)
+                          .arg(old, where));
         } else if (dryRun)
-            writeOut(
-                QStringLiteral("Dry run: the %1 records of '%2' would be added to '%3'; nothing was written.")
-                    .arg(report.records)
-                    .arg(old, where));
+            writeOut(QCoreApplication::translate(
+                         "Companion",
+                         "Dry run: the %1 records of '%2' would be added to '%3'; nothing was written.")
+                         .arg(report.records)
+                         .arg(old, where));
         else
-            writeOut(
-                QStringLiteral("Added the %1 records of '%2' to '%3'.").arg(report.records).arg(old, where));
+            writeOut(QCoreApplication::translate("Companion", "Added the %1 records of '%2' to '%3'.")
+                         .arg(report.records)
+                         .arg(old, where));
         return 0;
     }
 };

@@ -4,6 +4,7 @@
 #include "inventory/store/chemical_table.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -17,8 +18,10 @@ class ImportCsv final : public Command
 public:
     ImportCsv()
         : Command(QStringLiteral("import-csv"),
-                  QStringLiteral("import-csv FILE [--dry-run] [--allow-duplicates] [--create]"),
-                  QStringLiteral(
+                  QCoreApplication::translate("Companion",
+                                              "import-csv FILE [--dry-run] [--allow-duplicates] [--create]"),
+                  QCoreApplication::translate(
+                      "Companion",
                       "Adds the rows of FILE, all of them or none. The first line names the columns\n"
                       "(NOME is required, the others may be left out); cells are separated by commas,\n"
                       "or by semicolons as some spreadsheets save them. A row whose NOME is already in\n"
@@ -34,7 +37,7 @@ public:
     void check(const Arguments& args) const override
     {
         if (args.word.isEmpty())
-            throw usage(QStringLiteral("import-csv needs the CSV file to read."));
+            throw usage(QCoreApplication::translate("Companion", "import-csv needs the CSV file to read."));
     }
 
     int execute(const Arguments& args) const override
@@ -69,13 +72,15 @@ public:
             report = importCsv(
                 *db, csv, options,
                 [&](const RowProblem& p) {
-                    reportError(
-                        CsvBadRow,
-                        QStringLiteral("Line %1 of '%2': %3.").arg(p.line).arg(native(csv), p.reason));
+                    reportError(CsvBadRow, QCoreApplication::translate("Companion", "Line %1 of '%2': %3.")
+                                               .arg(p.line)
+                                               .arg(native(csv), p.reason));
                 },
                 [&](std::int64_t line, const QString& name) {
                     if (dryRun)
-                        writeOut(QStringLiteral("Line %1: would add '%2'.").arg(line).arg(name));
+                        writeOut(QCoreApplication::translate("Companion", "Line %1: would add '%2'.")
+                                     .arg(line)
+                                     .arg(name));
                 });
         } catch (...) {
             removeCreated();
@@ -84,27 +89,31 @@ public:
 
         for (const QString& column : std::as_const(report.ignoredColumns))
             writeOut(
-                QStringLiteral("The column '%1' is not a column of the inventory; its cells were not read.")
+                QCoreApplication::translate(
+                    "Companion", "The column '%1' is not a column of the inventory; its cells were not read.")
                     .arg(column));
         if (!report.missingColumns.isEmpty())
-            writeOut(QStringLiteral("Columns not in the file, left empty: %1.")
+            writeOut(QCoreApplication::translate("Companion", "Columns not in the file, left empty: %1.")
                          .arg(report.missingColumns.join(QStringLiteral(", "))));
         for (const std::int64_t line : report.repeatedHeaders)
-            writeOut(QStringLiteral("Line %1 repeats the column names of the first line; it was read as "
-                                    "column names, not as a chemical.")
+            writeOut(QCoreApplication::translate(
+                         "Companion", "Line %1 repeats the column names of the first line; it was read as "
+                                      "column names, not as a chemical.")
                          .arg(line));
         for (const auto& d : report.duplicates)
-            writeOut(QStringLiteral("Line %1: %2")
+            writeOut(QCoreApplication::translate("Companion", "Line %1: %2")
                          .arg(d.line)
                          .arg(duplicateNote(d.name, d.stored, allowDuplicates)));
         const QString where = native(QFileInfo(args.inventory).absoluteFilePath());
         if (dryRun)
-            writeOut(QStringLiteral("Dry run: %1 of the %2 rows would be added to '%3'; nothing was written.")
-                         .arg(report.added)
-                         .arg(report.rows)
-                         .arg(where));
+            writeOut(
+                QCoreApplication::translate(
+                    "Companion", "Dry run: %1 of the %2 rows would be added to '%3'; nothing was written.")
+                    .arg(report.added)
+                    .arg(report.rows)
+                    .arg(where));
         else
-            writeOut(QStringLiteral("Added %1 of the %2 rows to '%3'.")
+            writeOut(QCoreApplication::translate("Companion", "Added %1 of the %2 rows to '%3'.")
                          .arg(report.added)
                          .arg(report.rows)
                          .arg(where));

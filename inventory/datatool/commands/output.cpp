@@ -2,6 +2,7 @@
 
 #include "inventory/datatool/commands/command.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <sys/stat.h>
@@ -16,18 +17,21 @@ Output::Output(const QString& path, const QString& inventory, bool large)
     const QFileInfo target(path);
     if (target.exists() && target.canonicalFilePath() == QFileInfo(inventory).canonicalFilePath())
         throw ToolError(OutputIsInventory,
-                        QStringLiteral("The output '%1' is the inventory itself; writing it would destroy "
-                                       "the inventory. Name another file.")
+                        QCoreApplication::translate(
+                            "Companion", "The output '%1' is the inventory itself; writing it would destroy "
+                                         "the inventory. Name another file.")
                             .arg(native(path)));
     if (target.isDir())
         throw ToolError(OutputFailed,
-                        QStringLiteral("The output '%1' is a folder. Name a file.").arg(native(path)));
+                        QCoreApplication::translate("Companion", "The output '%1' is a folder. Name a file.")
+                            .arg(native(path)));
     struct stat st = {};
     const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode))
         throw ToolError(OutputNotAFile,
-                        QStringLiteral("The output '%1' is a device or a socket, not a file; writing "
-                                       "there could destroy what it holds. Name a file.")
+                        QCoreApplication::translate(
+                            "Companion", "The output '%1' is a device or a socket, not a file; writing "
+                                         "there could destroy what it holds. Name a file.")
                             .arg(native(path)));
     const QIODevice::OpenMode mode =
         large ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly;
@@ -43,8 +47,9 @@ Output::Output(const QString& path, const QString& inventory, bool large)
     }
     if (!device_->open(mode))
         throw ToolError(OutputFailed,
-                        QStringLiteral("The file '%1' cannot be written (%2). Check that its folder exists "
-                                       "and that you may write there.")
+                        QCoreApplication::translate(
+                            "Companion", "The file '%1' cannot be written (%2). Check that its folder exists "
+                                         "and that you may write there.")
                             .arg(native(path), device_->errorString()));
 }
 
@@ -52,13 +57,16 @@ void Output::commit()
 {
     const bool written = saved_ ? saved_->commit() : direct_->flush() && direct_->error() == QFile::NoError;
     if (!written)
-        throw ToolError(OutputFailed,
-                        saved_ ? QStringLiteral("The file '%1' could not be saved (%2). Check that the disk "
-                                                "has room; nothing was written.")
-                                     .arg(native(saved_->fileName()), saved_->errorString())
-                               : QStringLiteral("'%1' did not take every byte (%2); what it holds is not "
-                                                "complete.")
-                                     .arg(native(direct_->fileName()), direct_->errorString()));
+        throw ToolError(
+            OutputFailed,
+            saved_ ? QCoreApplication::translate("Companion",
+                                                 "The file '%1' could not be saved (%2). Check that the disk "
+                                                 "has room; nothing was written.")
+                         .arg(native(saved_->fileName()), saved_->errorString())
+                   : QCoreApplication::translate("Companion",
+                                                 "'%1' did not take every byte (%2); what it holds is not "
+                                                 "complete.")
+                         .arg(native(direct_->fileName()), direct_->errorString()));
     if (direct_)
         direct_->close();
 }
@@ -66,17 +74,17 @@ void Output::commit()
 StandardOutput::StandardOutput(QIODevice::OpenMode mode)
 {
     if (!file_.open(stdout, mode, QFileDevice::DontCloseHandle))
-        throw ToolError(
-            OutputFailed,
-            QStringLiteral("The standard output cannot be written (%1).").arg(file_.errorString()));
+        throw ToolError(OutputFailed, QCoreApplication::translate(
+                                          "Companion", "The standard output cannot be written (%1).")
+                                          .arg(file_.errorString()));
 }
 
 void StandardOutput::flush()
 {
     if (!file_.flush())
-        throw ToolError(
-            OutputFailed,
-            QStringLiteral("The standard output cannot be written (%1).").arg(file_.errorString()));
+        throw ToolError(OutputFailed, QCoreApplication::translate(
+                                          "Companion", "The standard output cannot be written (%1).")
+                                          .arg(file_.errorString()));
 }
 
 } // namespace datatool::cli

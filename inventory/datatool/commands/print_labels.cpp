@@ -4,6 +4,7 @@
 #include "inventory/datatool/labels.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace datatool::cli {
@@ -15,9 +16,11 @@ class PrintLabels final : public Command
 public:
     PrintLabels()
         : Command(QStringLiteral("labels"),
-                  QStringLiteral("labels --out FILE.pdf [--location TEXT] [--sheet NAME]"),
+                  QCoreApplication::translate("Companion",
+                                              "labels --out FILE.pdf [--location TEXT] [--sheet NAME]"),
                   // The blank line at the end sets check-storage apart in the help.
-                  QStringLiteral(
+                  QCoreApplication::translate(
+                      "Companion",
                       "A label for each chemical's container, on a sheet of self-adhesive labels: its\n"
                       "name, formula, place, hazard pictograms and signal word, and a QR code of its\n"
                       "name and place. --location prints the labels of the places whose name contains\n"
@@ -32,12 +35,14 @@ public:
     void check(const Arguments& args) const override
     {
         if (args.options.value(QStringLiteral("out")).isEmpty())
-            throw usage(QStringLiteral("labels needs --out FILE.pdf, the file to write."));
-        requireValue(args, QStringLiteral("sheet"),
-                     QStringLiteral("--sheet needs the name of a sheet of labels."));
+            throw usage(
+                QCoreApplication::translate("Companion", "labels needs --out FILE.pdf, the file to write."));
+        requireValue(
+            args, QStringLiteral("sheet"),
+            QCoreApplication::translate("Companion", "--sheet needs the name of a sheet of labels."));
         labelSheet(args.options.value(QStringLiteral("sheet"))); // an unknown sheet is UnknownSheet
         requireValue(args, QStringLiteral("location"),
-                     QStringLiteral("--location needs a part of a place's name."));
+                     QCoreApplication::translate("Companion", "--location needs a part of a place's name."));
     }
 
     int execute(const Arguments& args) const override
@@ -52,14 +57,18 @@ public:
         const LabelResult result = printLabels(*db, out.device(), options);
         out.commit();
         for (const QString& name : result.withoutCode)
-            writeOut(QStringLiteral("The label of '%1' has no QR code: its name and place are too long for a "
-                                    "code that can be read at this label's size.")
+            writeOut(QCoreApplication::translate(
+                         "Companion",
+                         "The label of '%1' has no QR code: its name and place are too long for a "
+                         "code that can be read at this label's size.")
                          .arg(name.size() > 60 ? name.left(59) + QChar(0x2026) : name));
-        writeOut(QStringLiteral("Wrote %1 %2 on %3 %4 (%5) to '%6'.")
+        writeOut(QCoreApplication::translate("Companion", "Wrote %1 %2 on %3 %4 (%5) to '%6'.")
                      .arg(result.labels)
-                     .arg(result.labels == 1 ? QStringLiteral("label") : QStringLiteral("labels"))
+                     .arg(result.labels == 1 ? QCoreApplication::translate("Companion", "label")
+                                             : QCoreApplication::translate("Companion", "labels"))
                      .arg(result.pages)
-                     .arg(result.pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"))
+                     .arg(result.pages == 1 ? QCoreApplication::translate("Companion", "sheet")
+                                            : QCoreApplication::translate("Companion", "sheets"))
                      .arg(QString::fromUtf8(labelSheet(options.sheet).description), native(path)));
         return 0;
     }

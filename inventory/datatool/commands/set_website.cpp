@@ -3,6 +3,8 @@
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
+
 namespace datatool::cli {
 
 namespace {
@@ -11,24 +13,27 @@ class SetWebsite final : public Command
 {
 public:
     SetWebsite()
-        : Command(
-              QStringLiteral("set-website"), QStringLiteral("set-website URL"),
-              QStringLiteral("Stores the laboratory's own web address in the inventory: the main window's\n"
-                             "link shows and opens it. Only an http or https address with a host is taken."),
-              {}, true)
+        : Command(QStringLiteral("set-website"), QCoreApplication::translate("Companion", "set-website URL"),
+                  QCoreApplication::translate(
+                      "Companion",
+                      "Stores the laboratory's own web address in the inventory: the main window's\n"
+                      "link shows and opens it. Only an http or https address with a host is taken."),
+                  {}, true)
     {}
 
     void check(const Arguments& args) const override
     {
         if (args.word.isEmpty())
-            throw usage(QStringLiteral("set-website needs one address, such as https://example.org/lab."));
+            throw usage(QCoreApplication::translate(
+                "Companion", "set-website needs one address, such as https://example.org/lab."));
     }
 
     int execute(const Arguments& args) const override
     {
         auto db = openInventory(args.inventory, false);
         store::setWebsite(*db, args.word);
-        writeOut(QStringLiteral("The main window's web-site link now opens %1.").arg(args.word));
+        writeOut(QCoreApplication::translate("Companion", "The main window's web-site link now opens %1.")
+                     .arg(args.word));
         return 0;
     }
 };
