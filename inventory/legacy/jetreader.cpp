@@ -18,6 +18,7 @@
 #include "inventory/legacy/errors.h"
 #include "platform/base/accessheader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -196,30 +197,33 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
-        throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be found.").arg(native(path)));
+        throw LegacyError(
+            CannotReadOldFile,
+            QCoreApplication::translate("Legacy", "The file '%1' cannot be found.").arg(native(path)));
     QFile& file = d_->file;
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be read (%2). Check its permissions.")
-                              .arg(native(path), file.errorString()));
+        throw LegacyError(
+            CannotReadOldFile,
+            QCoreApplication::translate("Legacy", "The file '%1' cannot be read (%2). Check its permissions.")
+                .arg(native(path), file.errorString()));
     QByteArray head = file.read(2048);
     d_->fileSize = file.size();
     if (!base::isAccessHeader(head))
-        throw LegacyError(
-            NotAccessFormat,
-            QStringLiteral("The file '%1' is not an Access-format database.").arg(native(path)));
+        throw LegacyError(NotAccessFormat, QCoreApplication::translate(
+                                               "Legacy", "The file '%1' is not an Access-format database.")
+                                               .arg(native(path)));
     if (head.size() < 2048)
         damaged(QStringLiteral("it is cut short"));
     auto* h = reinterpret_cast<unsigned char*>(head.data());
     const int version = h[0x14];
     if (version > 1)
         throw LegacyError(LaterAccessVersion,
-                          QStringLiteral("The file '%1' was saved by Access 2007 or later. Only the "
-                                         "formats of Access 97 and Access 2000 can be converted: save "
-                                         "it in Access 2000 format (.mdb) and start again. Nothing was "
-                                         "changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' was saved by Access 2007 or later. Only the "
+                                        "formats of Access 97 and Access 2000 can be converted: save "
+                                        "it in Access 2000 format (.mdb) and start again. Nothing was "
+                                        "changed.")
                               .arg(native(path)));
     const bool jet4 = version == 1;
     // Access writes whole pages only; a file that ends inside one was cut.
@@ -231,8 +235,9 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
         std::min<std::int64_t>(d_->fileSize / d_->pageBytes, std::numeric_limits<std::uint32_t>::max()));
     unmaskHeader(h + 0x18, jet4 ? 128 : 126);
     if (u32(h + 0x3e) != 0)
-        throw LegacyError(Encrypted, QStringLiteral("The file '%1' is encrypted. Decrypt it in Access, then "
-                                                    "start again. Nothing was changed.")
+        throw LegacyError(Encrypted, QCoreApplication::translate(
+                                         "Legacy", "The file '%1' is encrypted. Decrypt it in Access, then "
+                                                   "start again. Nothing was changed.")
                                          .arg(native(path)));
     // The password area: Jet 4 masks it with the creation date. A blank area, masked or
     // not, means no password.
@@ -254,8 +259,9 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
     }
     if (!blank && !blankUnmasked)
         throw LegacyError(PasswordProtected,
-                          QStringLiteral("The file '%1' is protected by a password. Remove the password "
-                                         "in Access, then start again. Nothing was changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' is protected by a password. Remove the password "
+                                        "in Access, then start again. Nothing was changed.")
                               .arg(native(path)));
 
     QuietLibrary quiet;
@@ -264,8 +270,9 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
         damaged(QStringLiteral("its first page cannot be read"));
     if (std::strcmp(mdb_target_charset(d_->mdb), "UTF-8") != 0)
         throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be read: the environment variable "
-                                         "MDBICONV asks for text in %2. Start the program without it.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' cannot be read: the environment variable "
+                                        "MDBICONV asks for text in %2. Start the program without it.")
                               .arg(native(path), QString::fromLatin1(mdb_target_charset(d_->mdb))));
     // The catalog is a table too, which libmdb walks itself.
     mapPages(kCatalogPage, QStringLiteral("its list of tables"));
@@ -277,11 +284,11 @@ JetReader::~JetReader() = default;
 
 void JetReader::damaged(const QString& what) const
 {
-    throw LegacyError(DamagedOldFile,
-                      QStringLiteral("The Access-format file '%1' is damaged: %2. Nothing was "
-                                     "changed. Repair it in Access, or restore it from a "
-                                     "backup copy.")
-                          .arg(native(path_), what));
+    throw LegacyError(DamagedOldFile, QCoreApplication::translate(
+                                          "Legacy", "The Access-format file '%1' is damaged: %2. Nothing was "
+                                                    "changed. Repair it in Access, or restore it from a "
+                                                    "backup copy.")
+                                          .arg(native(path_), what));
 }
 
 // Reads a page for a check into d_->check, which the next read replaces.
@@ -394,9 +401,9 @@ void JetReader::openTable(const QString& name)
             found = entry;
     }
     if (!found)
-        throw LegacyError(
-            NoInventoryTable,
-            QStringLiteral("The Access-format file '%1' has no table '%2'.").arg(native(path_), name));
+        throw LegacyError(NoInventoryTable, QCoreApplication::translate(
+                                                "Legacy", "The Access-format file '%1' has no table '%2'.")
+                                                .arg(native(path_), name));
     QuietLibrary quiet;
     const QString whose = QStringLiteral("its table %1").arg(name);
     if (found->table_pg >= d_->pageCount)
