@@ -379,7 +379,7 @@ ou letter-3x10 (US Letter, 3 x 10 etiquetas de 2 5/8 x 1 pol.).
     </message>
     <message>
         <source>Wrote %1 %2 on %3 %4 (%5) to &apos;%6&apos;.</source>
-        <translation>Escritas %1 %2 em %3 %4 (%5) em &apos;%6&apos;.</translation>
+        <translation>&apos;%6&apos; gravado: %1 %2 em %3 %4 (%5).</translation>
     </message>
     <message>
         <source>label</source>
@@ -420,7 +420,7 @@ pictogramas de perigo. --location imprime só os locais cujo nome contém TEXTO;
     </message>
     <message>
         <source>Wrote %1 %2 (%3 chemicals in %4 %5) to &apos;%6&apos;.</source>
-        <translation>Escritas %1 %2 (%3 produtos químicos em %4 %5) em &apos;%6&apos;.</translation>
+        <translation>&apos;%6&apos; gravado: %1 %2 (%3 reagentes em %4 %5).</translation>
     </message>
     <message>
         <source>page</source>
@@ -1665,6 +1665,126 @@ O arquivo antigo não tinha a coluna %1; ela fica vazia em todos os registros.</
     <message>
         <source>The Access-format file &apos;%1&apos; has no table &apos;%2&apos;.</source>
         <translation>O arquivo no formato Access &apos;%1&apos; não tem a tabela &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>ele está truncado</translation>
+    </message>
+    <message>
+        <source>it is cut short: it ends inside its page %1</source>
+        <translation>ele está truncado: termina dentro da página %1</translation>
+    </message>
+    <message>
+        <source>its first page cannot be read</source>
+        <translation>a primeira página dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>its list of tables</source>
+        <translation>a lista de tabelas</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>a lista de tabelas dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>%1 refers to its page %2, past its end</source>
+        <translation>%1 aponta para a página %2, além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>its page %1 cannot be read</source>
+        <translation>a página %1 dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>the definition of %1 on its page %2 is not one</source>
+        <translation>a definição na página %2 não é válida (%1)</translation>
+    </message>
+    <message>
+        <source>the map of the pages of %1 is missing</source>
+        <translation>falta o mapa de páginas (%1)</translation>
+    </message>
+    <message>
+        <source>%1 lists its page %2, past its end</source>
+        <translation>%1 lista a página %2, além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the map of the pages of %1 is of an unknown kind</source>
+        <translation>o mapa de páginas é de um tipo desconhecido (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1</source>
+        <translation>a tabela %1</translation>
+    </message>
+    <message>
+        <source>the definition of its table &apos;%1&apos; cannot be read</source>
+        <translation>a definição da tabela &apos;%1&apos; não pode ser lida</translation>
+    </message>
+    <message>
+        <source>its table %1 counts %2 records, but its pages hold %3</source>
+        <translation>a tabela %1 conta %2 registros, mas as páginas dela contêm %3</translation>
+    </message>
+    <message>
+        <source>page %1 lists more rows than it can hold</source>
+        <translation>a página %1 lista mais linhas do que comporta</translation>
+    </message>
+    <message>
+        <source>a moved row on page %1 cannot be followed</source>
+        <translation>uma linha movida na página %1 não pode ser seguida</translation>
+    </message>
+    <message>
+        <source>a row moved from page %1 points past its end</source>
+        <translation>uma linha movida da página %1 aponta além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>a row moved from page %1 is missing</source>
+        <translation>falta uma linha movida da página %1</translation>
+    </message>
+    <message>
+        <source>page %1 cannot be read again</source>
+        <translation>a página %1 não pode ser lida de novo</translation>
+    </message>
+    <message>
+        <source>row %1 of page %2 cannot be found</source>
+        <translation>a linha %1 da página %2 não foi encontrada</translation>
+    </message>
+    <message>
+        <source>row %1 of page %2 runs past its page</source>
+        <translation>a linha %1 da página %2 passa do fim da página</translation>
+    </message>
+    <message>
+        <source>a row on page %1 cannot be taken apart</source>
+        <translation>uma linha na página %1 não pode ser decomposta</translation>
+    </message>
+    <message>
+        <source>a value on page %1 runs past its page</source>
+        <translation>um valor na página %1 passa do fim da página</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 is cut short</source>
+        <translation>um memorando na página %1 está truncado</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 is longer than the file</source>
+        <translation>um memorando na página %1 é maior que o arquivo</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 has an unknown form</source>
+        <translation>um memorando na página %1 tem uma forma desconhecida</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 points past its end</source>
+        <translation>um memorando na página %1 aponta além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long-value page is missing</source>
+        <translation>falta a página de valor longo de um memorando</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long-value page is not one</source>
+        <translation>a página de valor longo de um memorando não é válida</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long value is cut short</source>
+        <translation>o valor longo de um memorando está truncado</translation>
     </message>
 </context>
 <context>
