@@ -379,7 +379,7 @@ ou letter-3x10 (US Letter, 3 x 10 etiquetas de 2 5/8 x 1 pol.).
     </message>
     <message>
         <source>Wrote %1 %2 on %3 %4 (%5) to &apos;%6&apos;.</source>
-        <translation>Escritas %1 %2 em %3 %4 (%5) em &apos;%6&apos;.</translation>
+        <translation>&apos;%6&apos; gravado: %1 %2 em %3 %4 (%5).</translation>
     </message>
     <message>
         <source>label</source>
@@ -420,7 +420,7 @@ pictogramas de perigo. --location imprime só os locais cujo nome contém TEXTO;
     </message>
     <message>
         <source>Wrote %1 %2 (%3 chemicals in %4 %5) to &apos;%6&apos;.</source>
-        <translation>Escritas %1 %2 (%3 produtos químicos em %4 %5) em &apos;%6&apos;.</translation>
+        <translation>&apos;%6&apos; gravado: %1 %2 (%3 reagentes em %4 %5).</translation>
     </message>
     <message>
         <source>page</source>
@@ -607,6 +607,252 @@ principal o mostra e o abre. Só é aceito um endereço http ou https com um hos
     <message>
         <source>The copy could not take the name &apos;%1&apos;. Nothing was written there.</source>
         <translation>A cópia não pôde receber o nome &apos;%1&apos;. Nada foi escrito ali.</translation>
+    </message>
+    <message>
+        <source>Exploding bomb</source>
+        <translation>Bomba explodindo</translation>
+    </message>
+    <message>
+        <source>Flame</source>
+        <translation>Chama</translation>
+    </message>
+    <message>
+        <source>Flame over circle</source>
+        <translation>Chama sobre círculo</translation>
+    </message>
+    <message>
+        <source>Gas cylinder</source>
+        <translation>Cilindro de gás</translation>
+    </message>
+    <message>
+        <source>Corrosion</source>
+        <translation>Corrosão</translation>
+    </message>
+    <message>
+        <source>Skull and crossbones</source>
+        <translation>Caveira e ossos cruzados</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Ponto de exclamação</translation>
+    </message>
+    <message>
+        <source>Health hazard</source>
+        <translation>Perigo à saúde</translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation>Meio ambiente</translation>
+    </message>
+    <message>
+        <source>Danger</source>
+        <translation>Perigo</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>No code: the name and place are too long for one</source>
+        <translation>Sem código: o nome e o local são longos demais para um</translation>
+    </message>
+    <message>
+        <source>The inventory &apos;%1&apos; holds no records, so there are no labels to print.</source>
+        <translation>O inventário &apos;%1&apos; não tem registros; não há etiquetas a imprimir.</translation>
+    </message>
+    <message>
+        <source>No storing place in &apos;%1&apos; has &apos;%2&apos; in its name, so there are no labels to print. Try a shorter part of the name, or leave out --location.</source>
+        <translation>Nenhum local de armazenamento em &apos;%1&apos; tem &apos;%2&apos; no nome; não há etiquetas a imprimir. Tente uma parte mais curta do nome, ou omita --location.</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>The PDF &apos;%1&apos; could not be started. Check that the disk has room and that you may write there.</source>
+        <translation>Não foi possível iniciar o PDF &apos;%1&apos;. Verifique se há espaço no disco e se você pode gravar ali.</translation>
+    </message>
+    <message>
+        <source>The PDF &apos;%1&apos; could not be finished. Check that the disk has room and that you may write there.</source>
+        <translation>Não foi possível concluir o PDF &apos;%1&apos;. Verifique se há espaço no disco e se você pode gravar ali.</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <source>… and %1 more pairs of groups: quillarbon-data check-storage lists them.</source>
+        <translation>… e mais %1 pares de grupos: quillarbon-data check-storage lista todos.</translation>
+    </message>
+    <message>
+        <source>%1  with  %2</source>
+        <translation>%1  com  %2</translation>
+    </message>
+    <message>
+        <source>(no location)</source>
+        <translation>(sem local)</translation>
+    </message>
+    <message>
+        <source>Shelf list · %1 %2</source>
+        <translation>Lista de prateleira · %1 %2</translation>
+    </message>
+    <message>
+        <source>chemical</source>
+        <translation>reagente</translation>
+    </message>
+    <message>
+        <source>chemicals</source>
+        <translation>reagentes</translation>
+    </message>
+    <message>
+        <source> · continued</source>
+        <translation> · continuação</translation>
+    </message>
+    <message>
+        <source>CHEMICAL</source>
+        <translation>REAGENTE</translation>
+    </message>
+    <message>
+        <source>FORMULA</source>
+        <translation>FÓRMULA</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>QUANTIDADE</translation>
+    </message>
+    <message>
+        <source>SIGNAL WORD</source>
+        <translation>ADVERTÊNCIA</translation>
+    </message>
+    <message>
+        <source>HAZARD PICTOGRAMS</source>
+        <translation>PICTOGRAMAS DE PERIGO</translation>
+    </message>
+    <message>
+        <source>⚠ Storage warning: these chemicals must not share this place</source>
+        <translation>⚠ Alerta de armazenamento: estes reagentes não podem ficar no mesmo local</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The inventory &apos;%1&apos; holds no records, so there is nothing to print.</source>
+        <translation>O inventário &apos;%1&apos; não tem registros; não há nada a imprimir.</translation>
+    </message>
+    <message>
+        <source>No storing place in &apos;%1&apos; has &apos;%2&apos; in its name, so there is nothing to print. Try a shorter part of the name, or leave out --location.</source>
+        <translation>Nenhum local de armazenamento em &apos;%1&apos; tem &apos;%2&apos; no nome; não há nada a imprimir. Tente uma parte mais curta do nome, ou omita --location.</translation>
+    </message>
+    <message>
+        <source>Shelf list</source>
+        <translation>Lista de prateleira</translation>
+    </message>
+    <message>
+        <source>1 chemical</source>
+        <translation>1 reagente</translation>
+    </message>
+    <message>
+        <source>%1 chemicals</source>
+        <translation>%1 reagentes</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sem nome)</translation>
+    </message>
+    <message>
+        <source>Storage check of &apos;%1&apos;: %2 in %3.
+</source>
+        <translation>Verificação de armazenamento de &apos;%1&apos;: %2 em %3.
+</translation>
+    </message>
+    <message>
+        <source>1 place</source>
+        <translation>1 local</translation>
+    </message>
+    <message>
+        <source>%1 places</source>
+        <translation>%1 locais</translation>
+    </message>
+    <message>
+        <source>    %1  ... and %2 more of group %1
+</source>
+        <translation>    %1  ... e mais %2 do grupo %1
+</translation>
+    </message>
+    <message>
+        <source>  Keep apart: %1
+</source>
+        <translation>  Manter separados: %1
+</translation>
+    </message>
+    <message>
+        <source>  Storage group unknown (no place recorded, so not checked against the others):
+</source>
+        <translation>  Grupo de armazenamento desconhecido (sem local registrado, por isso não comparado com os demais):
+</translation>
+    </message>
+    <message>
+        <source>  Storage group unknown:
+</source>
+        <translation>  Grupo de armazenamento desconhecido:
+</translation>
+    </message>
+    <message>
+        <source>
+%1 %2; %3 of unknown group.
+</source>
+        <translation>
+%1 %2; %3 de grupo desconhecido.
+</translation>
+    </message>
+    <message>
+        <source>No place holds</source>
+        <translation>Nenhum local guarda</translation>
+    </message>
+    <message>
+        <source>1 place holds</source>
+        <translation>1 local guarda</translation>
+    </message>
+    <message>
+        <source>%1 places hold</source>
+        <translation>%1 locais guardam</translation>
+    </message>
+    <message>
+        <source>chemicals that must be kept apart</source>
+        <translation>reagentes que devem ficar separados</translation>
+    </message>
+    <message>
+        <source>A line &quot;Storage group: F&quot; in a chemical&apos;s hazards sets its group.
+</source>
+        <translation>Uma linha &quot;Storage group: F&quot; nos perigos de um reagente define o grupo dele.
+</translation>
+    </message>
+    <message>
+        <source>Storage groups and chart: Prudent Practices in the Laboratory (National Research Council, 2011), chapter 5, Figure 5.1 and Table 5.1.
+</source>
+        <translation>Grupos de armazenamento e tabela: Prudent Practices in the Laboratory (National Research Council, 2011), capítulo 5, Figura 5.1 e Tabela 5.1.
+</translation>
+    </message>
+    <message>
+        <source>(%1 more)</source>
+        <translation>(mais %1)</translation>
+    </message>
+    <message>
+        <source>A label&apos;s QR code could not be made (%1). Check that the computer has memory to spare and try again.</source>
+        <translation>Não foi possível gerar o código QR de uma etiqueta (%1). Verifique se o computador tem memória livre e tente de novo.</translation>
+    </message>
+    <message>
+        <source>A4, 3 x 8 labels of 70 x 37 mm</source>
+        <translation>A4, 3 x 8 etiquetas de 70 x 37 mm</translation>
+    </message>
+    <message>
+        <source>A4, 2 x 7 labels of 99.1 x 38.1 mm</source>
+        <translation>A4, 2 x 7 etiquetas de 99,1 x 38,1 mm</translation>
+    </message>
+    <message>
+        <source>US Letter, 3 x 10 labels of 2 5/8 x 1 in</source>
+        <translation>US Letter, 3 x 10 etiquetas de 2 5/8 x 1 pol</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1112,330 @@ Escolha Não para sair; nada é alterado.</translation>
         <source>saving the change</source>
         <translation>salvar a alteração</translation>
     </message>
+    <message>
+        <source>bytes that are not UTF-8 (at byte %1)</source>
+        <translation>bytes que não são UTF-8 (no byte %1)</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>este computador</translation>
+    </message>
+    <message>
+        <source>the server %1</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>the server %1 (port %2)</source>
+        <translation>servidor %1, porta %2</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; on %2</source>
+        <translation>o banco de dados &apos;%1&apos; (%2)</translation>
+    </message>
+    <message>
+        <source>The connection string cannot be used (%1). Write it as libpq reads it: for example &apos;service=quillarbon&apos; with the service described in ~/.pg_service.conf, or &apos;postgresql://host/database?sslmode=verify-full&apos;.</source>
+        <translation>A string de conexão não pode ser usada (%1). Escreva-a como a libpq a lê: por exemplo &apos;service=quillarbon&apos; com o serviço descrito em ~/.pg_service.conf, ou &apos;postgresql://host/database?sslmode=verify-full&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 takes no connections now: its server is starting up or shutting down (%2). Try again in a moment.</source>
+        <translation>%1 não aceita conexões agora: o servidor está iniciando ou desligando (%2). Tente de novo em instantes.</translation>
+    </message>
+    <message>
+        <source>A secure connection to %1 could not be made, or the server&apos;s certificate could not be verified (%2). Check the authority&apos;s certificate (~/.postgresql/root.crt for sslmode=verify-full) and that the server&apos;s certificate names the host you connect to, or ask the server&apos;s administrator.</source>
+        <translation>Não foi possível fazer uma conexão segura com %1, ou verificar o certificado do servidor (%2). Verifique o certificado da autoridade (~/.postgresql/root.crt para sslmode=verify-full) e se o certificado do servidor traz o nome do host ao qual você se conecta, ou consulte o administrador do servidor.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached%2 (%3). Check that the server runs, that the host name and port are right, and that this computer reaches the server over the network; then try again.</source>
+        <translation>%1 não pode ser alcançado%2 (%3). Verifique se o servidor está em execução, se o nome do host e a porta estão certos e se este computador chega ao servidor pela rede; depois tente de novo.</translation>
+    </message>
+    <message>
+        <source>: it did not answer within %1 s</source>
+        <translation>: não respondeu em %1 s</translation>
+    </message>
+    <message>
+        <source>The server refused the login of the user &apos;%2&apos; to %1 (%3). Check the user name, and the password in ~/.pgpass or in the service file: the program keeps no password of its own.</source>
+        <translation>O servidor recusou o login do usuário &apos;%2&apos; para %1 (%3). Verifique o nome de usuário e a senha em ~/.pgpass ou no arquivo de serviço: o programa não guarda senha própria.</translation>
+    </message>
+    <message>
+        <source>The server accepts the user &apos;%1&apos; but has no database &apos;%2&apos; that the user may open (%3). Check the database&apos;s name in the connection string, or ask the server&apos;s administrator to create it or to grant the user CONNECT on it.</source>
+        <translation>O servidor aceita o usuário &apos;%1&apos;, mas não tem um banco de dados &apos;%2&apos; que o usuário possa abrir (%3). Verifique o nome do banco de dados na string de conexão, ou peça ao administrador do servidor que o crie ou conceda ao usuário CONNECT nele.</translation>
+    </message>
+    <message>
+        <source>a NUL character (at byte %1)</source>
+        <translation>um caractere NUL (no byte %1)</translation>
+    </message>
+    <message>
+        <source>Row %1 cannot go to %2: a value holds %3, which the server cannot hold in text.</source>
+        <translation>A linha %1 não pode ir para %2: um valor contém %3, que o servidor não consegue guardar em texto.</translation>
+    </message>
+    <message>
+        <source>sending the rows</source>
+        <translation>enviar as linhas</translation>
+    </message>
+    <message>
+        <source>The connection string cannot be used (%1). Write it as libpq reads it: for example &apos;service=quillarbon&apos;, &apos;host=server dbname=lab&apos;, or &apos;postgresql://host/database?sslmode=verify-full&apos;.</source>
+        <translation>A string de conexão não pode ser usada (%1). Escreva-a como a libpq a lê: por exemplo &apos;service=quillarbon&apos;, &apos;host=server dbname=lab&apos; ou &apos;postgresql://host/database?sslmode=verify-full&apos;.</translation>
+    </message>
+    <message>
+        <source>There is no memory left to connect to the server.</source>
+        <translation>Não há memória livre para conectar ao servidor.</translation>
+    </message>
+    <message>
+        <source>%1 is served by PostgreSQL %2.%3; the inventory needs version 13 or later. Ask the server&apos;s administrator to upgrade it.</source>
+        <translation>%1 é servido pelo PostgreSQL %2.%3; o inventário precisa da versão 13 ou posterior. Peça ao administrador do servidor que o atualize.</translation>
+    </message>
+    <message>
+        <source>%1 keeps its text as %2, and an inventory needs a database that keeps UTF-8. Make the database with ENCODING &apos;UTF8&apos; and copy the inventory there.</source>
+        <translation>%1 guarda o texto como %2, e um inventário precisa de um banco de dados que guarde UTF-8. Crie o banco de dados com ENCODING &apos;UTF8&apos; e copie o inventário para ele.</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>conectar</translation>
+    </message>
+    <message>
+        <source>Value %1 cannot go to %2: it holds a NUL character, which the server cannot hold in text.</source>
+        <translation>O valor %1 não pode ir para %2: ele contém um caractere NUL, que o servidor não consegue guardar em texto.</translation>
+    </message>
+    <message>
+        <source>A transaction on %1 is already open; it must end before another begins.</source>
+        <translation>Já há uma transação aberta com %1; ela precisa terminar antes que outra comece.</translation>
+    </message>
+    <message>
+        <source>starting a transaction</source>
+        <translation>iniciar uma transação</translation>
+    </message>
+    <message>
+        <source>Nothing was saved in %1: the server had refused a step of the change%2.</source>
+        <translation>Nada foi salvo; %1 recusou um passo da alteração%2.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost as the change was committed, before the server said whether it was saved: it may or may not be there (%2). Refresh to see the records as they are now; what you typed is still on the screen. The next command connects again.</source>
+        <translation>A conexão com %1 caiu durante a confirmação da alteração, antes que o servidor dissesse se ela foi salva: ela pode ou não estar lá (%2). Atualize para ver os registros como estão agora; o que você digitou continua na tela. O próximo comando conecta de novo.</translation>
+    </message>
+    <message>
+        <source> while </source>
+        <translation> ao </translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost%2 (%3). Nothing more was done there, and what you typed is still on the screen. The next command connects again; if it cannot, check that the server runs and that the network reaches it.</source>
+        <translation>A conexão com %1 caiu%2 (%3). Nada mais foi feito lá, e o que você digitou continua na tela. O próximo comando conecta de novo; se não conseguir, verifique se o servidor está em execução e se a rede chega até ele.</translation>
+    </message>
+    <message>
+        <source>The server does not let the user &apos;%1&apos; do this in %2%3 (%4). Ask the server&apos;s administrator for the right, or work as a user who has it.</source>
+        <translation>O servidor não permite ao usuário &apos;%1&apos; fazer isto com %2%3 (%4). Peça a permissão ao administrador do servidor, ou trabalhe como um usuário que a tenha.</translation>
+    </message>
+    <message>
+        <source>%1 lacks a part of the inventory%2 (%3). Check that the connection names the database the inventory was copied to.</source>
+        <translation>%1 não tem uma parte do inventário%2 (%3). Verifique se a conexão indica o banco de dados para o qual o inventário foi copiado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold a value%2 (%3). The server keeps text as UTF-8 without NUL characters, and a name of at most about 2,700 bytes.</source>
+        <translation>%1 não consegue guardar um valor%2 (%3). O servidor guarda texto como UTF-8 sem caracteres NUL, e um nome de no máximo cerca de 2.700 bytes.</translation>
+    </message>
+    <message>
+        <source>The change was not saved: it breaks a rule of the table in %1 (%2).</source>
+        <translation>A alteração não foi salva: %1 a recusou por violar uma regra da tabela (%2).</translation>
+    </message>
+    <message>
+        <source>The server broke off the command in %1%2, because another user held the same records too long (%3). Nothing was changed; try again in a moment.</source>
+        <translation>O servidor interrompeu o comando sobre %1%2 porque outro usuário reteve os mesmos registros por tempo demais (%3). Nada foi alterado; tente de novo em instantes.</translation>
+    </message>
+    <message>
+        <source>The server has run out of room, memory or connections in %1%2 (%3). Nothing was changed; tell the server&apos;s administrator.</source>
+        <translation>O servidor ficou sem espaço, memória ou conexões para %1%2 (%3). Nada foi alterado; avise o administrador do servidor.</translation>
+    </message>
+    <message>
+        <source>The server refused the user &apos;%2&apos; in %1%3 (%4).</source>
+        <translation>O servidor recusou o usuário &apos;%2&apos; para %1%3 (%4).</translation>
+    </message>
+    <message>
+        <source>The server reported an error in %1%2: %3 (SQLSTATE %4).</source>
+        <translation>O servidor informou um erro com %1%2: %3 (SQLSTATE %4).</translation>
+    </message>
+    <message>
+        <source>Item not found in this collection: there is no column number %1 (there are %2 columns).</source>
+        <translation>Item não encontrado nesta coleção: não há coluna número %1 (há %2 colunas).</translation>
+    </message>
+    <message>
+        <source>opening the inventory</source>
+        <translation>abrir o inventário</translation>
+    </message>
+    <message>
+        <source>%1 holds no inventory of this program: it has no change stamp (qb_stamp). Check that the connection names the database the inventory was copied to.</source>
+        <translation>%1 não contém um inventário deste programa: não tem o carimbo de alterações (qb_stamp). Verifique se a conexão indica o banco de dados para o qual o inventário foi copiado.</translation>
+    </message>
+    <message>
+        <source>looking for the table</source>
+        <translation>procurar a tabela</translation>
+    </message>
+    <message>
+        <source>reading the table&apos;s columns</source>
+        <translation>ler as colunas da tabela</translation>
+    </message>
+    <message>
+        <source>reading the records</source>
+        <translation>ler os registros</translation>
+    </message>
+    <message>
+        <source>asking what the user may do</source>
+        <translation>consultar o que o usuário pode fazer</translation>
+    </message>
+    <message>
+        <source>%1 takes no changes: the server is a read-only standby, or the database is set to read only. You can look and search, but no change can be saved there. To change the inventory, connect to the server that takes changes.</source>
+        <translation>%1 não aceita alterações: o servidor é um standby somente leitura, ou o banco de dados está definido como somente leitura. Você pode consultar e pesquisar, mas nenhuma alteração pode ser salva ali. Para alterar o inventário, conecte-se ao servidor que aceita alterações.</translation>
+    </message>
+    <message>
+        <source>The user &apos;%1&apos; may only read the inventory in %2: you can look and search, but no change can be saved there. To change the inventory, ask the server&apos;s administrator to grant the user INSERT, UPDATE and DELETE on %3 and UPDATE on qb_stamp.</source>
+        <translation>O usuário &apos;%1&apos; só pode ler o inventário (%2): você pode consultar e pesquisar, mas nenhuma alteração pode ser salva ali. Para alterar o inventário, peça ao administrador do servidor que conceda ao usuário INSERT, UPDATE e DELETE em %3 e UPDATE em qb_stamp.</translation>
+    </message>
+    <message>
+        <source>reading the change stamp</source>
+        <translation>ler o carimbo de alterações</translation>
+    </message>
+    <message>
+        <source>The change stamp of %1 (qb_stamp) has lost its row, so changes made by others cannot be told. Ask the server&apos;s administrator to restore it.</source>
+        <translation>Para %1, o carimbo de alterações (qb_stamp) perdeu a sua linha, por isso as alterações feitas por outros não podem ser percebidas. Peça ao administrador do servidor que a restaure.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the value of %1 holds %2, which %3 cannot hold in text. Remove it and save again.</source>
+        <translation>Nada foi salvo: o valor de %1 contém %2, que %3 não consegue guardar em texto. Remova-o e salve de novo.</translation>
+    </message>
+    <message>
+        <source>%1 was opened read-only; nothing was written.</source>
+        <translation>%1 foi aberto somente para leitura; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The change stamp of %1 (qb_stamp) has lost its row, so changes made by others cannot be told. Nothing was saved.</source>
+        <translation>Para %1, o carimbo de alterações (qb_stamp) perdeu a sua linha, por isso as alterações feitas por outros não podem ser percebidas. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>adding the record</source>
+        <translation>incluir o registro</translation>
+    </message>
+    <message>
+        <source>saving the record</source>
+        <translation>salvar o registro</translation>
+    </message>
+    <message>
+        <source>deleting the record</source>
+        <translation>excluir o registro</translation>
+    </message>
+    <message>
+        <source>The inventory&apos;s server cannot be reached. Check that it runs and that this computer reaches it over the network.</source>
+        <translation>O servidor do inventário não pode ser alcançado. Verifique se ele está em execução e se este computador chega até ele pela rede.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the user name and the password in ~/.pgpass or the service file.</source>
+        <translation>O servidor recusou o login. Verifique o nome de usuário e a senha em ~/.pgpass ou no arquivo de serviço.</translation>
+    </message>
+    <message>
+        <source>The server has no such database open to this user. Check the database name, or ask the server&apos;s administrator.</source>
+        <translation>O servidor não tem esse banco de dados aberto a este usuário. Verifique o nome do banco de dados, ou consulte o administrador do servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database holds no inventory of this program, or one that lacks a part. Copy an inventory there first.</source>
+        <translation>O banco de dados do servidor não contém um inventário deste programa, ou contém um incompleto. Copie um inventário para lá primeiro.</translation>
+    </message>
+    <message>
+        <source>The server does not let this user do that. Ask the server&apos;s administrator for the rights.</source>
+        <translation>O servidor não permite que este usuário faça isso. Peça as permissões ao administrador do servidor.</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost. The next command connects again.</source>
+        <translation>A conexão com o servidor caiu. O próximo comando conecta de novo.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s version of PostgreSQL is too old for the inventory.</source>
+        <translation>A versão do PostgreSQL do servidor é antiga demais para o inventário.</translation>
+    </message>
+    <message>
+        <source>The server cannot hold a value: it holds text as UTF-8 without NUL characters.</source>
+        <translation>O servidor não consegue guardar um valor: ele guarda texto como UTF-8 sem caracteres NUL.</translation>
+    </message>
+    <message>
+        <source>The connection string cannot be used. Check how it is written, and the service it names.</source>
+        <translation>A string de conexão não pode ser usada. Verifique como ela está escrita e o serviço que ela indica.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server could not be made or its certificate not verified.</source>
+        <translation>Não foi possível fazer uma conexão segura com o servidor ou verificar o certificado dele.</translation>
+    </message>
+    <message>
+        <source>The server broke off the command because others were using the same records. Nothing was changed; try again.</source>
+        <translation>O servidor interrompeu o comando porque outros estavam usando os mesmos registros. Nada foi alterado; tente de novo.</translation>
+    </message>
+    <message>
+        <source>The inventory on the server was made by a newer version of the program.</source>
+        <translation>O inventário no servidor foi feito por uma versão mais nova do programa.</translation>
+    </message>
+    <message>
+        <source>The server has run out of room, memory or connections.</source>
+        <translation>O servidor ficou sem espaço, memória ou conexões.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database already holds an inventory; a copy goes only into an empty one.</source>
+        <translation>O banco de dados do servidor já contém um inventário; uma cópia só vai para um banco vazio.</translation>
+    </message>
+    <message>
+        <source>A password was written into the connection string. Keep it in ~/.pgpass or the service file instead.</source>
+        <translation>Uma senha foi escrita na string de conexão. Guarde-a em ~/.pgpass ou no arquivo de serviço.</translation>
+    </message>
+    <message>
+        <source>The server reported an error.</source>
+        <translation>O servidor informou um erro.</translation>
+    </message>
+    <message>
+        <source>The record source &apos;%1&apos; is not supported: name a table, or write SELECT * FROM table, optionally followed by ORDER BY column.</source>
+        <translation>A origem de registros &apos;%1&apos; não é suportada: indique uma tabela, ou escreva SELECT * FROM tabela, seguido opcionalmente de ORDER BY coluna.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; has no table &apos;%2&apos;. Check that the file is this program&apos;s inventory.</source>
+        <translation>O banco de dados &apos;%1&apos; não tem a tabela &apos;%2&apos;. Verifique se o arquivo é o inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; in &apos;%2&apos; has no column &apos;%3&apos; to order the records by.</source>
+        <translation>A tabela &apos;%1&apos; em &apos;%2&apos; não tem a coluna &apos;%3&apos; para ordenar os registros.</translation>
+    </message>
+    <message>
+        <source>There is no record at position %1: the record set is empty.</source>
+        <translation>Não há registro na posição %1: o conjunto de registros está vazio.</translation>
+    </message>
+    <message>
+        <source>There is no record at position %1: the record set holds positions 0 to %2.</source>
+        <translation>Não há registro na posição %1: o conjunto de registros tem as posições 0 a %2.</translation>
+    </message>
+    <message>
+        <source>No current record: the record set is already past its last record.</source>
+        <translation>Nenhum registro atual: o conjunto de registros já passou do último registro.</translation>
+    </message>
+    <message>
+        <source>No current record: the new record has not been saved, so there is nothing to delete. Move to another record to drop it.</source>
+        <translation>Nenhum registro atual: o novo registro não foi salvo, então não há nada a excluir. Vá para outro registro para descartá-lo.</translation>
+    </message>
+    <message>
+        <source>No current record: there is no record to delete here.</source>
+        <translation>Nenhum registro atual: não há registro a excluir aqui.</translation>
+    </message>
+    <message>
+        <source>No current record: there is no record to save the changes into.</source>
+        <translation>Nenhum registro atual: não há registro onde salvar as alterações.</translation>
+    </message>
+    <message>
+        <source>Another window or program changed this record in &apos;%1&apos; since it was shown here (%2). Nothing was saved, and your changes are still on the screen: note them, refresh to see the record as it is now, and enter them again.</source>
+        <translation>Outra janela ou programa alterou este registro em &apos;%1&apos; desde que ele foi mostrado aqui (%2). Nada foi salvo, e suas alterações continuam na tela: anote-as, atualize para ver o registro como está agora e digite-as de novo.</translation>
+    </message>
+    <message>
+        <source>Item not found in this collection: the table &apos;%1&apos; has no column number %2 (it has %3 columns).</source>
+        <translation>Item não encontrado nesta coleção: a tabela &apos;%1&apos; não tem a coluna número %2 (ela tem %3 colunas).</translation>
+    </message>
+    <message>
+        <source>Item not found in this collection: the table &apos;%1&apos; has no column &apos;%2&apos;.</source>
+        <translation>Item não encontrado nesta coleção: a tabela &apos;%1&apos; não tem a coluna &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Record is deleted: this record was deleted; move to another record.</source>
+        <translation>O registro foi excluído: este registro foi excluído; vá para outro registro.</translation>
+    </message>
 </context>
 <context>
     <name>Inventory</name>
@@ -892,6 +1462,512 @@ Escolha Não para sair; nada é alterado.</translation>
     <message>
         <source>No chemical is in the storing places named, so there is nothing to check.</source>
         <translation>Nenhum produto químico está nos locais de armazenamento indicados; não há nada a verificar.</translation>
+    </message>
+    <message>
+        <source>looking for an inventory there</source>
+        <translation>procurar um inventário lá</translation>
+    </message>
+    <message>
+        <source>%1 already holds an inventory, or a part of one (the table tolmireks, qb_state or qb_stamp, or the collation qb_name). Nothing was changed: copy into an empty database.</source>
+        <translation>%1 já contém um inventário, ou parte de um (a tabela tolmireks, qb_state ou qb_stamp, ou a collation qb_name). Nada foi alterado: copie para um banco de dados vazio.</translation>
+    </message>
+    <message>
+        <source>making the inventory</source>
+        <translation>criar o inventário</translation>
+    </message>
+    <message>
+        <source>%1 has no chemical table (%2): it holds no inventory of this program. Check that the connection names the database the inventory was copied to.</source>
+        <translation>%1 não tem tabela de reagentes (%2): não contém um inventário deste programa. Verifique se a conexão indica o banco de dados para o qual o inventário foi copiado.</translation>
+    </message>
+    <message>
+        <source>The chemical table in %1 has no column &apos;%2&apos;: it is not an inventory of this program.</source>
+        <translation>A tabela de reagentes não tem a coluna &apos;%2&apos; (%1): não é um inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%2&apos; of the chemical table in %1 is not column number %3: it is not an inventory of this program.</source>
+        <translation>A coluna &apos;%2&apos; da tabela de reagentes não é a coluna número %3 (%1): não é um inventário deste programa.</translation>
+    </message>
+    <message>
+        <source>reading its format</source>
+        <translation>ler o formato dele</translation>
+    </message>
+    <message>
+        <source>The inventory in %1 does not say its format (qb_state has no format_version): it was not made by this program.</source>
+        <translation>O inventário (%1) não informa o seu formato (qb_state não tem format_version): não foi feito por este programa.</translation>
+    </message>
+    <message>
+        <source>The inventory in %1 was made by a newer version of the program (format %2; this version reads formats up to %3). Use that version, or install it here.</source>
+        <translation>O inventário (%1) foi feito por uma versão mais nova do programa (formato %2; esta versão lê formatos até %3). Use aquela versão, ou instale-a aqui.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;, which names the inventory&apos;s server, cannot be read (%2). Let the program&apos;s users read it, or remove it to use the inventory file.</source>
+        <translation>O arquivo &apos;%1&apos;, que indica o servidor do inventário, não pode ser lido (%2). Permita que os usuários do programa o leiam, ou remova-o para usar o arquivo do inventário.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; names no server: write the connection string on its first line (for example &apos;service=quillarbon&apos;), or remove the file to use the inventory file.</source>
+        <translation>O arquivo &apos;%1&apos; não indica nenhum servidor: escreva a string de conexão na primeira linha dele (por exemplo &apos;service=quillarbon&apos;), ou remova o arquivo para usar o arquivo do inventário.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds a password, which everyone who can read the file could use. Nothing was opened. Remove the password from the file and keep it in ~/.pgpass, or in the service file the connection string names.</source>
+        <translation>O arquivo &apos;%1&apos; contém uma senha, que qualquer pessoa que possa ler o arquivo poderia usar. Nada foi aberto. Remova a senha do arquivo e guarde-a em ~/.pgpass, ou no arquivo de serviço que a string de conexão indica.</translation>
+    </message>
+    <message>
+        <source>The records to copy do not come in rising row-id order (%1 after %2); nothing was copied.</source>
+        <translation>Os registros a copiar não vêm em ordem crescente de row id (%1 depois de %2); nada foi copiado.</translation>
+    </message>
+    <message>
+        <source>The record &apos;%1&apos; (row id %2) cannot be copied to %3: its %4 holds %5, which the server cannot hold in text. Correct it in the file and copy again; nothing was copied.</source>
+        <translation>O registro &apos;%1&apos; (row id %2) não pode ser copiado para %3: o campo %4 contém %5, que o servidor não consegue guardar em texto. Corrija-o no arquivo e copie de novo; nada foi copiado.</translation>
+    </message>
+    <message>
+        <source>copying the records</source>
+        <translation>copiar os registros</translation>
+    </message>
+    <message>
+        <source>The records read back from %1 differ from those sent, at the record with row id %2; nothing was copied.</source>
+        <translation>Os registros lidos de volta diferem dos enviados (%1), no registro com row id %2; nada foi copiado.</translation>
+    </message>
+    <message>
+        <source>reading the copy back</source>
+        <translation>ler a cópia de volta</translation>
+    </message>
+    <message>
+        <source>%1 gave back %2 records of the %3 sent; nothing was copied.</source>
+        <translation>%1 devolveu %2 registros dos %3 enviados; nada foi copiado.</translation>
+    </message>
+    <message>
+        <source>The command was stopped before it finished; nothing was written.</source>
+        <translation>O comando foi interrompido antes de terminar; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Warning %1: The inventory &apos;%2&apos; lies on a network share (%3). Its locks are not reliable there: if programs on several desks use this file at once, it can be damaged and edits lost. Use it from one desk at a time, or move the inventory to a server (see &quot;Sharing an inventory between desks&quot; in the README).</source>
+        <translation>Aviso %1: O inventário &apos;%2&apos; está em um compartilhamento de rede (%3). Os bloqueios dele não são confiáveis ali: se programas em vários computadores usarem este arquivo ao mesmo tempo, ele pode ser danificado e edições podem se perder. Use-o em um computador por vez, ou mova o inventário para um servidor (veja &quot;Sharing an inventory between desks&quot; no README).</translation>
+    </message>
+    <message>
+        <source>reading the laboratory&apos;s web address</source>
+        <translation>ler o endereço web do laboratório</translation>
+    </message>
+</context>
+<context>
+    <name>Legacy</name>
+    <message>
+        <source>The Access-format file &apos;%1&apos; is not an inventory of the earlier version: it has no table %2 (%3). Put the inventory file QBData.mdb of the earlier version there. Nothing was changed.</source>
+        <translation>O arquivo no formato Access &apos;%1&apos; não é um inventário da versão anterior: não tem a tabela %2 (%3). Coloque ali o arquivo de inventário QBData.mdb da versão anterior. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>it has no tables at all</source>
+        <translation>não tem nenhuma tabela</translation>
+    </message>
+    <message>
+        <source>its tables: %1</source>
+        <translation>tabelas dele: %1</translation>
+    </message>
+    <message>
+        <source>The column %1 of the table %2 in &apos;%3&apos; holds binary data (pictures or documents), which an inventory cannot keep. Change it to a text column in Access, then start again. Nothing was changed.</source>
+        <translation>A coluna %1 da tabela %2 em &apos;%3&apos; contém dados binários (imagens ou documentos), que um inventário não pode guardar. Mude-a para uma coluna de texto no Access e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The table %1 in &apos;%2&apos; has no NOME column, and every chemical needs a name. Add the column, or give the column that holds the names that name in Access, then start again. Nothing was changed.</source>
+        <translation>A tabela %1 em &apos;%2&apos; não tem a coluna NOME, e todo reagente precisa de um nome. Adicione a coluna, ou dê esse nome, no Access, à coluna que contém os nomes, e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The Access-format file &apos;%1&apos; is damaged: its table %2 counts %3 records, but %4 can be read. Nothing was changed. Repair it in Access, or restore it from a backup copy.</source>
+        <translation>O arquivo no formato Access &apos;%1&apos; está danificado: a tabela %2 conta %3 registros, mas só %4 podem ser lidos. Nada foi alterado. Repare-o no Access, ou restaure-o de uma cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>The converted copy &apos;%1&apos; did not read back as &apos;%2&apos; has it (record %3, column %4), so it was not used. Nothing was changed; check the disk and try again.</source>
+        <translation>A cópia convertida &apos;%1&apos; não foi relida igual a &apos;%2&apos; (registro %3, coluna %4), por isso não foi usada. Nada foi alterado; verifique o disco e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The converted copy &apos;%1&apos; holds fewer records than &apos;%2&apos;, so it was not used. Nothing was changed; check the disk and try again.</source>
+        <translation>A cópia convertida &apos;%1&apos; tem menos registros que &apos;%2&apos;, por isso não foi usada. Nada foi alterado; verifique o disco e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The converted copy &apos;%1&apos; holds more records than &apos;%2&apos;, so it was not used. Nothing was changed.</source>
+        <translation>A cópia convertida &apos;%1&apos; tem mais registros que &apos;%2&apos;, por isso não foi usada. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The old file &apos;%1&apos; could not be kept as &apos;%2&apos; (%3). Nothing was changed.</source>
+        <translation>O arquivo antigo &apos;%1&apos; não pôde ser guardado como &apos;%2&apos; (%3). Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>the copy could not be written</source>
+        <translation>a cópia não pôde ser gravada</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; of the inventory &apos;%2&apos; is read-only: the converted inventory is written beside the old one. Allow writing to the folder, or copy the program&apos;s folder to a place where you may write. Nothing was changed.</source>
+        <translation>A pasta &apos;%1&apos; do inventário &apos;%2&apos; é somente leitura: o inventário convertido é gravado ao lado do antigo. Permita a gravação na pasta, ou copie a pasta do programa para um lugar onde você possa gravar. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>There is not enough room on the disk of &apos;%1&apos; to convert the inventory &apos;%2&apos;: it needs about %3 MB, and %4 MB are free. Make room and start again. Nothing was changed.</source>
+        <translation>Não há espaço suficiente no disco de &apos;%1&apos; para converter o inventário &apos;%2&apos;: são necessários cerca de %3 MB, e há %4 MB livres. Libere espaço e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The converted inventory could not take the name &apos;%1&apos; (%2). Nothing was changed.</source>
+        <translation>O inventário convertido não pôde receber o nome &apos;%1&apos; (%2). Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The inventory &apos;%1&apos; was converted to the current format: %2 records.<byte value="xd"/>
+<byte value="xd"/>
+The old Access-format file is kept beside it as &apos;%3&apos;.</source>
+        <translation>O inventário &apos;%1&apos; foi convertido para o formato atual: %2 registros.<byte value="xd"/>
+<byte value="xd"/>
+O arquivo antigo no formato Access fica guardado ao lado dele como &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+These columns of the old file are not part of an inventory and were left out: %1.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Estas colunas do arquivo antigo não fazem parte de um inventário e foram deixadas de fora: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+The old file had no column %1; it is empty in every record.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+O arquivo antigo não tinha a coluna %1; ela fica vazia em todos os registros.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be found.</source>
+        <translation>O arquivo &apos;%1&apos; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read (%2). Check its permissions.</source>
+        <translation>O arquivo &apos;%1&apos; não pode ser lido (%2). Verifique as permissões dele.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access-format database.</source>
+        <translation>O arquivo &apos;%1&apos; não é um banco de dados no formato Access.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; was saved by Access 2007 or later. Only the formats of Access 97 and Access 2000 can be converted: save it in Access 2000 format (.mdb) and start again. Nothing was changed.</source>
+        <translation>O arquivo &apos;%1&apos; foi salvo pelo Access 2007 ou posterior. Só os formatos do Access 97 e do Access 2000 podem ser convertidos: salve-o no formato do Access 2000 (.mdb) e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is encrypted. Decrypt it in Access, then start again. Nothing was changed.</source>
+        <translation>O arquivo &apos;%1&apos; está criptografado. Descriptografe-o no Access e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is protected by a password. Remove the password in Access, then start again. Nothing was changed.</source>
+        <translation>O arquivo &apos;%1&apos; está protegido por senha. Remova a senha no Access e comece de novo. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: the environment variable MDBICONV asks for text in %2. Start the program without it.</source>
+        <translation>O arquivo &apos;%1&apos; não pode ser lido: a variável de ambiente MDBICONV pede texto em %2. Inicie o programa sem ela.</translation>
+    </message>
+    <message>
+        <source>The Access-format file &apos;%1&apos; is damaged: %2. Nothing was changed. Repair it in Access, or restore it from a backup copy.</source>
+        <translation>O arquivo no formato Access &apos;%1&apos; está danificado: %2. Nada foi alterado. Repare-o no Access, ou restaure-o de uma cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>The Access-format file &apos;%1&apos; has no table &apos;%2&apos;.</source>
+        <translation>O arquivo no formato Access &apos;%1&apos; não tem a tabela &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>ele está truncado</translation>
+    </message>
+    <message>
+        <source>it is cut short: it ends inside its page %1</source>
+        <translation>ele está truncado: termina dentro da página %1</translation>
+    </message>
+    <message>
+        <source>its first page cannot be read</source>
+        <translation>a primeira página dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>its list of tables</source>
+        <translation>a lista de tabelas</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>a lista de tabelas dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>%1 refers to its page %2, past its end</source>
+        <translation>%1 aponta para a página %2, além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>its page %1 cannot be read</source>
+        <translation>a página %1 dele não pode ser lida</translation>
+    </message>
+    <message>
+        <source>the definition of %1 on its page %2 is not one</source>
+        <translation>a definição na página %2 não é válida (%1)</translation>
+    </message>
+    <message>
+        <source>the map of the pages of %1 is missing</source>
+        <translation>falta o mapa de páginas (%1)</translation>
+    </message>
+    <message>
+        <source>%1 lists its page %2, past its end</source>
+        <translation>%1 lista a página %2, além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the map of the pages of %1 is of an unknown kind</source>
+        <translation>o mapa de páginas é de um tipo desconhecido (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1</source>
+        <translation>a tabela %1</translation>
+    </message>
+    <message>
+        <source>the definition of its table &apos;%1&apos; cannot be read</source>
+        <translation>a definição da tabela &apos;%1&apos; não pode ser lida</translation>
+    </message>
+    <message>
+        <source>its table %1 counts %2 records, but its pages hold %3</source>
+        <translation>a tabela %1 conta %2 registros, mas as páginas dela contêm %3</translation>
+    </message>
+    <message>
+        <source>page %1 lists more rows than it can hold</source>
+        <translation>a página %1 lista mais linhas do que comporta</translation>
+    </message>
+    <message>
+        <source>a moved row on page %1 cannot be followed</source>
+        <translation>uma linha movida na página %1 não pode ser seguida</translation>
+    </message>
+    <message>
+        <source>a row moved from page %1 points past its end</source>
+        <translation>uma linha movida da página %1 aponta além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>a row moved from page %1 is missing</source>
+        <translation>falta uma linha movida da página %1</translation>
+    </message>
+    <message>
+        <source>page %1 cannot be read again</source>
+        <translation>a página %1 não pode ser lida de novo</translation>
+    </message>
+    <message>
+        <source>row %1 of page %2 cannot be found</source>
+        <translation>a linha %1 da página %2 não foi encontrada</translation>
+    </message>
+    <message>
+        <source>row %1 of page %2 runs past its page</source>
+        <translation>a linha %1 da página %2 passa do fim da página</translation>
+    </message>
+    <message>
+        <source>a row on page %1 cannot be taken apart</source>
+        <translation>uma linha na página %1 não pode ser decomposta</translation>
+    </message>
+    <message>
+        <source>a value on page %1 runs past its page</source>
+        <translation>um valor na página %1 passa do fim da página</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 is cut short</source>
+        <translation>um memorando na página %1 está truncado</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 is longer than the file</source>
+        <translation>um memorando na página %1 é maior que o arquivo</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 has an unknown form</source>
+        <translation>um memorando na página %1 tem uma forma desconhecida</translation>
+    </message>
+    <message>
+        <source>a memo on page %1 points past its end</source>
+        <translation>um memorando na página %1 aponta além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long-value page is missing</source>
+        <translation>falta a página de valor longo de um memorando</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long-value page is not one</source>
+        <translation>a página de valor longo de um memorando não é válida</translation>
+    </message>
+    <message>
+        <source>a memo&apos;s long value is cut short</source>
+        <translation>o valor longo de um memorando está truncado</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <source>The storage groups built into the program cannot be read (line %1: %2). Reinstall the program.</source>
+        <translation>Os grupos de armazenamento embutidos no programa não podem ser lidos (linha %1: %2). Reinstale o programa.</translation>
+    </message>
+    <message>
+        <source>Compatible organic bases</source>
+        <translation>Bases orgânicas compatíveis</translation>
+    </message>
+    <message>
+        <source>organic base</source>
+        <translation>base orgânica</translation>
+    </message>
+    <message>
+        <source>Compatible pyrophoric and water-reactive materials</source>
+        <translation>Materiais pirofóricos e reativos com água compatíveis</translation>
+    </message>
+    <message>
+        <source>pyrophoric or water-reactive</source>
+        <translation>pirofórico ou reativo com água</translation>
+    </message>
+    <message>
+        <source>Compatible inorganic bases</source>
+        <translation>Bases inorgânicas compatíveis</translation>
+    </message>
+    <message>
+        <source>inorganic base</source>
+        <translation>base inorgânica</translation>
+    </message>
+    <message>
+        <source>Compatible organic acids</source>
+        <translation>Ácidos orgânicos compatíveis</translation>
+    </message>
+    <message>
+        <source>organic acid</source>
+        <translation>ácido orgânico</translation>
+    </message>
+    <message>
+        <source>Compatible oxidizers including peroxides</source>
+        <translation>Oxidantes compatíveis, incluindo peróxidos</translation>
+    </message>
+    <message>
+        <source>oxidizer</source>
+        <translation>oxidante</translation>
+    </message>
+    <message>
+        <source>Compatible inorganic acids not including oxidizers or combustibles</source>
+        <translation>Ácidos inorgânicos compatíveis, exceto oxidantes ou combustíveis</translation>
+    </message>
+    <message>
+        <source>inorganic acid</source>
+        <translation>ácido inorgânico</translation>
+    </message>
+    <message>
+        <source>Not intrinsically reactive or flammable or combustible</source>
+        <translation>Não intrinsecamente reativos, inflamáveis ou combustíveis</translation>
+    </message>
+    <message>
+        <source>not reactive</source>
+        <translation>não reativo</translation>
+    </message>
+    <message>
+        <source>Poison compressed gases</source>
+        <translation>Gases comprimidos tóxicos</translation>
+    </message>
+    <message>
+        <source>poison gas</source>
+        <translation>gás tóxico</translation>
+    </message>
+    <message>
+        <source>Compatible explosive or other highly unstable material</source>
+        <translation>Explosivos ou outros materiais altamente instáveis compatíveis</translation>
+    </message>
+    <message>
+        <source>explosive or unstable</source>
+        <translation>explosivo ou instável</translation>
+    </message>
+    <message>
+        <source>Non-reactive flammable and combustible, including solvents</source>
+        <translation>Inflamáveis e combustíveis não reativos, incluindo solventes</translation>
+    </message>
+    <message>
+        <source>flammable</source>
+        <translation>inflamável</translation>
+    </message>
+    <message>
+        <source>Incompatible with all other storage groups</source>
+        <translation>Incompatíveis com todos os outros grupos de armazenamento</translation>
+    </message>
+    <message>
+        <source>incompatible with all</source>
+        <translation>incompatível com todos</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>unknown group</source>
+        <translation>grupo desconhecido</translation>
+    </message>
+    <message>
+        <source>set in the hazards text (storage group %1)</source>
+        <translation>definido no texto de perigos (grupo de armazenamento %1)</translation>
+    </message>
+    <message>
+        <source>the hazards text names storage group %1, which the scheme does not have (A to G, J, K, L, X)</source>
+        <translation>o texto de perigos indica o grupo de armazenamento %1, que o esquema não tem (A a G, J, K, L, X)</translation>
+    </message>
+    <message>
+        <source>%1 in the name: %2</source>
+        <translation>%1 no nome: %2</translation>
+    </message>
+    <message>
+        <source>an acid&apos;s formula</source>
+        <translation>fórmula de ácido</translation>
+    </message>
+    <message>
+        <source>a hydroxide&apos;s formula</source>
+        <translation>fórmula de hidróxido</translation>
+    </message>
+    <message>
+        <source>acid in the name</source>
+        <translation>ácido no nome</translation>
+    </message>
+    <message>
+        <source>%1 in the name (%2)</source>
+        <translation>%1 no nome (%2)</translation>
+    </message>
+    <message>
+        <source>an acid</source>
+        <translation>um ácido</translation>
+    </message>
+    <message>
+        <source>a base</source>
+        <translation>uma base</translation>
+    </message>
+    <message>
+        <source>organic formula</source>
+        <translation>fórmula orgânica</translation>
+    </message>
+    <message>
+        <source>inorganic formula</source>
+        <translation>fórmula inorgânica</translation>
+    </message>
+    <message>
+        <source>a mineral acid&apos;s name</source>
+        <translation>nome de ácido mineral</translation>
+    </message>
+    <message>
+        <source>no formula, taken as %1</source>
+        <translation>sem fórmula, tomado como %1</translation>
+    </message>
+    <message>
+        <source>%1: corrosive, but neither the name nor the formula tells an acid from a base</source>
+        <translation>%1: corrosivo, mas nem o nome nem a fórmula distinguem ácido de base</translation>
+    </message>
+    <message>
+        <source>combustible, as the hazards text says</source>
+        <translation>combustível, como diz o texto de perigos</translation>
+    </message>
+    <message>
+        <source>%1: no reactive, flammable or corrosive hazard</source>
+        <translation>%1: nenhum perigo reativo, inflamável ou corrosivo</translation>
+    </message>
+    <message>
+        <source>not classified, as the hazards text says</source>
+        <translation>não classificado, como diz o texto de perigos</translation>
+    </message>
+    <message>
+        <source>the hazards text names no H-statement</source>
+        <translation>o texto de perigos não indica nenhuma frase H</translation>
+    </message>
+    <message>
+        <source>the hazards text is empty</source>
+        <translation>o texto de perigos está vazio</translation>
+    </message>
+    <message>
+        <source>%1 (%2) with %3 (%4)</source>
+        <translation>%1 (%2) com %3 (%4)</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +2329,10 @@ Escolha Não para sair; nada é alterado.</translation>
     <message>
         <source>Found: %1 Record(s)</source>
         <translation>Encontrados: %1</translation>
+    </message>
+    <message>
+        <source>WebSite: %1</source>
+        <translation>Site: %1</translation>
     </message>
 </context>
 <context>

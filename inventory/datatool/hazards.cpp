@@ -1,5 +1,6 @@
 #include "inventory/datatool/hazards.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 // The drawings live in this library's resources, which a static library must register.
@@ -158,23 +159,23 @@ QString pictogramName(Pictogram p)
 {
     switch (p) {
     case P::ExplodingBomb:
-        return QStringLiteral("Exploding bomb");
+        return QCoreApplication::translate("Companion", "Exploding bomb");
     case P::Flame:
-        return QStringLiteral("Flame");
+        return QCoreApplication::translate("Companion", "Flame");
     case P::FlameOverCircle:
-        return QStringLiteral("Flame over circle");
+        return QCoreApplication::translate("Companion", "Flame over circle");
     case P::GasCylinder:
-        return QStringLiteral("Gas cylinder");
+        return QCoreApplication::translate("Companion", "Gas cylinder");
     case P::Corrosion:
-        return QStringLiteral("Corrosion");
+        return QCoreApplication::translate("Companion", "Corrosion");
     case P::SkullAndCrossbones:
-        return QStringLiteral("Skull and crossbones");
+        return QCoreApplication::translate("Companion", "Skull and crossbones");
     case P::ExclamationMark:
-        return QStringLiteral("Exclamation mark");
+        return QCoreApplication::translate("Companion", "Exclamation mark");
     case P::HealthHazard:
-        return QStringLiteral("Health hazard");
+        return QCoreApplication::translate("Companion", "Health hazard");
     case P::Environment:
-        return QStringLiteral("Environment");
+        return QCoreApplication::translate("Companion", "Environment");
     }
     return {};
 }
@@ -237,8 +238,9 @@ HazardLabel readHazards(QStringView text)
     }
     if (label.signal == SignalWord::None && fromCodes != SignalWord::None) {
         label.signal = fromCodes;
-        label.signalText =
-            fromCodes == SignalWord::Danger ? QStringLiteral("Danger") : QStringLiteral("Warning");
+        label.signalText = fromCodes == SignalWord::Danger
+                               ? QCoreApplication::translate("Companion", "Danger")
+                               : QCoreApplication::translate("Companion", "Warning");
     }
     return label;
 }

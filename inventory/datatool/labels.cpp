@@ -27,11 +27,13 @@ constexpr double kInch = 25.4;
 // The makers' published geometry. The 70 x 37 mm and 99.1 x 38.1 mm sheets are the usual
 // A4 ones for bottles; 2 5/8 x 1 in is the usual Letter address label.
 constexpr std::array<LabelSheet, 3> kSheets = {{
-    {"a4-3x8", "A4, 3 x 8 labels of 70 x 37 mm", QPageSize::A4, 3, 8, 70, 37, 0, 0.5, 70, 37},
-    {"a4-2x7", "A4, 2 x 7 labels of 99.1 x 38.1 mm", QPageSize::A4, 2, 7, 99.1, 38.1, 4.65, 15.15, 101.6,
-     38.1},
-    {"letter-3x10", "US Letter, 3 x 10 labels of 2 5/8 x 1 in", QPageSize::Letter, 3, 10, 2.625 * kInch,
-     1 * kInch, 0.1875 * kInch, 0.5 * kInch, 2.75 * kInch, 1 * kInch},
+    {"a4-3x8", QT_TRANSLATE_NOOP("Companion", "A4, 3 x 8 labels of 70 x 37 mm"), QPageSize::A4, 3, 8, 70, 37,
+     0, 0.5, 70, 37},
+    {"a4-2x7", QT_TRANSLATE_NOOP("Companion", "A4, 2 x 7 labels of 99.1 x 38.1 mm"), QPageSize::A4, 2, 7,
+     99.1, 38.1, 4.65, 15.15, 101.6, 38.1},
+    {"letter-3x10", QT_TRANSLATE_NOOP("Companion", "US Letter, 3 x 10 labels of 2 5/8 x 1 in"),
+     QPageSize::Letter, 3, 10, 2.625 * kInch, 1 * kInch, 0.1875 * kInch, 0.5 * kInch, 2.75 * kInch,
+     1 * kInch},
 }};
 
 constexpr int kResolution = 720; // dots per inch of the PDF's coordinates
@@ -274,8 +276,9 @@ private:
     void drawNoCode(const QRectF& box)
     {
         const QRectF inside = box.adjusted(2, 2, -2, -2);
-        const Block note = type_.fit(QStringLiteral("No code: the name and place are too long for one"),
-                                     style_.place, false, dots(inside.width()), dots(inside.height()), 6);
+        const Block note = type_.fit(
+            QCoreApplication::translate("Companion", "No code: the name and place are too long for one"),
+            style_.place, false, dots(inside.width()), dots(inside.height()), 6);
         drawBlock(note, inside.topLeft(), kGrey);
     }
 
@@ -404,23 +407,26 @@ LabelResult printLabels(records::Database& db, QIODevice& out, const LabelOption
         throw ToolError(
             NothingToPrint,
             options.placeContains.isEmpty()
-                ? QStringLiteral("The inventory '%1' holds no records, so there are no labels to print.")
+                ? QCoreApplication::translate(
+                      "Companion", "The inventory '%1' holds no records, so there are no labels to print.")
                       .arg(options.fileLabel)
-                : QStringLiteral("No storing place in '%1' has '%2' in its name, so there are no labels "
-                                 "to print. Try a shorter part of the name, or leave out --location.")
+                : QCoreApplication::translate(
+                      "Companion", "No storing place in '%1' has '%2' in its name, so there are no labels "
+                                   "to print. Try a shorter part of the name, or leave out --location.")
                       .arg(options.fileLabel, options.placeContains));
 
     QPdfWriter writer(&out);
     writer.setPageSize(QPageSize(sheet.paper));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(kResolution);
-    writer.setTitle(QStringLiteral("Labels"));
+    writer.setTitle(QCoreApplication::translate("Companion", "Labels"));
     writer.setCreator(QStringLiteral("quillarbon-data"));
     QPainter painter;
     if (!painter.begin(&writer))
         throw ToolError(OutputFailed,
-                        QStringLiteral("The PDF '%1' could not be started. Check that the disk has "
-                                       "room and that you may write there.")
+                        QCoreApplication::translate(
+                            "Companion", "The PDF '%1' could not be started. Check that the disk has "
+                                         "room and that you may write there.")
                             .arg(outputName(out)));
     painter.setRenderHint(QPainter::Antialiasing);
     LabelPainter labels(writer, painter, sheet);
@@ -435,8 +441,9 @@ LabelResult printLabels(records::Database& db, QIODevice& out, const LabelOption
     });
     if (!painter.end())
         throw ToolError(OutputFailed,
-                        QStringLiteral("The PDF '%1' could not be finished. Check that the disk has "
-                                       "room and that you may write there.")
+                        QCoreApplication::translate(
+                            "Companion", "The PDF '%1' could not be finished. Check that the disk has "
+                                         "room and that you may write there.")
                             .arg(outputName(out)));
     result.pages = static_cast<int>((result.labels + sheet.perSheet() - 1) / sheet.perSheet());
     return result;

@@ -2,6 +2,7 @@
 
 #include "inventory/datatool/errors.h"
 
+#include <QCoreApplication>
 #include <qrencode.h>
 
 #include <cerrno>
@@ -28,8 +29,9 @@ using Code = std::unique_ptr<QRcode, CodeDeleter>;
 [[noreturn]] void fail()
 {
     throw ToolError(LabelCodeFailed,
-                    QStringLiteral("A label's QR code could not be made (%1). Check that the "
-                                   "computer has memory to spare and try again.")
+                    QCoreApplication::translate("Companion",
+                                                "A label's QR code could not be made (%1). Check that the "
+                                                "computer has memory to spare and try again.")
                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
 }
 

@@ -5,6 +5,7 @@
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/safety/storagecheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFontMetricsF>
@@ -292,18 +293,20 @@ std::map<QString, StorageWarning> storageWarnings(records::Database& db, const Q
             const safety::GroupTally& tally = place.tally(g);
             QString names = tally.examples.front().name;
             if (tally.count > 1)
-                names += QStringLiteral(" and %1 more").arg(tally.count - 1);
+                names += QCoreApplication::translate("Companion", " and %1 more").arg(tally.count - 1);
             return QStringLiteral("%1 (%2, %3)").arg(names, safety::Scheme::letter(g), scheme.noun(g));
         };
         StorageWarning w;
         for (const safety::Conflict& c : place.conflicts) {
             if (w.lines.size() == kWarningLines - 1 && place.conflicts.size() > kWarningLines) {
-                w.lines.append(
-                    QStringLiteral("… and %1 more pairs of groups: quillarbon-data check-storage lists them.")
-                        .arg(place.conflicts.size() - w.lines.size()));
+                w.lines.append(QCoreApplication::translate(
+                                   "Companion",
+                                   "… and %1 more pairs of groups: quillarbon-data check-storage lists them.")
+                                   .arg(place.conflicts.size() - w.lines.size()));
                 break;
             }
-            w.lines.append(QStringLiteral("%1  with  %2").arg(side(c.first), side(c.second)));
+            w.lines.append(
+                QCoreApplication::translate("Companion", "%1  with  %2").arg(side(c.first), side(c.second)));
         }
         w.height = kWarningTitle + kWarningLine * static_cast<double>(w.lines.size()) + 4;
         warnings.emplace(place.name, std::move(w));
@@ -406,16 +409,17 @@ private:
 
     void heading(const RecordStream::Place& place, bool continued, const StorageWarning* warning)
     {
-        const QString title = place.none ? QStringLiteral("(no location)") : oneLine(place.name);
+        const QString title =
+            place.none ? QCoreApplication::translate("Companion", "(no location)") : oneLine(place.name);
         currentPlace_ = title;
         page_.takeMissing(); // the footer's, which names only the file
         page_.text(page_.mm(kMarginLeft, kTop, width_, 8), title, titleFont_, Qt::black, 1);
-        QString subtitle =
-            QStringLiteral("Shelf list · %1 %2")
-                .arg(place.count)
-                .arg(place.count == 1 ? QStringLiteral("chemical") : QStringLiteral("chemicals"));
+        QString subtitle = QCoreApplication::translate("Companion", "Shelf list · %1 %2")
+                               .arg(place.count)
+                               .arg(place.count == 1 ? QCoreApplication::translate("Companion", "chemical")
+                                                     : QCoreApplication::translate("Companion", "chemicals"));
         if (continued)
-            subtitle += QStringLiteral(" · continued");
+            subtitle += QCoreApplication::translate("Companion", " · continued");
         page_.text(page_.mm(kMarginLeft, kTop + 8, width_, 5), subtitle, smallFont_, kGrey, 1);
         const QString missing = page_.takeMissing();
         if (!missing.isEmpty() && !continued && options_.onUnprintable)
@@ -426,11 +430,11 @@ private:
             warningBox(*warning);
         double x = kMarginLeft;
         const std::array<std::pair<double, QString>, 5> captions = {{
-            {kNameWidth, QStringLiteral("CHEMICAL")},
-            {kFormulaWidth, QStringLiteral("FORMULA")},
-            {kQuantityWidth, QStringLiteral("QUANTITY")},
-            {kSignalWidth, QStringLiteral("SIGNAL WORD")},
-            {pictogramsWidth_, QStringLiteral("HAZARD PICTOGRAMS")},
+            {kNameWidth, QCoreApplication::translate("Companion", "CHEMICAL")},
+            {kFormulaWidth, QCoreApplication::translate("Companion", "FORMULA")},
+            {kQuantityWidth, QCoreApplication::translate("Companion", "QUANTITY")},
+            {kSignalWidth, QCoreApplication::translate("Companion", "SIGNAL WORD")},
+            {pictogramsWidth_, QCoreApplication::translate("Companion", "HAZARD PICTOGRAMS")},
         }};
         for (const auto& [w, caption] : captions) {
             page_.text(page_.mm(x + 1.5, kTableTop + shift_ + 1, w - 3, 4), caption, captionFont_, kGrey, 1);
@@ -447,7 +451,8 @@ private:
         p_.setPen(QPen(kDangerRed, page_.mm(0.6)));
         p_.drawRect(box);
         page_.text(page_.mm(kMarginLeft + 3, top + 1.5, width_ - 6, 5),
-                   QStringLiteral("⚠ Storage warning: these chemicals must not share this place"),
+                   QCoreApplication::translate(
+                       "Companion", "⚠ Storage warning: these chemicals must not share this place"),
                    warningTitleFont_, kDangerRed, 1);
         double y = top + 1.5 + kWarningTitle;
         for (const QString& line : w.lines) {
@@ -490,9 +495,10 @@ private:
         page_.text(page_.mm(kMarginLeft, y + 2, width_ * 0.4, 6), file, smallFont_, kGrey, 1);
         page_.text(page_.mm(kMarginLeft, y + 2, width_, 6), options_.date.toString(Qt::ISODate), smallFont_,
                    kGrey, 1, Qt::AlignHCenter);
-        page_.text(page_.mm(kMarginLeft, y + 2, width_, 6),
-                   QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(totalPages_), smallFont_, kGrey, 1,
-                   Qt::AlignRight);
+        page_.text(
+            page_.mm(kMarginLeft, y + 2, width_, 6),
+            QCoreApplication::translate("Companion", "Page %1 of %2").arg(pageNumber_).arg(totalPages_),
+            smallFont_, kGrey, 1, Qt::AlignRight);
     }
 
     QPdfWriter& writer_;
@@ -538,10 +544,12 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
         throw ToolError(
             NothingToPrint,
             options.placeContains.isEmpty()
-                ? QStringLiteral("The inventory '%1' holds no records, so there is nothing to print.")
+                ? QCoreApplication::translate(
+                      "Companion", "The inventory '%1' holds no records, so there is nothing to print.")
                       .arg(options.fileLabel)
-                : QStringLiteral("No storing place in '%1' has '%2' in its name, so there is nothing "
-                                 "to print. Try a shorter part of the name, or leave out --location.")
+                : QCoreApplication::translate(
+                      "Companion", "No storing place in '%1' has '%2' in its name, so there is nothing "
+                                   "to print. Try a shorter part of the name, or leave out --location.")
                       .arg(options.fileLabel, options.placeContains));
 
     const int rowsPerPage = shelfListRowsPerPage(options.letter);
@@ -569,13 +577,14 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
     writer.setPageSize(pageSize(options.letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(kResolution);
-    writer.setTitle(QStringLiteral("Shelf list"));
+    writer.setTitle(QCoreApplication::translate("Companion", "Shelf list"));
     writer.setCreator(QStringLiteral("quillarbon-data"));
     QPainter painter;
     if (!painter.begin(&writer))
         throw ToolError(OutputFailed,
-                        QStringLiteral("The PDF '%1' could not be started. Check that the disk has "
-                                       "room and that you may write there.")
+                        QCoreApplication::translate(
+                            "Companion", "The PDF '%1' could not be started. Check that the disk has "
+                                         "room and that you may write there.")
                             .arg(outputName(out)));
     ShelfListPainter list(writer, painter, options, totalPages);
     std::size_t placeIndex = 0;
@@ -603,8 +612,9 @@ ShelfListResult printShelfList(records::Database& db, QIODevice& out, const Shel
     list.finish();
     if (!painter.end())
         throw ToolError(OutputFailed,
-                        QStringLiteral("The PDF '%1' could not be finished. Check that the disk has "
-                                       "room and that you may write there.")
+                        QCoreApplication::translate(
+                            "Companion", "The PDF '%1' could not be finished. Check that the disk has "
+                                         "room and that you may write there.")
                             .arg(outputName(out)));
     result.pages = list.pages();
     return result;

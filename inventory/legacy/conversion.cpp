@@ -4,6 +4,7 @@
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,13 +54,14 @@ Survey survey(JetReader& reader)
         const QStringList tables = reader.tables();
         throw LegacyError(
             NoInventoryTable,
-            QStringLiteral("The Access-format file '%1' is not an inventory of the earlier "
-                           "version: it has no table %2 (%3). Put the inventory file "
-                           "QBData.mdb of the earlier version there. Nothing was changed.")
+            QCoreApplication::translate("Legacy",
+                                        "The Access-format file '%1' is not an inventory of the earlier "
+                                        "version: it has no table %2 (%3). Put the inventory file "
+                                        "QBData.mdb of the earlier version there. Nothing was changed.")
                 .arg(native(reader.path()), store::tableName(),
-                     tables.isEmpty()
-                         ? QStringLiteral("it has no tables at all")
-                         : QStringLiteral("its tables: %1").arg(tables.join(QStringLiteral(", ")))));
+                     tables.isEmpty() ? QCoreApplication::translate("Legacy", "it has no tables at all")
+                                      : QCoreApplication::translate("Legacy", "its tables: %1")
+                                            .arg(tables.join(QStringLiteral(", ")))));
     }
     reader.openTable(s.table);
     s.records = reader.rowCount();
@@ -79,20 +81,22 @@ Survey survey(JetReader& reader)
         used[static_cast<std::size_t>(found)] = true;
         if (reader.isBinaryColumn(found))
             throw LegacyError(UnsupportedColumn,
-                              QStringLiteral("The column %1 of the table %2 in '%3' holds binary data "
-                                             "(pictures or documents), which an inventory cannot keep. "
-                                             "Change it to a text column in Access, then start again. "
-                                             "Nothing was changed.")
+                              QCoreApplication::translate(
+                                  "Legacy", "The column %1 of the table %2 in '%3' holds binary data "
+                                            "(pictures or documents), which an inventory cannot keep. "
+                                            "Change it to a text column in Access, then start again. "
+                                            "Nothing was changed.")
                                   .arg(old[found], s.table, native(reader.path())));
     }
     // As a CSV without a NOME column is refused: a chemical without a name cannot be found
     // or told apart again.
     if (s.columns.source[store::NOME] < 0)
         throw LegacyError(NoNameColumn,
-                          QStringLiteral("The table %1 in '%2' has no NOME column, and every chemical "
-                                         "needs a name. Add the column, or give the column that holds "
-                                         "the names that name in Access, then start again. Nothing was "
-                                         "changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The table %1 in '%2' has no NOME column, and every chemical "
+                                        "needs a name. Add the column, or give the column that holds "
+                                        "the names that name in Access, then start again. Nothing was "
+                                        "changed.")
                               .arg(s.table, native(reader.path())));
     for (qsizetype i = 0; i < old.size(); ++i)
         if (!used[static_cast<std::size_t>(i)])
@@ -114,9 +118,10 @@ std::int64_t readAll(JetReader& reader, const Survey& s, Phase phase, const Prog
     }
     if (n != s.records)
         throw LegacyError(DamagedOldFile,
-                          QStringLiteral("The Access-format file '%1' is damaged: its table %2 counts %3 "
-                                         "records, but %4 can be read. Nothing was changed. Repair it in "
-                                         "Access, or restore it from a backup copy.")
+                          QCoreApplication::translate(
+                              "Legacy", "The Access-format file '%1' is damaged: its table %2 counts %3 "
+                                        "records, but %4 can be read. Nothing was changed. Repair it in "
+                                        "Access, or restore it from a backup copy.")
                               .arg(native(s.path), s.table)
                               .arg(s.records)
                               .arg(n));
@@ -167,9 +172,10 @@ void compareRow(const JetReader& reader, const Survey& s, const records::Stateme
         }
         if (!same)
             throw LegacyError(CheckFailed,
-                              QStringLiteral("The converted copy '%1' did not read back as '%2' has it "
-                                             "(record %3, column %4), so it was not used. Nothing was "
-                                             "changed; check the disk and try again.")
+                              QCoreApplication::translate(
+                                  "Legacy", "The converted copy '%1' did not read back as '%2' has it "
+                                            "(record %3, column %4), so it was not used. Nothing was "
+                                            "changed; check the disk and try again.")
                                   .arg(native(temp), native(s.path))
                                   .arg(row + 1)
                                   .arg(QString::fromLatin1(c.name)));
@@ -185,15 +191,17 @@ void verify(const QString& temp, const Survey& s, const Progress& progress)
     records::Statement::Reset done(back);
     readAll(reader, s, Phase::Checking, progress, [&](std::int64_t row) {
         if (!back.step())
-            throw LegacyError(CheckFailed, QStringLiteral("The converted copy '%1' holds fewer records than "
-                                                          "'%2', so it was not used. Nothing was changed; "
-                                                          "check the disk and try again.")
+            throw LegacyError(CheckFailed, QCoreApplication::translate(
+                                               "Legacy", "The converted copy '%1' holds fewer records than "
+                                                         "'%2', so it was not used. Nothing was changed; "
+                                                         "check the disk and try again.")
                                                .arg(native(temp), native(s.path)));
         compareRow(reader, s, back, row, temp);
     });
     if (back.step())
-        throw LegacyError(CheckFailed, QStringLiteral("The converted copy '%1' holds more records than '%2', "
-                                                      "so it was not used. Nothing was changed.")
+        throw LegacyError(CheckFailed, QCoreApplication::translate(
+                                           "Legacy", "The converted copy '%1' holds more records than '%2', "
+                                                     "so it was not used. Nothing was changed.")
                                            .arg(native(temp), native(s.path)));
 }
 
@@ -230,8 +238,9 @@ QString backupCandidate(const QString& path, int n)
 [[noreturn]] void cannotKeep(const QString& path, const QString& backup, const QString& why)
 {
     throw LegacyError(CannotReplace,
-                      QStringLiteral("The old file '%1' could not be kept as '%2' (%3). Nothing "
-                                     "was changed.")
+                      QCoreApplication::translate("Legacy",
+                                                  "The old file '%1' could not be kept as '%2' (%3). Nothing "
+                                                  "was changed.")
                           .arg(native(path), native(backup), why));
 }
 
@@ -257,7 +266,7 @@ QString keepOldFile(const QString& path, bool* made)
         QFile::remove(part);
         if (!QFile::copy(path, part)) {
             QFile::remove(part);
-            cannotKeep(path, backup, QStringLiteral("the copy could not be written"));
+            cannotKeep(path, backup, QCoreApplication::translate("Legacy", "the copy could not be written"));
         }
         syncPath(part, false);
         if (::rename(QFile::encodeName(part).constData(), QFile::encodeName(backup).constData()) != 0) {
@@ -356,10 +365,11 @@ void checkRoom(const Survey& s, const ConversionOptions& options)
     const QString folder = info.absolutePath();
     if (!writableByIntent(QFileInfo(folder)))
         throw LegacyError(FolderNotWritable,
-                          QStringLiteral("The folder '%1' of the inventory '%2' is read-only: the converted "
-                                         "inventory is written beside the old one. Allow writing to the "
-                                         "folder, or copy the program's folder to a place where you may "
-                                         "write. Nothing was changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The folder '%1' of the inventory '%2' is read-only: the converted "
+                                        "inventory is written beside the old one. Allow writing to the "
+                                        "folder, or copy the program's folder to a place where you may "
+                                        "write. Nothing was changed.")
                               .arg(native(folder), info.fileName()));
     // The new file and its journal each take at most about what the old file takes;
     // text of one byte a character can grow to two.
@@ -368,9 +378,10 @@ void checkRoom(const Survey& s, const ConversionOptions& options)
         options.freeBytes ? options.freeBytes(folder) : QStorageInfo(folder).bytesAvailable();
     if (free >= 0 && free < needed)
         throw LegacyError(NotEnoughSpace,
-                          QStringLiteral("There is not enough room on the disk of '%1' to convert the "
-                                         "inventory '%2': it needs about %3 MB, and %4 MB are free. Make "
-                                         "room and start again. Nothing was changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "There is not enough room on the disk of '%1' to convert the "
+                                        "inventory '%2': it needs about %3 MB, and %4 MB are free. Make "
+                                        "room and start again. Nothing was changed.")
                               .arg(native(folder), info.fileName())
                               .arg((needed + (1 << 20) - 1) >> 20)
                               .arg(free >> 20));
@@ -422,10 +433,10 @@ Conversion convertInventory(const QString& rawPath, const ConversionOptions& opt
         removeWithJournals(temp);
         if (madeBackup)
             QFile::remove(done.backupPath);
-        throw LegacyError(CannotReplace,
-                          QStringLiteral("The converted inventory could not take the name '%1' "
-                                         "(%2). Nothing was changed.")
-                              .arg(native(path), why));
+        throw LegacyError(CannotReplace, QCoreApplication::translate(
+                                             "Legacy", "The converted inventory could not take the name '%1' "
+                                                       "(%2). Nothing was changed.")
+                                             .arg(native(path), why));
     }
     syncPath(QFileInfo(path).absolutePath(), true);
     step(Step::Replaced);
@@ -434,18 +445,20 @@ Conversion convertInventory(const QString& rawPath, const ConversionOptions& opt
 
 QString conversionNote(const Conversion& done)
 {
-    QString note =
-        QStringLiteral("The inventory '%1' was converted to the current format: %2 records.\r\n\r\n"
-                       "The old Access-format file is kept beside it as '%3'.")
-            .arg(native(done.source.path))
-            .arg(done.records)
-            .arg(QFileInfo(done.backupPath).fileName());
+    QString note = QCoreApplication::translate(
+                       "Legacy", "The inventory '%1' was converted to the current format: %2 records.\r\n\r\n"
+                                 "The old Access-format file is kept beside it as '%3'.")
+                       .arg(native(done.source.path))
+                       .arg(done.records)
+                       .arg(QFileInfo(done.backupPath).fileName());
     if (!done.source.columns.leftOut.isEmpty())
-        note += QStringLiteral("\r\n\r\nThese columns of the old file are not part of an inventory and were "
-                               "left out: %1.")
+        note += QCoreApplication::translate(
+                    "Legacy", "\r\n\r\nThese columns of the old file are not part of an inventory and were "
+                              "left out: %1.")
                     .arg(done.source.columns.leftOut.join(QStringLiteral(", ")));
     if (!done.source.columns.missing.isEmpty())
-        note += QStringLiteral("\r\n\r\nThe old file had no column %1; it is empty in every record.")
+        note += QCoreApplication::translate(
+                    "Legacy", "\r\n\r\nThe old file had no column %1; it is empty in every record.")
                     .arg(done.source.columns.missing.join(QStringLiteral(", ")));
     return note;
 }

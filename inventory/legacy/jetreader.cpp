@@ -18,6 +18,7 @@
 #include "inventory/legacy/errors.h"
 #include "platform/base/accessheader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -196,43 +197,47 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
-        throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be found.").arg(native(path)));
+        throw LegacyError(
+            CannotReadOldFile,
+            QCoreApplication::translate("Legacy", "The file '%1' cannot be found.").arg(native(path)));
     QFile& file = d_->file;
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be read (%2). Check its permissions.")
-                              .arg(native(path), file.errorString()));
+        throw LegacyError(
+            CannotReadOldFile,
+            QCoreApplication::translate("Legacy", "The file '%1' cannot be read (%2). Check its permissions.")
+                .arg(native(path), file.errorString()));
     QByteArray head = file.read(2048);
     d_->fileSize = file.size();
     if (!base::isAccessHeader(head))
-        throw LegacyError(
-            NotAccessFormat,
-            QStringLiteral("The file '%1' is not an Access-format database.").arg(native(path)));
+        throw LegacyError(NotAccessFormat, QCoreApplication::translate(
+                                               "Legacy", "The file '%1' is not an Access-format database.")
+                                               .arg(native(path)));
     if (head.size() < 2048)
-        damaged(QStringLiteral("it is cut short"));
+        damaged(QCoreApplication::translate("Legacy", "it is cut short"));
     auto* h = reinterpret_cast<unsigned char*>(head.data());
     const int version = h[0x14];
     if (version > 1)
         throw LegacyError(LaterAccessVersion,
-                          QStringLiteral("The file '%1' was saved by Access 2007 or later. Only the "
-                                         "formats of Access 97 and Access 2000 can be converted: save "
-                                         "it in Access 2000 format (.mdb) and start again. Nothing was "
-                                         "changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' was saved by Access 2007 or later. Only the "
+                                        "formats of Access 97 and Access 2000 can be converted: save "
+                                        "it in Access 2000 format (.mdb) and start again. Nothing was "
+                                        "changed.")
                               .arg(native(path)));
     const bool jet4 = version == 1;
     // Access writes whole pages only; a file that ends inside one was cut.
     d_->pageBytes = jet4 ? 4096 : 2048;
     if (d_->fileSize % d_->pageBytes != 0)
-        damaged(
-            QStringLiteral("it is cut short: it ends inside its page %1").arg(d_->fileSize / d_->pageBytes));
+        damaged(QCoreApplication::translate("Legacy", "it is cut short: it ends inside its page %1")
+                    .arg(d_->fileSize / d_->pageBytes));
     d_->pageCount = static_cast<std::uint32_t>(
         std::min<std::int64_t>(d_->fileSize / d_->pageBytes, std::numeric_limits<std::uint32_t>::max()));
     unmaskHeader(h + 0x18, jet4 ? 128 : 126);
     if (u32(h + 0x3e) != 0)
-        throw LegacyError(Encrypted, QStringLiteral("The file '%1' is encrypted. Decrypt it in Access, then "
-                                                    "start again. Nothing was changed.")
+        throw LegacyError(Encrypted, QCoreApplication::translate(
+                                         "Legacy", "The file '%1' is encrypted. Decrypt it in Access, then "
+                                                   "start again. Nothing was changed.")
                                          .arg(native(path)));
     // The password area: Jet 4 masks it with the creation date. A blank area, masked or
     // not, means no password.
@@ -254,34 +259,36 @@ JetReader::JetReader(const QString& path) : path_(path), d_(std::make_unique<Imp
     }
     if (!blank && !blankUnmasked)
         throw LegacyError(PasswordProtected,
-                          QStringLiteral("The file '%1' is protected by a password. Remove the password "
-                                         "in Access, then start again. Nothing was changed.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' is protected by a password. Remove the password "
+                                        "in Access, then start again. Nothing was changed.")
                               .arg(native(path)));
 
     QuietLibrary quiet;
     d_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d_->mdb)
-        damaged(QStringLiteral("its first page cannot be read"));
+        damaged(QCoreApplication::translate("Legacy", "its first page cannot be read"));
     if (std::strcmp(mdb_target_charset(d_->mdb), "UTF-8") != 0)
         throw LegacyError(CannotReadOldFile,
-                          QStringLiteral("The file '%1' cannot be read: the environment variable "
-                                         "MDBICONV asks for text in %2. Start the program without it.")
+                          QCoreApplication::translate(
+                              "Legacy", "The file '%1' cannot be read: the environment variable "
+                                        "MDBICONV asks for text in %2. Start the program without it.")
                               .arg(native(path), QString::fromLatin1(mdb_target_charset(d_->mdb))));
     // The catalog is a table too, which libmdb walks itself.
-    mapPages(kCatalogPage, QStringLiteral("its list of tables"));
+    mapPages(kCatalogPage, QCoreApplication::translate("Legacy", "its list of tables"));
     if (!mdb_read_catalog(d_->mdb, MDB_TABLE))
-        damaged(QStringLiteral("its list of tables cannot be read"));
+        damaged(QCoreApplication::translate("Legacy", "its list of tables cannot be read"));
 }
 
 JetReader::~JetReader() = default;
 
 void JetReader::damaged(const QString& what) const
 {
-    throw LegacyError(DamagedOldFile,
-                      QStringLiteral("The Access-format file '%1' is damaged: %2. Nothing was "
-                                     "changed. Repair it in Access, or restore it from a "
-                                     "backup copy.")
-                          .arg(native(path_), what));
+    throw LegacyError(DamagedOldFile, QCoreApplication::translate(
+                                          "Legacy", "The Access-format file '%1' is damaged: %2. Nothing was "
+                                                    "changed. Repair it in Access, or restore it from a "
+                                                    "backup copy.")
+                                          .arg(native(path_), what));
 }
 
 // Reads a page for a check into d_->check, which the next read replaces.
@@ -289,11 +296,13 @@ const unsigned char* JetReader::checkedPage(std::uint32_t page, const QString& w
 {
     Impl& d = *d_;
     if (page >= d.pageCount)
-        damaged(QStringLiteral("%1 refers to its page %2, past its end").arg(whose).arg(page));
+        damaged(QCoreApplication::translate("Legacy", "%1 refers to its page %2, past its end")
+                    .arg(whose)
+                    .arg(page));
     d.check.resize(static_cast<std::size_t>(d.pageBytes));
     if (!d.file.seek(static_cast<qint64>(page) * d.pageBytes) ||
         d.file.read(reinterpret_cast<char*>(d.check.data()), d.pageBytes) != d.pageBytes)
-        damaged(QStringLiteral("its page %1 cannot be read").arg(page));
+        damaged(QCoreApplication::translate("Legacy", "its page %1 cannot be read").arg(page));
     return d.check.data();
 }
 
@@ -311,7 +320,9 @@ std::vector<std::uint32_t> JetReader::mapPages(std::uint32_t definition, const Q
     for (std::uint32_t page = definition; page != 0; ++count) {
         const unsigned char* p = checkedPage(page, whose);
         if (p[0] != MDB_PAGE_TABLE || count > d.pageCount)
-            damaged(QStringLiteral("the definition of %1 on its page %2 is not one").arg(whose).arg(page));
+            damaged(QCoreApplication::translate("Legacy", "the definition of %1 on its page %2 is not one")
+                        .arg(whose)
+                        .arg(page));
         if (page == definition)
             mapPointer = u32(p + d.mdb->fmt->tab_usage_map_offset);
         page = u32(p + 4);
@@ -324,7 +335,7 @@ std::vector<std::uint32_t> JetReader::mapPages(std::uint32_t definition, const Q
     const int start = mapRow < rows ? u16(p + rowsAt + 2 + 2 * mapRow) & kOffsetMask : 0;
     const int end = mapRow == 0 ? size : u16(p + rowsAt + 2 * mapRow) & kOffsetMask;
     if (mapRow >= rows || table > size || start < table || end > size || end - start < 5)
-        damaged(QStringLiteral("the map of the pages of %1 is missing").arg(whose));
+        damaged(QCoreApplication::translate("Legacy", "the map of the pages of %1 is missing").arg(whose));
     const std::vector<unsigned char> map(p + start, p + end);
 
     std::vector<std::uint32_t> pages;
@@ -334,7 +345,9 @@ std::vector<std::uint32_t> JetReader::mapPages(std::uint32_t definition, const Q
                 if (bits[i] & (1u << b)) {
                     const std::uint64_t page = first + 8 * i + b;
                     if (page >= d.pageCount)
-                        damaged(QStringLiteral("%1 lists its page %2, past its end").arg(whose).arg(page));
+                        damaged(QCoreApplication::translate("Legacy", "%1 lists its page %2, past its end")
+                                    .arg(whose)
+                                    .arg(page));
                     pages.push_back(static_cast<std::uint32_t>(page));
                 }
     };
@@ -348,11 +361,13 @@ std::vector<std::uint32_t> JetReader::mapPages(std::uint32_t definition, const Q
                 continue;
             const unsigned char* m = checkedPage(mapPage, whose);
             if (m[0] != MDB_PAGE_MAP)
-                damaged(QStringLiteral("the map of the pages of %1 is missing").arg(whose));
+                damaged(QCoreApplication::translate("Legacy", "the map of the pages of %1 is missing")
+                            .arg(whose));
             bitmap(m + 4, static_cast<std::size_t>(size - 4), k * span);
         }
     } else {
-        damaged(QStringLiteral("the map of the pages of %1 is of an unknown kind").arg(whose));
+        damaged(QCoreApplication::translate("Legacy", "the map of the pages of %1 is of an unknown kind")
+                    .arg(whose));
     }
     return pages;
 }
@@ -394,17 +409,20 @@ void JetReader::openTable(const QString& name)
             found = entry;
     }
     if (!found)
-        throw LegacyError(
-            NoInventoryTable,
-            QStringLiteral("The Access-format file '%1' has no table '%2'.").arg(native(path_), name));
+        throw LegacyError(NoInventoryTable, QCoreApplication::translate(
+                                                "Legacy", "The Access-format file '%1' has no table '%2'.")
+                                                .arg(native(path_), name));
     QuietLibrary quiet;
-    const QString whose = QStringLiteral("its table %1").arg(name);
+    const QString whose = QCoreApplication::translate("Legacy", "its table %1").arg(name);
     if (found->table_pg >= d_->pageCount)
-        damaged(QStringLiteral("%1 refers to its page %2, past its end").arg(whose).arg(found->table_pg));
+        damaged(QCoreApplication::translate("Legacy", "%1 refers to its page %2, past its end")
+                    .arg(whose)
+                    .arg(found->table_pg));
     d_->pages = mapPages(static_cast<std::uint32_t>(found->table_pg), whose);
     d_->table = mdb_read_table(found);
     if (!d_->table || !mdb_read_columns(d_->table))
-        damaged(QStringLiteral("the definition of its table '%1' cannot be read").arg(name));
+        damaged(QCoreApplication::translate("Legacy", "the definition of its table '%1' cannot be read")
+                    .arg(name));
     columns_.clear();
     d_->types.clear();
     for (unsigned i = 0; i < d_->table->num_cols; ++i) {
@@ -427,7 +445,7 @@ void JetReader::openTable(const QString& name)
                 ++rows;
     }
     if (rows != d_->table->num_rows)
-        damaged(QStringLiteral("its table %1 counts %2 records, but its pages hold %3")
+        damaged(QCoreApplication::translate("Legacy", "its table %1 counts %2 records, but its pages hold %3")
                     .arg(name)
                     .arg(d_->table->num_rows)
                     .arg(rows));
@@ -450,7 +468,7 @@ bool JetReader::readDataPage(std::uint32_t page)
 {
     Impl& d = *d_;
     if (mdb_read_pg(d.mdb, page) != d.mdb->fmt->pg_size)
-        damaged(QStringLiteral("its page %1 cannot be read").arg(page));
+        damaged(QCoreApplication::translate("Legacy", "its page %1 cannot be read").arg(page));
     d.page = page;
     d.nextRow = 0;
     d.rowsOnPage = 0;
@@ -458,7 +476,7 @@ bool JetReader::readDataPage(std::uint32_t page)
         return false;
     d.rowsOnPage = u16(d.buf() + d.rowCountOffset());
     if (d.rowCountOffset() + 2 + 2 * d.rowsOnPage > d.pageSize())
-        damaged(QStringLiteral("page %1 lists more rows than it can hold").arg(page));
+        damaged(QCoreApplication::translate("Legacy", "page %1 lists more rows than it can hold").arg(page));
     return true;
 }
 
@@ -492,30 +510,35 @@ void JetReader::readRow(int row, int hops)
     if (offset & kMovedRow) {
         const int at = offset & kOffsetMask;
         if (hops > 3 || at + 4 > d.pageSize())
-            damaged(QStringLiteral("a moved row on page %1 cannot be followed").arg(d.page));
+            damaged(QCoreApplication::translate("Legacy", "a moved row on page %1 cannot be followed")
+                        .arg(d.page));
         const std::uint32_t pointer = u32(d.buf() + at);
         const std::uint32_t target = pointer >> 8;
         const int targetRow = static_cast<int>(pointer & 0xff);
         if (target >= d.pageCount)
-            damaged(QStringLiteral("a row moved from page %1 points past its end").arg(d.page));
+            damaged(QCoreApplication::translate("Legacy", "a row moved from page %1 points past its end")
+                        .arg(d.page));
         if (mdb_read_pg(d.mdb, target) != d.mdb->fmt->pg_size || d.buf()[0] != MDB_PAGE_DATA ||
             u32(d.buf() + 4) != d.table->entry->table_pg || targetRow >= u16(d.buf() + d.rowCountOffset()))
-            damaged(QStringLiteral("a row moved from page %1 is missing").arg(d.page));
+            damaged(QCoreApplication::translate("Legacy", "a row moved from page %1 is missing").arg(d.page));
         readRow(targetRow, hops + 1);
         // Back to the page being walked.
         if (mdb_read_pg(d.mdb, d.page) != d.mdb->fmt->pg_size)
-            damaged(QStringLiteral("page %1 cannot be read again").arg(d.page));
+            damaged(QCoreApplication::translate("Legacy", "page %1 cannot be read again").arg(d.page));
         return;
     }
     int start = 0;
     std::size_t size = 0;
     if (mdb_find_row(d.mdb, row, &start, &size) != 0)
-        damaged(QStringLiteral("row %1 of page %2 cannot be found").arg(row).arg(d.page));
+        damaged(
+            QCoreApplication::translate("Legacy", "row %1 of page %2 cannot be found").arg(row).arg(d.page));
     start &= kOffsetMask;
     const int rows = u16(d.buf() + d.rowCountOffset());
     if (size == 0 || size > static_cast<std::size_t>(d.pageSize()) ||
         start < d.rowCountOffset() + 2 + 2 * rows || start + static_cast<int>(size) > d.pageSize())
-        damaged(QStringLiteral("row %1 of page %2 runs past its page").arg(row).arg(d.page));
+        damaged(QCoreApplication::translate("Legacy", "row %1 of page %2 runs past its page")
+                    .arg(row)
+                    .arg(d.page));
     readValues(start, size);
 }
 
@@ -524,7 +547,7 @@ void JetReader::readValues(int rowStart, std::size_t rowSize)
     Impl& d = *d_;
     const int count = mdb_crack_row(d.table, rowStart, rowSize, d.fields.data());
     if (count < 0)
-        damaged(QStringLiteral("a row on page %1 cannot be taken apart").arg(d.page));
+        damaged(QCoreApplication::translate("Legacy", "a row on page %1 cannot be taken apart").arg(d.page));
     const bool jet4 = !IS_JET3(d.mdb);
     for (qsizetype c = 0; c < columns_.size(); ++c) {
         const std::size_t i = static_cast<std::size_t>(c);
@@ -542,22 +565,26 @@ void JetReader::readValues(int rowStart, std::size_t rowSize)
         if (f.is_null)
             continue;
         if (f.siz < 0 || f.start < 0 || f.start + f.siz > d.pageSize())
-            damaged(QStringLiteral("a value on page %1 runs past its page").arg(d.page));
+            damaged(
+                QCoreApplication::translate("Legacy", "a value on page %1 runs past its page").arg(d.page));
         const unsigned char* raw = d.buf() + f.start;
         std::size_t length = static_cast<std::size_t>(f.siz);
         if (type == MDB_MEMO || type == MDB_OLE) {
             if (f.siz < kMemoHeader)
-                damaged(QStringLiteral("a memo on page %1 is cut short").arg(d.page));
+                damaged(QCoreApplication::translate("Legacy", "a memo on page %1 is cut short").arg(d.page));
             const std::uint32_t head = u32(raw);
             const std::uint32_t memoLength = head & kMemoLengthMask;
             if (memoLength > d.fileSize)
-                damaged(QStringLiteral("a memo on page %1 is longer than the file").arg(d.page));
+                damaged(QCoreApplication::translate("Legacy", "a memo on page %1 is longer than the file")
+                            .arg(d.page));
             if ((head & kMemoInline) && (head & kMemoOneLval))
-                damaged(QStringLiteral("a memo on page %1 has an unknown form").arg(d.page));
+                damaged(QCoreApplication::translate("Legacy", "a memo on page %1 has an unknown form")
+                            .arg(d.page));
             d.memo.clear();
             if (head & kMemoInline) {
                 if (memoLength > length - kMemoHeader)
-                    damaged(QStringLiteral("a memo on page %1 is cut short").arg(d.page));
+                    damaged(
+                        QCoreApplication::translate("Legacy", "a memo on page %1 is cut short").arg(d.page));
                 d.memo = QByteArray(reinterpret_cast<const char*>(raw + kMemoHeader), memoLength);
             } else {
                 // In long-value pages: one row, or a chain of rows each beginning with the
@@ -571,10 +598,11 @@ void JetReader::readValues(int rowStart, std::size_t rowSize)
                     int off = 0;
                     std::size_t len = 0;
                     if ((pointer >> 8) >= d.pageCount)
-                        damaged(QStringLiteral("a memo on page %1 points past its end").arg(d.page));
+                        damaged(QCoreApplication::translate("Legacy", "a memo on page %1 points past its end")
+                                    .arg(d.page));
                     if (pointer == 0 || ++steps > memoLength ||
                         mdb_find_pg_row(d.mdb, static_cast<int>(pointer), &page, &off, &len) != 0)
-                        damaged(QStringLiteral("a memo's long-value page is missing"));
+                        damaged(QCoreApplication::translate("Legacy", "a memo's long-value page is missing"));
                     const auto* lval = static_cast<const unsigned char*>(page);
                     const int lvalRows = u16(lval + d.rowCountOffset());
                     if (lval[0] != MDB_PAGE_DATA || std::memcmp(lval + 4, "LVAL", 4) != 0 ||
@@ -582,12 +610,12 @@ void JetReader::readValues(int rowStart, std::size_t rowSize)
                         off < d.rowCountOffset() + 2 + 2 * lvalRows ||
                         len > static_cast<std::size_t>(d.pageSize()) ||
                         off + static_cast<int>(len) > d.pageSize() || (chained && len < 4))
-                        damaged(QStringLiteral("a memo's long-value page is not one"));
+                        damaged(QCoreApplication::translate("Legacy", "a memo's long-value page is not one"));
                     const unsigned char* piece = lval + off + (chained ? 4 : 0);
                     std::size_t pieceLength = len - (chained ? 4 : 0);
                     const std::size_t wanted = memoLength - static_cast<std::size_t>(d.memo.size());
                     if (!chained && pieceLength < wanted)
-                        damaged(QStringLiteral("a memo's long value is cut short"));
+                        damaged(QCoreApplication::translate("Legacy", "a memo's long value is cut short"));
                     d.memo.append(reinterpret_cast<const char*>(piece),
                                   static_cast<qsizetype>(std::min(pieceLength, wanted)));
                     pointer = chained ? u32(lval + off) : 0;

@@ -42,10 +42,13 @@ void Tamsel::showWebsite()
     if (!link1_ || !link1_->widget())
         return;
     const QString site = store::website(ui->Data1->Recordset()->database());
-    if (site == link1_->get(QStringLiteral("url")).toString())
+    // The design's caption is English; the same address still gets the locale's caption.
+    const QString caption = QCoreApplication::translate("Tamsel", "WebSite: %1").arg(site);
+    if (site == link1_->get(QStringLiteral("url")).toString() &&
+        caption == link1_->get(QStringLiteral("caption")).toString())
         return;
     link1_->put(QStringLiteral("url"), site);
-    link1_->put(QStringLiteral("caption"), QStringLiteral("WebSite: %1").arg(site));
+    link1_->put(QStringLiteral("caption"), caption);
     backLink();
 }
 

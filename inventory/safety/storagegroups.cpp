@@ -2,6 +2,7 @@
 
 #include "inventory/safety/errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -284,7 +285,8 @@ namespace {
 
 [[noreturn]] void damaged(int line, const QString& why)
 {
-    throw StorageError(SchemeDamaged, QStringLiteral("The storage groups built into the program cannot be "
+    throw StorageError(SchemeDamaged, QCoreApplication::translate(
+                                          "Storage", "The storage groups built into the program cannot be "
                                                      "read (line %1: %2). Reinstall the program.")
                                           .arg(line)
                                           .arg(why));
@@ -444,15 +446,47 @@ std::optional<Group> Scheme::fromLetter(char letter)
     return std::nullopt;
 }
 
+// The names and nouns of storage_groups.txt, so that lupdate offers them for translation;
+// title() and noun() translate what the data says, and a name missing here stays English.
+[[maybe_unused]] constexpr const char* kDataNames[] = {
+    QT_TRANSLATE_NOOP("Storage", "Compatible organic bases"),
+    QT_TRANSLATE_NOOP("Storage", "organic base"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible pyrophoric and water-reactive materials"),
+    QT_TRANSLATE_NOOP("Storage", "pyrophoric or water-reactive"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible inorganic bases"),
+    QT_TRANSLATE_NOOP("Storage", "inorganic base"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible organic acids"),
+    QT_TRANSLATE_NOOP("Storage", "organic acid"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible oxidizers including peroxides"),
+    QT_TRANSLATE_NOOP("Storage", "oxidizer"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible inorganic acids not including oxidizers or combustibles"),
+    QT_TRANSLATE_NOOP("Storage", "inorganic acid"),
+    QT_TRANSLATE_NOOP("Storage", "Not intrinsically reactive or flammable or combustible"),
+    QT_TRANSLATE_NOOP("Storage", "not reactive"),
+    QT_TRANSLATE_NOOP("Storage", "Poison compressed gases"),
+    QT_TRANSLATE_NOOP("Storage", "poison gas"),
+    QT_TRANSLATE_NOOP("Storage", "Compatible explosive or other highly unstable material"),
+    QT_TRANSLATE_NOOP("Storage", "explosive or unstable"),
+    QT_TRANSLATE_NOOP("Storage", "Non-reactive flammable and combustible, including solvents"),
+    QT_TRANSLATE_NOOP("Storage", "flammable"),
+    QT_TRANSLATE_NOOP("Storage", "Incompatible with all other storage groups"),
+    QT_TRANSLATE_NOOP("Storage", "incompatible with all"),
+};
+
 QString Scheme::title(Group g) const
 {
-    return g == Group::Unknown ? QStringLiteral("Unknown") : d->titles[static_cast<std::size_t>(index(g))];
+    return g == Group::Unknown
+               ? QCoreApplication::translate("Storage", "Unknown")
+               : QCoreApplication::translate(
+                     "Storage", d->titles[static_cast<std::size_t>(index(g))].toUtf8().constData());
 }
 
 QString Scheme::noun(Group g) const
 {
-    return g == Group::Unknown ? QStringLiteral("unknown group")
-                               : d->nouns[static_cast<std::size_t>(index(g))];
+    return g == Group::Unknown
+               ? QCoreApplication::translate("Storage", "unknown group")
+               : QCoreApplication::translate(
+                     "Storage", d->nouns[static_cast<std::size_t>(index(g))].toUtf8().constData());
 }
 
 namespace {
@@ -702,64 +736,72 @@ QString Scheme::explain(const Assignment& a) const
     const QString codesPlus = codes.isEmpty() ? QString() : codes + QStringLiteral(" + ");
     switch (r.kind) {
     case Reason::Override:
-        return QStringLiteral("set in the hazards text (storage group %1)").arg(QLatin1Char(r.letter));
+        return QCoreApplication::translate("Storage", "set in the hazards text (storage group %1)")
+            .arg(QLatin1Char(r.letter));
     case Reason::OverrideUnknown:
-        return QStringLiteral("the hazards text names storage group %1, which the scheme does not have "
+        return QCoreApplication::translate(
+                   "Storage", "the hazards text names storage group %1, which the scheme does not have "
                               "(A to G, J, K, L, X)")
             .arg(QLatin1Char(r.letter));
     case Reason::Codes:
         return QStringLiteral("%1: %2").arg(codes, noun(a.group));
     case Reason::NameWord:
-        return QStringLiteral("%1 in the name: %2").arg(wordText(r.word), noun(a.group));
+        return QCoreApplication::translate("Storage", "%1 in the name: %2")
+            .arg(wordText(r.word), noun(a.group));
     case Reason::Acid:
     case Reason::Base: {
         const bool acid = r.kind == Reason::Acid;
         QString what;
         if (r.byFormula)
-            what = acid ? QStringLiteral("an acid's formula") : QStringLiteral("a hydroxide's formula");
+            what = acid ? QCoreApplication::translate("Storage", "an acid's formula")
+                        : QCoreApplication::translate("Storage", "a hydroxide's formula");
         else if (acid && r.word == "acid")
-            what = QStringLiteral("acid in the name");
+            what = QCoreApplication::translate("Storage", "acid in the name");
         else
-            what = QStringLiteral("%1 in the name (%2)")
-                       .arg(wordText(r.word), acid ? QStringLiteral("an acid") : QStringLiteral("a base"));
+            what = QCoreApplication::translate("Storage", "%1 in the name (%2)")
+                       .arg(wordText(r.word), acid ? QCoreApplication::translate("Storage", "an acid")
+                                                   : QCoreApplication::translate("Storage", "a base"));
         QString nature;
         switch (r.source) {
         case Reason::FormulaOrganic:
-            nature = QStringLiteral("organic formula");
+            nature = QCoreApplication::translate("Storage", "organic formula");
             break;
         case Reason::FormulaInorganic:
-            nature = QStringLiteral("inorganic formula");
+            nature = QCoreApplication::translate("Storage", "inorganic formula");
             break;
         case Reason::MineralAcidName:
-            nature = QStringLiteral("a mineral acid's name");
+            nature = QCoreApplication::translate("Storage", "a mineral acid's name");
             break;
         case Reason::NoFormula:
         case Reason::NoSource:
-            nature = QStringLiteral("no formula, taken as %1").arg(noun(a.group));
+            nature = QCoreApplication::translate("Storage", "no formula, taken as %1").arg(noun(a.group));
             break;
         }
         return QStringLiteral("%1%2, %3").arg(codesPlus, what, nature);
     }
     case Reason::CorrosiveNeither:
-        return QStringLiteral("%1: corrosive, but neither the name nor the formula tells an acid from a base")
+        return QCoreApplication::translate(
+                   "Storage", "%1: corrosive, but neither the name nor the formula tells an acid from a base")
             .arg(codes);
     case Reason::Combustible:
-        return QStringLiteral("combustible, as the hazards text says");
+        return QCoreApplication::translate("Storage", "combustible, as the hazards text says");
     case Reason::OtherCodes:
-        return QStringLiteral("%1: no reactive, flammable or corrosive hazard").arg(codes);
+        return QCoreApplication::translate("Storage", "%1: no reactive, flammable or corrosive hazard")
+            .arg(codes);
     case Reason::NotClassified:
-        return QStringLiteral("not classified, as the hazards text says");
+        return QCoreApplication::translate("Storage", "not classified, as the hazards text says");
     case Reason::NoStatements:
-        return QStringLiteral("the hazards text names no H-statement");
+        return QCoreApplication::translate("Storage", "the hazards text names no H-statement");
     case Reason::EmptyHazards:
-        return QStringLiteral("the hazards text is empty");
+        return QCoreApplication::translate("Storage", "the hazards text is empty");
     }
     return {};
 }
 
 QString Scheme::whyApart(Group a, Group b) const
 {
-    return QStringLiteral("%1 (%2) with %3 (%4)").arg(noun(a), letter(a), noun(b), letter(b));
+    return QCoreApplication::translate("Storage", "%1 (%2) with %3 (%4)")
+        .arg(noun(a), letter(a), noun(b), letter(b));
 }
 
 } // namespace safety

@@ -9,6 +9,7 @@
 #include "platform/data/recordset.h"
 #include "store_schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -120,10 +121,11 @@ QString noticeOfNetworkShare(const records::Recordset& rs, const QString& mountI
     if (type.isEmpty())
         return {};
     told.insert(path);
-    return QStringLiteral("Warning %1: The inventory '%2' lies on a network share (%3). Its locks are not "
-                          "reliable there: if programs on several desks use this file at once, it can be "
-                          "damaged and edits lost. Use it from one desk at a time, or move the inventory "
-                          "to a server (see \"Sharing an inventory between desks\" in the README).")
+    return QCoreApplication::translate(
+               "Inventory", "Warning %1: The inventory '%2' lies on a network share (%3). Its locks are not "
+                            "reliable there: if programs on several desks use this file at once, it can be "
+                            "damaged and edits lost. Use it from one desk at a time, or move the inventory "
+                            "to a server (see \"Sharing an inventory between desks\" in the README).")
         .arg(records::OnNetworkShare)
         .arg(QDir::toNativeSeparators(path), type);
 }

@@ -137,10 +137,10 @@ QString website(records::Connection& connection)
     if (const auto* file = dynamic_cast<const records::Database*>(&connection))
         return website(*file);
     if (auto* server = dynamic_cast<records::PgDatabase*>(&connection)) {
-        const records::PgResult stored =
-            server->connection().exec(QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
-                                      records::PgParams().text(kWebsiteSlot.toStdString()),
-                                      QStringLiteral("reading the laboratory's web address"));
+        const records::PgResult stored = server->connection().exec(
+            QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
+            records::PgParams().text(kWebsiteSlot.toStdString()),
+            QCoreApplication::translate("Inventory", "reading the laboratory's web address"));
         if (stored.rowCount() == 1)
             return websiteOrDefault(stored.row(0).value(0).toString());
     }

@@ -5,6 +5,7 @@
 #include "platform/data/sortkeys.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QVariant>
 
 #include <algorithm>
@@ -58,7 +59,8 @@ void throwIfStopped()
     if (g_stop.load(std::memory_order_relaxed))
         throw records::DataError(
             records::Cancelled,
-            QStringLiteral("The command was stopped before it finished; nothing was written."));
+            QCoreApplication::translate("Inventory",
+                                        "The command was stopped before it finished; nothing was written."));
 }
 
 QString Record::string(int ordinal) const

@@ -4,6 +4,7 @@
 #include "platform/data/pgdatabase.h"
 #include "server_schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,14 +67,16 @@ void createServerInventory(records::PgConnection& conn)
             "SELECT (SELECT count(*) FROM pg_class WHERE oid IN (to_regclass('tolmireks'), "
             "to_regclass('qb_state'), to_regclass('qb_stamp'))) + (SELECT count(*) FROM pg_collation "
             "WHERE collname = 'qb_name' AND collnamespace = current_schema()::regnamespace)"),
-        {}, QStringLiteral("looking for an inventory there"));
+        {}, QCoreApplication::translate("Inventory", "looking for an inventory there"));
     if (found.row(0).int64(0) > 0)
-        throw records::DataError(records::ServerHoldsInventory,
-                                 QStringLiteral("%1 already holds an inventory, or a part of one (the table "
-                                                "tolmireks, qb_state or qb_stamp, or the collation qb_name). "
-                                                "Nothing was changed: copy into an empty database.")
-                                     .arg(conn.where()));
-    conn.run(serverSchemaScript(), QStringLiteral("making the inventory"));
+        throw records::DataError(
+            records::ServerHoldsInventory,
+            QCoreApplication::translate("Inventory",
+                                        "%1 already holds an inventory, or a part of one (the table "
+                                        "tolmireks, qb_state or qb_stamp, or the collation qb_name). "
+                                        "Nothing was changed: copy into an empty database.")
+                .arg(conn.where()));
+    conn.run(serverSchemaScript(), QCoreApplication::translate("Inventory", "making the inventory"));
 }
 
 void checkServerInventory(records::PgDatabase& db)
@@ -82,9 +85,10 @@ void checkServerInventory(records::PgDatabase& db)
     if (table.isEmpty())
         throw records::DataError(
             records::ServerNotAnInventory,
-            QStringLiteral("%1 has no chemical table (%2): it holds no inventory of this "
-                           "program. Check that the connection names the database the "
-                           "inventory was copied to.")
+            QCoreApplication::translate("Inventory",
+                                        "%1 has no chemical table (%2): it holds no inventory of this "
+                                        "program. Check that the connection names the database the "
+                                        "inventory was copied to.")
                 .arg(db.where(), serverTable()));
     const QStringList columns = db.columns(table);
     for (const Column& c : kColumns) {
@@ -93,30 +97,36 @@ void checkServerInventory(records::PgDatabase& db)
         if (at != c.ordinal)
             throw records::DataError(
                 records::ServerNotAnInventory,
-                at < 0 ? QStringLiteral("The chemical table in %1 has no column '%2': it is not an inventory "
-                                        "of this program.")
-                             .arg(db.where(), name)
-                       : QStringLiteral("The column '%2' of the chemical table in %1 is not column number "
-                                        "%3: it is not an inventory of this program.")
-                             .arg(db.where(), name)
-                             .arg(c.ordinal + 1));
+                at < 0
+                    ? QCoreApplication::translate(
+                          "Inventory", "The chemical table in %1 has no column '%2': it is not an inventory "
+                                       "of this program.")
+                          .arg(db.where(), name)
+                    : QCoreApplication::translate(
+                          "Inventory", "The column '%2' of the chemical table in %1 is not column number "
+                                       "%3: it is not an inventory of this program.")
+                          .arg(db.where(), name)
+                          .arg(c.ordinal + 1));
     }
-    const records::PgResult state = db.connection().exec(
-        QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
-        records::PgParams().text("format_version"), QStringLiteral("reading its format"));
+    const records::PgResult state =
+        db.connection().exec(QStringLiteral("SELECT value FROM qb_state WHERE name = $1"),
+                             records::PgParams().text("format_version"),
+                             QCoreApplication::translate("Inventory", "reading its format"));
     const int version = state.rowCount() == 1 ? state.row(0).value(0).toInt() : 0;
     if (version <= 0)
         throw records::DataError(
             records::ServerNotAnInventory,
-            QStringLiteral("The inventory in %1 does not say its format (qb_state has no "
-                           "format_version): it was not made by this program.")
+            QCoreApplication::translate("Inventory",
+                                        "The inventory in %1 does not say its format (qb_state has no "
+                                        "format_version): it was not made by this program.")
                 .arg(db.where()));
     if (version > kServerFormatVersion)
         throw records::DataError(
             records::ServerNewerFormat,
-            QStringLiteral("The inventory in %1 was made by a newer version of the program "
-                           "(format %2; this version reads formats up to %3). Use that "
-                           "version, or install it here.")
+            QCoreApplication::translate("Inventory",
+                                        "The inventory in %1 was made by a newer version of the program "
+                                        "(format %2; this version reads formats up to %3). Use that "
+                                        "version, or install it here.")
                 .arg(db.where())
                 .arg(version)
                 .arg(kServerFormatVersion));
@@ -147,26 +157,30 @@ QString readServerFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw records::DataError(
             records::ServerBadConnectionString,
-            QStringLiteral("The file '%1', which names the inventory's server, cannot be "
-                           "read (%2). Let the program's users read it, or remove it to "
-                           "use the inventory file.")
+            QCoreApplication::translate("Inventory",
+                                        "The file '%1', which names the inventory's server, cannot be "
+                                        "read (%2). Let the program's users read it, or remove it to "
+                                        "use the inventory file.")
                 .arg(shown, file.errorString()));
     const QString conninfo =
         QString::fromUtf8(file.read(64 * 1024)).section(QLatin1Char('\n'), 0, 0).trimmed();
     if (conninfo.isEmpty())
         throw records::DataError(
             records::ServerBadConnectionString,
-            QStringLiteral("The file '%1' names no server: write the connection string on "
-                           "its first line (for example 'service=quillarbon'), or remove "
-                           "the file to use the inventory file.")
+            QCoreApplication::translate("Inventory",
+                                        "The file '%1' names no server: write the connection string on "
+                                        "its first line (for example 'service=quillarbon'), or remove "
+                                        "the file to use the inventory file.")
                 .arg(shown));
     if (records::conninfoHasPassword(conninfo))
-        throw records::DataError(records::ServerPasswordInFile,
-                                 QStringLiteral("The file '%1' holds a password, which everyone who can read "
-                                                "the file could use. Nothing was opened. Remove the password "
-                                                "from the file and keep it in ~/.pgpass, or in the service "
-                                                "file the connection string names.")
-                                     .arg(shown));
+        throw records::DataError(
+            records::ServerPasswordInFile,
+            QCoreApplication::translate("Inventory",
+                                        "The file '%1' holds a password, which everyone who can read "
+                                        "the file could use. Nothing was opened. Remove the password "
+                                        "from the file and keep it in ~/.pgpass, or in the service "
+                                        "file the connection string names.")
+                .arg(shown));
     return conninfo;
 }
 
@@ -184,9 +198,10 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
                 read([&](const RecordBytes& r) {
                     if (r.id <= lastId)
                         throw records::DataError(records::DatabaseError,
-                                                 QStringLiteral("The records to copy do not come in rising "
-                                                                "row-id order (%1 after %2); nothing was "
-                                                                "copied.")
+                                                 QCoreApplication::translate(
+                                                     "Inventory", "The records to copy do not come in rising "
+                                                                  "row-id order (%1 after %2); nothing was "
+                                                                  "copied.")
                                                      .arg(r.id)
                                                      .arg(lastId));
                     lastId = r.id;
@@ -196,7 +211,8 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
                         if (!why.isEmpty())
                             throw records::DataError(
                                 records::ServerCannotHoldValue,
-                                QStringLiteral(
+                                QCoreApplication::translate(
+                                    "Inventory",
                                     "The record '%1' (row id %2) cannot be copied to %3: its %4 "
                                     "holds %5, which the server cannot hold in text. Correct it in "
                                     "the file and copy again; nothing was copied.")
@@ -215,11 +231,11 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
                     sent.push_back(digest(r.id, r.cells));
                 });
             },
-            QStringLiteral("copying the records"));
+            QCoreApplication::translate("Inventory", "copying the records"));
         // New records take ids above every copied one.
         conn.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('tolmireks', 'id'), "
                                  "coalesce(max(id), 0) + 1, false) FROM tolmireks"),
-                  {}, QStringLiteral("copying the records"));
+                  {}, QCoreApplication::translate("Inventory", "copying the records"));
 
         std::size_t back = 0;
         std::vector<std::optional<std::string_view>> cells(kColumnCount);
@@ -230,23 +246,26 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
                 for (int c = 0; c < kColumnCount; ++c)
                     cells[static_cast<std::size_t>(c)] = row.cell(c + 1);
                 if (back >= sent.size() || sent[back] != digest(row.int64(0), cells))
-                    throw records::DataError(records::ServerError,
-                                             QStringLiteral("The records read back from %1 differ from those "
-                                                            "sent, at the record with row id %2; nothing was "
-                                                            "copied.")
-                                                 .arg(conn.where())
-                                                 .arg(row.int64(0)));
+                    throw records::DataError(
+                        records::ServerError,
+                        QCoreApplication::translate("Inventory",
+                                                    "The records read back from %1 differ from those "
+                                                    "sent, at the record with row id %2; nothing was "
+                                                    "copied.")
+                            .arg(conn.where())
+                            .arg(row.int64(0)));
                 ++back;
             },
-            QStringLiteral("reading the copy back"));
+            QCoreApplication::translate("Inventory", "reading the copy back"));
         if (back != sent.size())
             throw records::DataError(
                 records::ServerError,
-                QStringLiteral("%1 gave back %2 records of the %3 sent; nothing was copied.")
+                QCoreApplication::translate("Inventory",
+                                            "%1 gave back %2 records of the %3 sent; nothing was copied.")
                     .arg(conn.where())
                     .arg(back)
                     .arg(sent.size()));
-        conn.commit(QStringLiteral("copying the records"));
+        conn.commit(QCoreApplication::translate("Inventory", "copying the records"));
         return static_cast<std::int64_t>(back);
     } catch (...) {
         conn.rollback();

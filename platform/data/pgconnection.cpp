@@ -3,6 +3,7 @@
 #include "platform/data/database.h"
 
 #include <libpq-fe.h>
+#include <QCoreApplication>
 
 #include <charconv>
 #include <chrono>
@@ -20,7 +21,7 @@ constexpr std::size_t kCopyChunk = 1 << 20;
 
 QString invalidAt(std::size_t at)
 {
-    return QStringLiteral("bytes that are not UTF-8 (at byte %1)").arg(at);
+    return QCoreApplication::translate("Data", "bytes that are not UTF-8 (at byte %1)").arg(at);
 }
 
 // libpq's messages end in a newline and may run over several lines (one a host tried).
@@ -42,12 +43,12 @@ QString describe(const pg_conn* conn)
     const QString port = QString::fromUtf8(PQport(conn) ? PQport(conn) : "");
     QString place;
     if (host.isEmpty() || host.startsWith(QLatin1Char('/')) || host.startsWith(QLatin1Char('@')))
-        place = QStringLiteral("this computer");
+        place = QCoreApplication::translate("Data", "this computer");
     else if (port.isEmpty() || port == QLatin1String("5432"))
-        place = QStringLiteral("the server %1").arg(host);
+        place = QCoreApplication::translate("Data", "the server %1").arg(host);
     else
-        place = QStringLiteral("the server %1 (port %2)").arg(host, port);
-    return QStringLiteral("the database '%1' on %2").arg(db, place);
+        place = QCoreApplication::translate("Data", "the server %1 (port %2)").arg(host, port);
+    return QCoreApplication::translate("Data", "the database '%1' on %2").arg(db, place);
 }
 
 QString capitalized(QString text)
@@ -146,16 +147,18 @@ DataError connectError(pg_conn* conn, const QString& conninfo, int timeoutS, dou
     const PGPing answer = timedOut ? PQPING_NO_RESPONSE : ping(params);
 
     if (answer == PQPING_NO_ATTEMPT)
-        return DataError(
-            ServerBadConnectionString,
-            QStringLiteral("The connection string cannot be used (%1). Write it as libpq reads it: "
-                           "for example 'service=quillarbon' with the service described in "
-                           "~/.pg_service.conf, or 'postgresql://host/database?sslmode=verify-full'.")
-                .arg(detail));
+        return DataError(ServerBadConnectionString,
+                         QCoreApplication::translate(
+                             "Data",
+                             "The connection string cannot be used (%1). Write it as libpq reads it: "
+                             "for example 'service=quillarbon' with the service described in "
+                             "~/.pg_service.conf, or 'postgresql://host/database?sslmode=verify-full'.")
+                             .arg(detail));
     if (answer == PQPING_REJECT)
         return DataError(ServerUnreachable,
-                         QStringLiteral("%1 takes no connections now: its server is starting up or shutting "
-                                        "down (%2). Try again in a moment.")
+                         QCoreApplication::translate(
+                             "Data", "%1 takes no connections now: its server is starting up or shutting "
+                                     "down (%2). Try again in a moment.")
                              .arg(capitalized(target), detail));
     if (answer == PQPING_NO_RESPONSE) {
         const QString sslmode = optionValue(conn, "sslmode");
@@ -163,38 +166,42 @@ DataError connectError(pg_conn* conn, const QString& conninfo, int timeoutS, dou
                                  sslmode == QLatin1String("verify-ca") ||
                                  sslmode == QLatin1String("verify-full");
         if (!timedOut && tlsRequired && ping(ConnectParams(params).add("sslmode", "prefer")) == PQPING_OK)
-            return DataError(
-                ServerSecureConnectionFailed,
-                QStringLiteral("A secure connection to %1 could not be made, or the server's "
-                               "certificate could not be verified (%2). Check the authority's "
-                               "certificate (~/.postgresql/root.crt for sslmode=verify-full) and "
-                               "that the server's certificate names the host you connect to, or ask "
-                               "the server's administrator.")
-                    .arg(target, detail));
+            return DataError(ServerSecureConnectionFailed,
+                             QCoreApplication::translate(
+                                 "Data",
+                                 "A secure connection to %1 could not be made, or the server's "
+                                 "certificate could not be verified (%2). Check the authority's "
+                                 "certificate (~/.postgresql/root.crt for sslmode=verify-full) and "
+                                 "that the server's certificate names the host you connect to, or ask "
+                                 "the server's administrator.")
+                                 .arg(target, detail));
         return DataError(
             ServerUnreachable,
-            QStringLiteral("%1 cannot be reached%2 (%3). Check that the server runs, that the "
-                           "host name and port are right, and that this computer reaches the "
-                           "server over the network; then try again.")
+            QCoreApplication::translate("Data",
+                                        "%1 cannot be reached%2 (%3). Check that the server runs, that the "
+                                        "host name and port are right, and that this computer reaches the "
+                                        "server over the network; then try again.")
                 .arg(capitalized(target),
-                     timedOut ? QStringLiteral(": it did not answer within %1 s").arg(effectiveTimeout)
+                     timedOut ? QCoreApplication::translate("Data", ": it did not answer within %1 s")
+                                    .arg(effectiveTimeout)
                               : QString(),
                      detail));
     }
     // The server answered and refused: the login itself, or only the database?
     if (PQconnectionNeedsPassword(conn) || !connects(ConnectParams(params).add("dbname", "postgres")))
-        return DataError(
-            ServerLoginRefused,
-            QStringLiteral("The server refused the login of the user '%2' to %1 (%3). Check the "
-                           "user name, and the password in ~/.pgpass or in the service file: the "
-                           "program keeps no password of its own.")
-                .arg(target, user, detail));
-    return DataError(
-        ServerDatabaseMissing,
-        QStringLiteral("The server accepts the user '%1' but has no database '%2' that the user "
-                       "may open (%3). Check the database's name in the connection string, or ask "
-                       "the server's administrator to create it or to grant the user CONNECT on it.")
-            .arg(user, QString::fromUtf8(PQdb(conn) ? PQdb(conn) : ""), detail));
+        return DataError(ServerLoginRefused,
+                         QCoreApplication::translate(
+                             "Data", "The server refused the login of the user '%2' to %1 (%3). Check the "
+                                     "user name, and the password in ~/.pgpass or in the service file: the "
+                                     "program keeps no password of its own.")
+                             .arg(target, user, detail));
+    return DataError(ServerDatabaseMissing,
+                     QCoreApplication::translate(
+                         "Data",
+                         "The server accepts the user '%1' but has no database '%2' that the user "
+                         "may open (%3). Check the database's name in the connection string, or ask "
+                         "the server's administrator to create it or to grant the user CONNECT on it.")
+                         .arg(user, QString::fromUtf8(PQdb(conn) ? PQdb(conn) : ""), detail));
 }
 
 // What the server says outside a command: a notice, or why it is about to end the session.
@@ -228,7 +235,7 @@ QString whyServerCannotHold(std::string_view bytes)
     for (std::size_t i = 0; i < n;) {
         const unsigned char c = p[i];
         if (c == 0)
-            return QStringLiteral("a NUL character (at byte %1)").arg(i);
+            return QCoreApplication::translate("Data", "a NUL character (at byte %1)").arg(i);
         if (c < 0x80) {
             ++i;
             continue;
@@ -402,8 +409,9 @@ void PgCopyWriter::text(std::string_view utf8)
 {
     if (const QString why = whyServerCannotHold(utf8); !why.isEmpty())
         throw DataError(ServerCannotHoldValue,
-                        QStringLiteral("Row %1 cannot go to %2: a value holds %3, which the server cannot "
-                                       "hold in text.")
+                        QCoreApplication::translate(
+                            "Data", "Row %1 cannot go to %2: a value holds %3, which the server cannot "
+                                    "hold in text.")
                             .arg(rows_ - 1)
                             .arg(conn_.where(), why));
     appendInt32(buffer_, static_cast<std::int32_t>(utf8.size()));
@@ -423,7 +431,7 @@ void PgCopyWriter::send(bool last)
     if (last)
         appendInt16(buffer_, -1);
     if (!buffer_.empty() && PQputCopyData(conn_.conn_, buffer_.data(), static_cast<int>(buffer_.size())) != 1)
-        throw conn_.error(nullptr, QStringLiteral("sending the rows"));
+        throw conn_.error(nullptr, QCoreApplication::translate("Data", "sending the rows"));
     buffer_.clear();
 }
 
@@ -458,12 +466,12 @@ void PgConnection::connect()
         if (!parsed) {
             const QString detail = oneLine(parseError ? parseError : "out of memory");
             PQfreemem(parseError);
-            throw DataError(
-                ServerBadConnectionString,
-                QStringLiteral("The connection string cannot be used (%1). Write it as libpq reads "
-                               "it: for example 'service=quillarbon', 'host=server dbname=lab', or "
-                               "'postgresql://host/database?sslmode=verify-full'.")
-                    .arg(detail));
+            throw DataError(ServerBadConnectionString,
+                            QCoreApplication::translate(
+                                "Data", "The connection string cannot be used (%1). Write it as libpq reads "
+                                        "it: for example 'service=quillarbon', 'host=server dbname=lab', or "
+                                        "'postgresql://host/database?sslmode=verify-full'.")
+                                .arg(detail));
         }
     }
 
@@ -473,7 +481,8 @@ void PgConnection::connect()
     const auto started = std::chrono::steady_clock::now();
     pg_conn* conn = PQconnectdbParams(keywords.data(), values.data(), 1);
     if (!conn)
-        throw DataError(ServerError, QStringLiteral("There is no memory left to connect to the server."));
+        throw DataError(ServerError, QCoreApplication::translate(
+                                         "Data", "There is no memory left to connect to the server."));
     if (PQstatus(conn) != CONNECTION_OK) {
         const double elapsed =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
@@ -488,20 +497,21 @@ void PgConnection::connect()
     if (version < kMinServerVersion) {
         PQfinish(conn);
         throw DataError(ServerTooOld,
-                        QStringLiteral("%1 is served by PostgreSQL %2.%3; the inventory needs version 13 or "
-                                       "later. Ask the server's administrator to upgrade it.")
+                        QCoreApplication::translate(
+                            "Data", "%1 is served by PostgreSQL %2.%3; the inventory needs version 13 or "
+                                    "later. Ask the server's administrator to upgrade it.")
                             .arg(capitalized(target))
                             .arg(version / 10000)
                             .arg(version % 10000));
     }
     if (encoding != QLatin1String("UTF8")) {
         PQfinish(conn);
-        throw DataError(
-            ServerNotAnInventory,
-            QStringLiteral("%1 keeps its text as %2, and an inventory needs a database that keeps "
-                           "UTF-8. Make the database with ENCODING 'UTF8' and copy the inventory "
-                           "there.")
-                .arg(capitalized(target), encoding));
+        throw DataError(ServerNotAnInventory,
+                        QCoreApplication::translate(
+                            "Data", "%1 keeps its text as %2, and an inventory needs a database that keeps "
+                                    "UTF-8. Make the database with ENCODING 'UTF8' and copy the inventory "
+                                    "there.")
+                            .arg(capitalized(target), encoding));
     }
 
     rollback();
@@ -512,7 +522,8 @@ void PgConnection::connect()
     statements_.clear();
     inTransaction_ = false;
     exec(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"),
-         PgParams().text(std::to_string(options_.lockTimeoutS * 1000)), QStringLiteral("connecting"));
+         PgParams().text(std::to_string(options_.lockTimeoutS * 1000)),
+         QCoreApplication::translate("Data", "connecting"));
 }
 
 void PgConnection::reconnect()
@@ -557,12 +568,13 @@ std::vector<const char*> bound(const PgParams& params, const QString& where)
         const std::optional<std::string>& v = params.at(i);
         // libpq sends a value up to its first NUL, which would cut it short unseen.
         if (v && v->find('\0') != std::string::npos)
-            throw DataError(
-                ServerCannotHoldValue,
-                QStringLiteral("Value %1 cannot go to %2: it holds a NUL character, which the server "
-                               "cannot hold in text.")
-                    .arg(i + 1)
-                    .arg(where));
+            throw DataError(ServerCannotHoldValue,
+                            QCoreApplication::translate(
+                                "Data",
+                                "Value %1 cannot go to %2: it holds a NUL character, which the server "
+                                "cannot hold in text.")
+                                .arg(i + 1)
+                                .arg(where));
         values.push_back(v ? v->c_str() : nullptr);
     }
     return values;
@@ -684,13 +696,13 @@ void PgConnection::begin(Transaction kind)
 {
     // The server would only warn and go on in the transaction already open.
     if (inTransaction_)
-        throw DataError(
-            DatabaseError,
-            QStringLiteral("A transaction on %1 is already open; it must end before another begins.")
-                .arg(where()));
+        throw DataError(DatabaseError,
+                        QCoreApplication::translate(
+                            "Data", "A transaction on %1 is already open; it must end before another begins.")
+                            .arg(where()));
     run(kind == Transaction::ReadWrite ? QStringLiteral("BEGIN")
                                        : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"),
-        QStringLiteral("starting a transaction"));
+        QCoreApplication::translate("Data", "starting a transaction"));
     inTransaction_ = true;
 }
 
@@ -707,8 +719,8 @@ void PgConnection::commit(const QString& doing)
         rollback();
         throw DataError(
             ServerError,
-            QStringLiteral("Nothing was saved in %1: the server had refused a step of "
-                           "the change%2.")
+            QCoreApplication::translate("Data", "Nothing was saved in %1: the server had refused a step of "
+                                                "the change%2.")
                 .arg(where(), doing.isEmpty() ? QString() : QStringLiteral(" (") + doing + QLatin1Char(')')));
     }
     const PgResult result(PQexec(conn_, "COMMIT"));
@@ -716,13 +728,13 @@ void PgConnection::commit(const QString& doing)
     if (result.ok())
         return;
     if (PQstatus(conn_) != CONNECTION_OK)
-        throw DataError(
-            ServerConnectionLost,
-            QStringLiteral("The connection to %1 was lost as the change was committed, before the "
-                           "server said whether it was saved: it may or may not be there (%2). "
-                           "Refresh to see the records as they are now; what you typed is still on "
-                           "the screen. The next command connects again.")
-                .arg(where(), oneLine(PQerrorMessage(conn_))));
+        throw DataError(ServerConnectionLost,
+                        QCoreApplication::translate(
+                            "Data", "The connection to %1 was lost as the change was committed, before the "
+                                    "server said whether it was saved: it may or may not be there (%2). "
+                                    "Refresh to see the records as they are now; what you typed is still on "
+                                    "the screen. The next command connects again.")
+                            .arg(where(), oneLine(PQerrorMessage(conn_))));
     throw error(result.get(), doing);
 }
 
@@ -757,13 +769,14 @@ int PgConnection::backendPid() const
 
 DataError PgConnection::lost(const QString& doing, const QString& detail) const
 {
-    const QString when = doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing;
-    return DataError(
-        ServerConnectionLost,
-        QStringLiteral("The connection to %1 was lost%2 (%3). Nothing more was done there, and what "
-                       "you typed is still on the screen. The next command connects again; if it "
-                       "cannot, check that the server runs and that the network reaches it.")
-            .arg(where(), when, detail));
+    const QString when = doing.isEmpty() ? QString() : QCoreApplication::translate("Data", " while ") + doing;
+    return DataError(ServerConnectionLost,
+                     QCoreApplication::translate(
+                         "Data",
+                         "The connection to %1 was lost%2 (%3). Nothing more was done there, and what "
+                         "you typed is still on the screen. The next command connects again; if it "
+                         "cannot, check that the server runs and that the network reaches it.")
+                         .arg(where(), when, detail));
 }
 
 DataError PgConnection::error(const pg_result* result, const QString& doing) const
@@ -773,48 +786,55 @@ DataError PgConnection::error(const pg_result* result, const QString& doing) con
     if (!conn_ || PQstatus(conn_) != CONNECTION_OK)
         return lost(doing, detail);
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-    const QString when = doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing;
+    const QString when = doing.isEmpty() ? QString() : QCoreApplication::translate("Data", " while ") + doing;
     const QString place = where();
     switch (const int number = serverErrorNumber(state)) {
     case ServerConnectionLost:
         return lost(doing, detail);
     case ServerPermissionDenied:
-        return DataError(number, QStringLiteral("The server does not let the user '%1' do this in %2%3 (%4). "
-                                                "Ask the server's administrator for the right, or work as a "
-                                                "user who has it.")
+        return DataError(number, QCoreApplication::translate(
+                                     "Data", "The server does not let the user '%1' do this in %2%3 (%4). "
+                                             "Ask the server's administrator for the right, or work as a "
+                                             "user who has it.")
                                      .arg(user(), place, when, detail));
     case ServerNotAnInventory:
-        return DataError(number, QStringLiteral("%1 lacks a part of the inventory%2 (%3). Check that the "
-                                                "connection names the database the inventory was copied to.")
+        return DataError(number, QCoreApplication::translate(
+                                     "Data", "%1 lacks a part of the inventory%2 (%3). Check that the "
+                                             "connection names the database the inventory was copied to.")
                                      .arg(capitalized(place), when, detail));
     case ServerCannotHoldValue:
-        return DataError(number,
-                         QStringLiteral("%1 cannot hold a value%2 (%3). The server keeps text as UTF-8 "
-                                        "without NUL characters, and a name of at most about 2,700 "
-                                        "bytes.")
-                             .arg(capitalized(place), when, detail));
+        return DataError(number, QCoreApplication::translate(
+                                     "Data", "%1 cannot hold a value%2 (%3). The server keeps text as UTF-8 "
+                                             "without NUL characters, and a name of at most about 2,700 "
+                                             "bytes.")
+                                     .arg(capitalized(place), when, detail));
     case RuleViolated:
-        return DataError(number, QStringLiteral("The change was not saved: it breaks a rule of the table in "
-                                                "%1 (%2).")
+        return DataError(number, QCoreApplication::translate(
+                                     "Data", "The change was not saved: it breaks a rule of the table in "
+                                             "%1 (%2).")
                                      .arg(place, detail));
     case ServerBusy:
-        return DataError(number, QStringLiteral("The server broke off the command in %1%2, because another "
-                                                "user held the same records too long (%3). Nothing was "
-                                                "changed; try again in a moment.")
+        return DataError(number, QCoreApplication::translate(
+                                     "Data", "The server broke off the command in %1%2, because another "
+                                             "user held the same records too long (%3). Nothing was "
+                                             "changed; try again in a moment.")
                                      .arg(place, when, detail));
     case ServerOutOfResources:
         return DataError(number,
-                         QStringLiteral("The server has run out of room, memory or connections in "
-                                        "%1%2 (%3). Nothing was changed; tell the server's administrator.")
+                         QCoreApplication::translate(
+                             "Data", "The server has run out of room, memory or connections in "
+                                     "%1%2 (%3). Nothing was changed; tell the server's administrator.")
                              .arg(place, when, detail));
     case ServerLoginRefused:
     case ServerDatabaseMissing:
-        return DataError(number, QStringLiteral("The server refused the user '%2' in %1%3 (%4).")
-                                     .arg(place, user(), when, detail));
+        return DataError(number,
+                         QCoreApplication::translate("Data", "The server refused the user '%2' in %1%3 (%4).")
+                             .arg(place, user(), when, detail));
     default:
-        return DataError(ServerError,
-                         QStringLiteral("The server reported an error in %1%2: %3 (SQLSTATE %4).")
-                             .arg(place, when, detail, QString::fromLatin1(state ? state : "none")));
+        return DataError(
+            ServerError,
+            QCoreApplication::translate("Data", "The server reported an error in %1%2: %3 (SQLSTATE %4).")
+                .arg(place, when, detail, QString::fromLatin1(state ? state : "none")));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/data/pgdatabase.h"
 
+#include <QCoreApplication>
+
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
@@ -20,11 +22,11 @@ QString columnList(const QStringList& columns)
 QString columnOf(const QStringList& columns, int ordinal)
 {
     if (ordinal < 0 || ordinal >= columns.size())
-        throw DataError(ColumnNotFound,
-                        QStringLiteral("Item not found in this collection: there is no column "
-                                       "number %1 (there are %2 columns).")
-                            .arg(ordinal)
-                            .arg(columns.size()));
+        throw DataError(ColumnNotFound, QCoreApplication::translate(
+                                            "Data", "Item not found in this collection: there is no column "
+                                                    "number %1 (there are %2 columns).")
+                                            .arg(ordinal)
+                                            .arg(columns.size()));
     return columns.at(ordinal);
 }
 
@@ -38,12 +40,13 @@ std::unique_ptr<PgDatabase> PgDatabase::open(const QString& conninfo, const PgOp
 PgDatabase::PgDatabase(std::unique_ptr<PgConnection> connection) : conn_(std::move(connection))
 {
     const PgResult found = conn_->exec(QStringLiteral("SELECT to_regclass('qb_stamp') IS NOT NULL"), {},
-                                       QStringLiteral("opening the inventory"));
+                                       QCoreApplication::translate("Data", "opening the inventory"));
     if (found.row(0).text(0) != "t")
         throw DataError(ServerNotAnInventory,
-                        QStringLiteral("%1 holds no inventory of this program: it has no change stamp "
-                                       "(qb_stamp). Check that the connection names the database the "
-                                       "inventory was copied to.")
+                        QCoreApplication::translate(
+                            "Data", "%1 holds no inventory of this program: it has no change stamp "
+                                    "(qb_stamp). Check that the connection names the database the "
+                                    "inventory was copied to.")
                             .arg(where()));
 }
 
@@ -59,7 +62,7 @@ QString PgDatabase::tableName(const QString& name) const
                        "WHERE lower(c.relname) = lower($1) AND c.relkind IN ('r', 'p', 'v') "
                        "AND n.nspname = ANY (current_schemas(false)) "
                        "ORDER BY array_position(current_schemas(false), n.nspname) LIMIT 1"),
-        PgParams().text(name.toStdString()), QStringLiteral("looking for the table"));
+        PgParams().text(name.toStdString()), QCoreApplication::translate("Data", "looking for the table"));
     return found.rowCount() == 0 ? QString() : found.row(0).value(0).toString();
 }
 
@@ -69,7 +72,7 @@ QStringList PgDatabase::columns(const QString& table) const
                                                       "$1::regclass AND attnum > 0 AND NOT attisdropped "
                                                       "ORDER BY attnum"),
                                        PgParams().text(quoteIdentifier(table).toStdString()),
-                                       QStringLiteral("reading the table's columns"));
+                                       QCoreApplication::translate("Data", "reading the table's columns"));
     QStringList names;
     for (int i = 0; i < found.rowCount(); ++i)
         if (const QString name = found.row(i).value(0).toString(); name != kId)
@@ -82,11 +85,11 @@ QString PgDatabase::lineBreakInUse(const QString& table, const QStringList& colu
     // Some hundred values with a line break tell the inventory's habit.
     std::int64_t crlf = 0, lf = 0;
     for (const QString& column : columns) {
-        const PgResult count =
-            conn_->exec(QStringLiteral("SELECT count(*), count(*) FILTER (WHERE strpos(v, $1) > 0) FROM "
-                                       "(SELECT %1 AS v FROM %2 WHERE strpos(%1, $2) > 0 LIMIT 200) s")
-                            .arg(quoteIdentifier(column), quoteIdentifier(table)),
-                        PgParams().text("\r\n").text("\n"), QStringLiteral("reading the records"));
+        const PgResult count = conn_->exec(
+            QStringLiteral("SELECT count(*), count(*) FILTER (WHERE strpos(v, $1) > 0) FROM "
+                           "(SELECT %1 AS v FROM %2 WHERE strpos(%1, $2) > 0 LIMIT 200) s")
+                .arg(quoteIdentifier(column), quoteIdentifier(table)),
+            PgParams().text("\r\n").text("\n"), QCoreApplication::translate("Data", "reading the records"));
         const std::int64_t withCrlf = count.row(0).int64(1);
         crlf += withCrlf;
         lf += count.row(0).int64(0) - withCrlf;
@@ -105,25 +108,25 @@ const DataError* PgDatabase::writeRefusal(const QString& table) const
                 "AND has_table_privilege('qb_stamp'::regclass, 'UPDATE'), "
                 "current_setting('transaction_read_only') = 'on' FROM (SELECT $1::regclass AS c) t"),
             PgParams().text(quoteIdentifier(table).toStdString()),
-            QStringLiteral("asking what the user may do"));
+            QCoreApplication::translate("Data", "asking what the user may do"));
         std::optional<DataError> refusal;
         if (rights.row(0).text(1) == "t")
-            refusal =
-                DataError(ServerPermissionDenied,
-                          QStringLiteral("%1 takes no changes: the server is a read-only standby, or the "
-                                         "database is set to read only. You can look and search, but no "
-                                         "change can be saved there. To change the inventory, connect to "
-                                         "the server that takes changes.")
-                              .arg(where()));
+            refusal = DataError(ServerPermissionDenied,
+                                QCoreApplication::translate(
+                                    "Data", "%1 takes no changes: the server is a read-only standby, or the "
+                                            "database is set to read only. You can look and search, but no "
+                                            "change can be saved there. To change the inventory, connect to "
+                                            "the server that takes changes.")
+                                    .arg(where()));
         else if (rights.row(0).text(0) != "t")
-            refusal =
-                DataError(ServerPermissionDenied,
-                          QStringLiteral(
-                              "The user '%1' may only read the inventory in %2: you can look and search, but "
-                              "no change can be saved there. To change the inventory, ask the server's "
-                              "administrator to grant the user INSERT, UPDATE and DELETE on %3 and UPDATE on "
-                              "qb_stamp.")
-                              .arg(conn_->user(), where(), table));
+            refusal = DataError(
+                ServerPermissionDenied,
+                QCoreApplication::translate(
+                    "Data", "The user '%1' may only read the inventory in %2: you can look and search, but "
+                            "no change can be saved there. To change the inventory, ask the server's "
+                            "administrator to grant the user INSERT, UPDATE and DELETE on %3 and UPDATE on "
+                            "qb_stamp.")
+                    .arg(conn_->user(), where(), table));
         known = refusals_.emplace(table, std::move(refusal)).first;
     }
     return known->second ? &*known->second : nullptr;
@@ -132,13 +135,13 @@ const DataError* PgDatabase::writeRefusal(const QString& table) const
 std::int64_t PgDatabase::changeStamp() const
 {
     const PgResult stamp = conn_->exec(QStringLiteral("SELECT stamp FROM qb_stamp"), {},
-                                       QStringLiteral("reading the change stamp"));
+                                       QCoreApplication::translate("Data", "reading the change stamp"));
     if (stamp.rowCount() != 1)
-        throw DataError(
-            ServerNotAnInventory,
-            QStringLiteral("The change stamp of %1 (qb_stamp) has lost its row, so changes made by "
-                           "others cannot be told. Ask the server's administrator to restore it.")
-                .arg(where()));
+        throw DataError(ServerNotAnInventory,
+                        QCoreApplication::translate(
+                            "Data", "The change stamp of %1 (qb_stamp) has lost its row, so changes made by "
+                                    "others cannot be told. Ask the server's administrator to restore it.")
+                            .arg(where()));
     return stamp.row(0).int64(0);
 }
 
@@ -191,7 +194,7 @@ std::int64_t PgDatabase::scanById(const QString& table, const QStringList& colum
                     cells[c] = row.cell(static_cast<int>(c) + 1);
                 sink(row.int64(0), cells);
             },
-            QStringLiteral("reading the records"));
+            QCoreApplication::translate("Data", "reading the records"));
         if (own)
             conn_->rollback();
         return stamp;
@@ -206,7 +209,7 @@ std::int64_t PgDatabase::largestId(const QString& table)
 {
     const PgResult largest = conn_->exec(QStringLiteral("SELECT coalesce(max(%1), 0) FROM %2")
                                              .arg(quoteIdentifier(kId), quoteIdentifier(table)),
-                                         {}, QStringLiteral("reading the records"));
+                                         {}, QCoreApplication::translate("Data", "reading the records"));
     return largest.row(0).int64(0);
 }
 
@@ -216,7 +219,8 @@ void PgDatabase::fetchIds(const QString& table, const QStringList& columns, std:
     const QString sql = QStringLiteral("SELECT %1%2%3 FROM %4 WHERE %1 = ANY ($1::bigint[])")
                             .arg(quoteIdentifier(kId), columns.isEmpty() ? QString() : QStringLiteral(","),
                                  columnList(columns), quoteIdentifier(table));
-    const PgResult rows = conn_->exec(sql, PgParams().numbers(ids), QStringLiteral("reading the records"));
+    const PgResult rows =
+        conn_->exec(sql, PgParams().numbers(ids), QCoreApplication::translate("Data", "reading the records"));
     std::vector<std::optional<std::string_view>> cells(static_cast<std::size_t>(columns.size()));
     for (int r = 0; r < rows.rowCount(); ++r) {
         const PgRow row = rows.row(r);
@@ -235,11 +239,11 @@ void PgDatabase::checkValues(const QStringList& columns, const std::vector<Field
             v.value.typeId() == QMetaType::QByteArray ? v.value.toByteArray() : v.value.toString().toUtf8();
         if (const QString why = whyServerCannotHold(std::string_view(bytes.constData(), bytes.size()));
             !why.isEmpty())
-            throw DataError(
-                ServerCannotHoldValue,
-                QStringLiteral("Nothing was saved: the value of %1 holds %2, which %3 cannot hold "
-                               "in text. Remove it and save again.")
-                    .arg(columnOf(columns, v.ordinal), why, where()));
+            throw DataError(ServerCannotHoldValue,
+                            QCoreApplication::translate(
+                                "Data", "Nothing was saved: the value of %1 holds %2, which %3 cannot hold "
+                                        "in text. Remove it and save again.")
+                                .arg(columnOf(columns, v.ordinal), why, where()));
     }
 }
 
@@ -250,7 +254,8 @@ void PgDatabase::write(const QString& table, const std::function<void()>& body)
         throw *refused;
     if (readOnly_)
         throw DataError(ReadOnlyRecordset,
-                        QStringLiteral("%1 was opened read-only; nothing was written.").arg(where()));
+                        QCoreApplication::translate("Data", "%1 was opened read-only; nothing was written.")
+                            .arg(where()));
     stampBeforeWrite_ = -1;
     stampAfterWrite_ = -1;
     conn_->begin(PgConnection::Transaction::ReadWrite);
@@ -260,15 +265,16 @@ void PgDatabase::write(const QString& table, const std::function<void()>& body)
         // last committed value: so just before this write it stood one lower.
         const PgResult stamp = conn_->exec(
             QStringLiteral("SELECT stamp, bumped_by = pg_current_xact_id_if_assigned() FROM qb_stamp"), {},
-            QStringLiteral("saving the change"));
+            QCoreApplication::translate("Data", "saving the change"));
         if (stamp.rowCount() != 1)
             throw DataError(ServerNotAnInventory,
-                            QStringLiteral("The change stamp of %1 (qb_stamp) has lost its row, so changes "
-                                           "made by others cannot be told. Nothing was saved.")
+                            QCoreApplication::translate(
+                                "Data", "The change stamp of %1 (qb_stamp) has lost its row, so changes "
+                                        "made by others cannot be told. Nothing was saved.")
                                 .arg(where()));
         const std::int64_t after = stamp.row(0).int64(0);
         const bool moved = stamp.row(0).text(1) == "t";
-        conn_->commit(QStringLiteral("saving the change"));
+        conn_->commit(QCoreApplication::translate("Data", "saving the change"));
         stampAfterWrite_ = after;
         stampBeforeWrite_ = moved ? after - 1 : after;
     } catch (...) {
@@ -295,7 +301,8 @@ std::int64_t PgDatabase::insertRow(const QString& table, const QStringList& colu
                                                   params.join(QLatin1Char(',')), quoteIdentifier(kId));
     std::int64_t id = 0;
     write(table, [&] {
-        const PgResult added = conn_->exec(sql, bound, QStringLiteral("adding the record"));
+        const PgResult added =
+            conn_->exec(sql, bound, QCoreApplication::translate("Data", "adding the record"));
         id = added.row(0).int64(0);
     });
     return id;
@@ -325,7 +332,7 @@ void PgDatabase::updateRow(const QString& table, const QStringList& columns, std
             const PgResult now = conn_->exec(
                 QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1 FOR UPDATE")
                     .arg(shown.join(QLatin1Char(',')), quoteIdentifier(table), quoteIdentifier(kId)),
-                PgParams().number(id), QStringLiteral("saving the record"));
+                PgParams().number(id), QCoreApplication::translate("Data", "saving the record"));
             if (now.rowCount() == 0)
                 throw DataError(RecordDeleted);
             std::vector<QVariant> current;
@@ -339,7 +346,7 @@ void PgDatabase::updateRow(const QString& table, const QStringList& columns, std
             conn_->exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = $%4")
                             .arg(quoteIdentifier(table), sets.join(QLatin1Char(',')), quoteIdentifier(kId))
                             .arg(values.size() + 1),
-                        bound, QStringLiteral("saving the record"));
+                        bound, QCoreApplication::translate("Data", "saving the record"));
         if (updated.affected() == 0)
             throw DataError(RecordDeleted);
     });
@@ -350,7 +357,7 @@ void PgDatabase::deleteRow(const QString& table, std::int64_t id)
     write(table, [&] {
         const PgResult deleted = conn_->exec(
             QStringLiteral("DELETE FROM %1 WHERE %2 = $1").arg(quoteIdentifier(table), quoteIdentifier(kId)),
-            PgParams().number(id), QStringLiteral("deleting the record"));
+            PgParams().number(id), QCoreApplication::translate("Data", "deleting the record"));
         if (deleted.affected() == 0)
             throw DataError(RecordDeleted);
     });

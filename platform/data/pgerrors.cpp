@@ -1,6 +1,7 @@
 #include "platform/data/pgerrors.h"
 
 #include <cstring>
+#include <QCoreApplication>
 
 namespace records {
 
@@ -8,48 +9,62 @@ QString serverErrorText(int number)
 {
     switch (number) {
     case ServerUnreachable:
-        return QStringLiteral("The inventory's server cannot be reached. Check that it runs and that this "
-                              "computer reaches it over the network.");
+        return QCoreApplication::translate(
+            "Data", "The inventory's server cannot be reached. Check that it runs and that this "
+                    "computer reaches it over the network.");
     case ServerLoginRefused:
-        return QStringLiteral("The server refused the login. Check the user name and the password in "
-                              "~/.pgpass or the service file.");
+        return QCoreApplication::translate(
+            "Data", "The server refused the login. Check the user name and the password in "
+                    "~/.pgpass or the service file.");
     case ServerDatabaseMissing:
-        return QStringLiteral("The server has no such database open to this user. Check the database name, "
-                              "or ask the server's administrator.");
+        return QCoreApplication::translate(
+            "Data", "The server has no such database open to this user. Check the database name, "
+                    "or ask the server's administrator.");
     case ServerNotAnInventory:
-        return QStringLiteral("The server's database holds no inventory of this program, or one that lacks "
-                              "a part. Copy an inventory there first.");
+        return QCoreApplication::translate(
+            "Data", "The server's database holds no inventory of this program, or one that lacks "
+                    "a part. Copy an inventory there first.");
     case ServerPermissionDenied:
-        return QStringLiteral("The server does not let this user do that. Ask the server's administrator "
-                              "for the rights.");
+        return QCoreApplication::translate(
+            "Data", "The server does not let this user do that. Ask the server's administrator "
+                    "for the rights.");
     case ServerConnectionLost:
-        return QStringLiteral("The connection to the server was lost. The next command connects again.");
+        return QCoreApplication::translate(
+            "Data", "The connection to the server was lost. The next command connects again.");
     case ServerTooOld:
-        return QStringLiteral("The server's version of PostgreSQL is too old for the inventory.");
+        return QCoreApplication::translate(
+            "Data", "The server's version of PostgreSQL is too old for the inventory.");
     case ServerCannotHoldValue:
-        return QStringLiteral("The server cannot hold a value: it holds text as UTF-8 without NUL "
-                              "characters.");
+        return QCoreApplication::translate(
+            "Data", "The server cannot hold a value: it holds text as UTF-8 without NUL "
+                    "characters.");
     case ServerBadConnectionString:
-        return QStringLiteral("The connection string cannot be used. Check how it is written, and the "
-                              "service it names.");
+        return QCoreApplication::translate(
+            "Data", "The connection string cannot be used. Check how it is written, and the "
+                    "service it names.");
     case ServerSecureConnectionFailed:
-        return QStringLiteral("A secure connection to the server could not be made or its certificate "
-                              "not verified.");
+        return QCoreApplication::translate(
+            "Data", "A secure connection to the server could not be made or its certificate "
+                    "not verified.");
     case ServerBusy:
-        return QStringLiteral("The server broke off the command because others were using the same records. "
-                              "Nothing was changed; try again.");
+        return QCoreApplication::translate(
+            "Data", "The server broke off the command because others were using the same records. "
+                    "Nothing was changed; try again.");
     case ServerNewerFormat:
-        return QStringLiteral("The inventory on the server was made by a newer version of the program.");
+        return QCoreApplication::translate(
+            "Data", "The inventory on the server was made by a newer version of the program.");
     case ServerOutOfResources:
-        return QStringLiteral("The server has run out of room, memory or connections.");
+        return QCoreApplication::translate("Data", "The server has run out of room, memory or connections.");
     case ServerHoldsInventory:
-        return QStringLiteral("The server's database already holds an inventory; a copy goes only into an "
-                              "empty one.");
+        return QCoreApplication::translate(
+            "Data", "The server's database already holds an inventory; a copy goes only into an "
+                    "empty one.");
     case ServerPasswordInFile:
-        return QStringLiteral("A password was written into the connection string. Keep it in ~/.pgpass or "
-                              "the service file instead.");
+        return QCoreApplication::translate(
+            "Data", "A password was written into the connection string. Keep it in ~/.pgpass or "
+                    "the service file instead.");
     case ServerError:
-        return QStringLiteral("The server reported an error.");
+        return QCoreApplication::translate("Data", "The server reported an error.");
     default:
         return {};
     }

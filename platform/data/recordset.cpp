@@ -1,5 +1,6 @@
 #include "platform/data/recordset.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -35,8 +36,9 @@ RecordSource parseRecordSource(const QString& text)
     if (const auto m = select.match(text); m.hasMatch())
         return {unquote(m.captured(1)), m.captured(2).isEmpty() ? QString() : unquote(m.captured(2))};
     throw DataError(UnsupportedSource,
-                    QStringLiteral("The record source '%1' is not supported: name a table, or write SELECT * "
-                                   "FROM table, optionally followed by ORDER BY column.")
+                    QCoreApplication::translate(
+                        "Data", "The record source '%1' is not supported: name a table, or write SELECT * "
+                                "FROM table, optionally followed by ORDER BY column.")
                         .arg(text));
 }
 
@@ -62,20 +64,20 @@ Recordset::Recordset(Connection& db, const QString& source, const QStringList& r
     const RecordSource parsed = parseRecordSource(source);
     table_ = db.tableName(parsed.table);
     if (table_.isEmpty())
-        throw DataError(TableNotFound,
-                        QStringLiteral("The database '%1' has no table '%2'. Check that the file "
-                                       "is this program's inventory.")
-                            .arg(db.where(), parsed.table));
+        throw DataError(TableNotFound, QCoreApplication::translate(
+                                           "Data", "The database '%1' has no table '%2'. Check that the file "
+                                                   "is this program's inventory.")
+                                           .arg(db.where(), parsed.table));
     columns_ = db.columns(table_);
 
     QString orderColumn;
     if (!parsed.orderBy.isEmpty()) {
         const int ordinal = ordinalOf(parsed.orderBy);
         if (ordinal < 0)
-            throw DataError(ColumnNotFound,
-                            QStringLiteral("The table '%1' in '%2' has no column '%3' to order "
-                                           "the records by.")
-                                .arg(table_, db.where(), parsed.orderBy));
+            throw DataError(ColumnNotFound, QCoreApplication::translate(
+                                                "Data", "The table '%1' in '%2' has no column '%3' to order "
+                                                        "the records by.")
+                                                .arg(table_, db.where(), parsed.orderBy));
         orderColumn = columns_.at(ordinal);
     }
 
@@ -120,9 +122,12 @@ void Recordset::setAbsolutePosition(int position)
         throw DataError(
             PositionOutOfRange,
             RecordCount() == 0
-                ? QStringLiteral("There is no record at position %1: the record set is empty.").arg(position)
-                : QStringLiteral("There is no record at position %1: the record set holds positions 0 to "
-                                 "%2.")
+                ? QCoreApplication::translate("Data",
+                                              "There is no record at position %1: the record set is empty.")
+                      .arg(position)
+                : QCoreApplication::translate(
+                      "Data", "There is no record at position %1: the record set holds positions 0 to "
+                              "%2.")
                       .arg(position)
                       .arg(RecordCount() - 1));
     moveTo(position, ActionBookmark);
@@ -180,9 +185,9 @@ void Recordset::moveBy(int action)
 void Recordset::MoveNext()
 {
     if (!newRecord_ && !currentDeleted_ && Eof())
-        throw DataError(NoCurrentRecord,
-                        QStringLiteral("No current record: the record set is already past its "
-                                       "last record."));
+        throw DataError(NoCurrentRecord, QCoreApplication::translate(
+                                             "Data", "No current record: the record set is already past its "
+                                                     "last record."));
     leave(ActionMoveNext);
     // The new record, if it was written, is now the last one; if not, it is dropped.
     const int from = newRecord_ ? posBeforeNew_ : pos_;
@@ -208,9 +213,11 @@ void Recordset::Delete()
     if (!hasCurrentRecord())
         throw DataError(NoCurrentRecord,
                         newRecord_
-                            ? QStringLiteral("No current record: the new record has not been saved, so there "
-                                             "is nothing to delete. Move to another record to drop it.")
-                            : QStringLiteral("No current record: there is no record to delete here."));
+                            ? QCoreApplication::translate(
+                                  "Data", "No current record: the new record has not been saved, so there "
+                                          "is nothing to delete. Move to another record to drop it.")
+                            : QCoreApplication::translate(
+                                  "Data", "No current record: there is no record to delete here."));
     leave(ActionDelete);
     const std::int64_t rowid = rows_->rowid(pos_);
     db_.deleteRow(table_, rowid);
@@ -221,8 +228,9 @@ void Recordset::Delete()
 void Recordset::writeCurrent(const std::vector<FieldValue>& values, const std::vector<FieldValue>& shown)
 {
     if (!newRecord_ && !hasCurrentRecord())
-        throw DataError(NoCurrentRecord, QStringLiteral("No current record: there is no record to save the "
-                                                        "changes into."));
+        throw DataError(NoCurrentRecord, QCoreApplication::translate(
+                                             "Data", "No current record: there is no record to save the "
+                                                     "changes into."));
     for (const FieldValue& v : values)
         checkedOrdinal(v.ordinal);
     if (values.empty() && !newRecord_)
@@ -265,10 +273,11 @@ void Recordset::checkUnchanged(const std::vector<QVariant>& now, const std::vect
     }
     if (!changed.isEmpty())
         throw DataError(RecordChanged,
-                        QStringLiteral("Another window or program changed this record in '%1' since it was "
-                                       "shown here (%2). Nothing was saved, and your changes are still on "
-                                       "the screen: note them, refresh to see the record as it is now, and "
-                                       "enter them again.")
+                        QCoreApplication::translate(
+                            "Data", "Another window or program changed this record in '%1' since it was "
+                                    "shown here (%2). Nothing was saved, and your changes are still on "
+                                    "the screen: note them, refresh to see the record as it is now, and "
+                                    "enter them again.")
                             .arg(db_.where(), changed.join(QStringLiteral(", "))));
 }
 
@@ -283,12 +292,13 @@ int Recordset::ordinalOf(const QString& name) const
 int Recordset::checkedOrdinal(int ordinal) const
 {
     if (ordinal < 0 || ordinal >= FieldCount())
-        throw DataError(ColumnNotFound,
-                        QStringLiteral("Item not found in this collection: the table '%1' has no "
-                                       "column number %2 (it has %3 columns).")
-                            .arg(table_)
-                            .arg(ordinal)
-                            .arg(FieldCount()));
+        throw DataError(
+            ColumnNotFound,
+            QCoreApplication::translate("Data", "Item not found in this collection: the table '%1' has no "
+                                                "column number %2 (it has %3 columns).")
+                .arg(table_)
+                .arg(ordinal)
+                .arg(FieldCount()));
     return ordinal;
 }
 
@@ -301,10 +311,10 @@ Field Recordset::Fields(const QString& name) const
 {
     const int ordinal = ordinalOf(name);
     if (ordinal < 0)
-        throw DataError(
-            ColumnNotFound,
-            QStringLiteral("Item not found in this collection: the table '%1' has no column '%2'.")
-                .arg(table_, name));
+        throw DataError(ColumnNotFound,
+                        QCoreApplication::translate(
+                            "Data", "Item not found in this collection: the table '%1' has no column '%2'.")
+                            .arg(table_, name));
     return Field(this, ordinal);
 }
 
@@ -312,8 +322,9 @@ QVariant Recordset::value(int ordinal) const
 {
     checkedOrdinal(ordinal);
     if (currentDeleted_)
-        throw DataError(RecordDeleted, QStringLiteral("Record is deleted: this record was deleted; move to "
-                                                      "another record."));
+        throw DataError(RecordDeleted, QCoreApplication::translate(
+                                           "Data", "Record is deleted: this record was deleted; move to "
+                                                   "another record."));
     // A new record is all Null until it is written.
     if (newRecord_)
         return QVariant();
@@ -326,8 +337,9 @@ TextRef Recordset::text(int ordinal) const
 {
     checkedOrdinal(ordinal);
     if (currentDeleted_)
-        throw DataError(RecordDeleted, QStringLiteral("Record is deleted: this record was deleted; move to "
-                                                      "another record."));
+        throw DataError(RecordDeleted, QCoreApplication::translate(
+                                           "Data", "Record is deleted: this record was deleted; move to "
+                                                   "another record."));
     if (newRecord_)
         return TextRef();
     if (!hasCurrentRecord())

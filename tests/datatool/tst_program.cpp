@@ -120,6 +120,29 @@ void TestProgram::aBrazilianLocaleGetsPortugueseWithTheSameNumbers()
     QCOMPARE(missing.exitCode, 1);
     QVERIFY2(missing.err.startsWith(QStringLiteral("Erro 310: O arquivo do banco de dados")),
              qPrintable(missing.err));
+
+    // The storage check's reasons, whose group names come from the built-in data, and its
+    // exit status and error numbers, which scripts rely on.
+    Row oxidizer = named(QStringLiteral("Ácido nítrico 65%"), QStringLiteral("Armário de ácidos"));
+    oxidizer[store::FORMULA] = QStringLiteral("HNO3");
+    oxidizer[store::HAZARDS] = QStringLiteral("H272\nH314");
+    Row acid = named(QStringLiteral("Ácido acético glacial"), QStringLiteral("Armário de ácidos"));
+    acid[store::FORMULA] = QStringLiteral("C2H4O2");
+    acid[store::HAZARDS] = QStringLiteral("H226\nH314");
+    TempInventory inv({oxidizer, acid});
+    const Result check =
+        run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage")}, program, env);
+    QCOMPARE(check.exitCode, 3);
+    const QString report = QString::fromUtf8(check.out);
+    QVERIFY2(report.contains(QStringLiteral("Manter separados: oxidante (E) com ácido orgânico (D)")) ||
+                 report.contains(QStringLiteral("Manter separados: ácido orgânico (D) com oxidante (E)")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("Ácido nítrico 65%: H272: oxidante")), qPrintable(report));
+    const Result nowhere = run({QStringLiteral("--file"), inv.path(), QStringLiteral("check-storage"),
+                                QStringLiteral("--location"), QStringLiteral("geladeira")},
+                               program, env);
+    QVERIFY2(nowhere.err.startsWith(QStringLiteral("Erro 731: Nenhum local de armazenamento")),
+             qPrintable(nowhere.err));
 }
 
 void TestProgram::theInventoryBesideTheProgramIsTheDefault()

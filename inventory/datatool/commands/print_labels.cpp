@@ -69,7 +69,8 @@ public:
                      .arg(result.pages)
                      .arg(result.pages == 1 ? QCoreApplication::translate("Companion", "sheet")
                                             : QCoreApplication::translate("Companion", "sheets"))
-                     .arg(QString::fromUtf8(labelSheet(options.sheet).description), native(path)));
+                     .arg(QCoreApplication::translate("Companion", labelSheet(options.sheet).description),
+                          native(path)));
         return 0;
     }
 };
