@@ -694,7 +694,7 @@ void generateInventory(const QString& rawPath, std::int64_t n, std::uint64_t see
                            "of 0 or more.")
                 .arg(n));
     const QString path = records::normalizePath(rawPath);
-    records::Database::create(path, store::schemaScript());
+    store::createEmptyInventory(path);
 
     try {
         sqlite3* raw = nullptr;

@@ -1,5 +1,6 @@
 #include "inventory/datatool/inventory_file.h"
 
+#include "inventory/store/format.h"
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
@@ -15,9 +16,7 @@ QString defaultInventoryPath()
 
 std::unique_ptr<records::Database> openInventory(const QString& path, bool readOnly)
 {
-    records::OpenOptions options;
-    options.readOnly = readOnly;
-    auto db = records::Database::open(path, options);
+    auto db = store::openInventory(path, store::openOptions(readOnly));
     // The columns are checked from the schema: a cursor would first read every row id,
     // which for a large inventory costs time and memory the companion never needs.
     try {

@@ -1,6 +1,7 @@
 #include "inventory/legacy/conversion.h"
 
 #include "inventory/legacy/jetreader.h"
+#include "inventory/store/format.h"
 #include "inventory/store/inventory.h"
 #include "platform/data/database.h"
 
@@ -186,7 +187,7 @@ void verify(const QString& temp, const Survey& s, const Progress& progress)
 {
     JetReader reader(s.path);
     reader.openTable(s.table);
-    auto db = records::Database::open(temp);
+    auto db = store::openInventory(temp);
     records::Statement back(*db, selectStatement());
     records::Statement::Reset done(back);
     readAll(reader, s, Phase::Checking, progress, [&](std::int64_t row) {
@@ -405,7 +406,7 @@ Conversion convertInventory(const QString& rawPath, const ConversionOptions& opt
     try {
         store::createEmptyInventory(temp);
         {
-            auto db = records::Database::open(temp);
+            auto db = store::openInventory(temp);
             done.records = importAccess(*db, path, ImportMode::Apply, options.progress).records;
         }
         syncPath(temp, false);

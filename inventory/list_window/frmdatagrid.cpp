@@ -1,6 +1,7 @@
 #include "inventory/list_window/frmdatagrid.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/datagrid.h"
 #include "platform/data/readahead.h"
@@ -283,7 +284,7 @@ std::unique_ptr<Opening>& opening()
 records::ReadAhead::Order listOrder()
 {
     return {store::databasePath(forms::Path(), store::listFilePart()), store::recordSource(), searchColumns(),
-            records::OpenOptions{}};
+            store::openOptions()};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "inventory/main_window/tamsel.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
@@ -84,10 +85,10 @@ QStringList searchColumns()
 std::unique_ptr<records::ReadAhead> Tamsel::readAhead()
 {
     const QString path = store::databasePath(forms::Path(), store::mainFilePart());
-    if (!records::ReadAhead::quietToRead(path))
+    if (!records::ReadAhead::quietToRead(path, &store::format()))
         return nullptr;
     return std::make_unique<records::ReadAhead>(
-        records::ReadAhead::Order{path, store::recordSource(), searchColumns(), records::OpenOptions{}});
+        records::ReadAhead::Order{path, store::recordSource(), searchColumns(), store::openOptions()});
 }
 
 Tamsel* Tamsel::Load(QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include "inventory/safety/storagecheck.h"
 #include "inventory/storage_window/storagereportmodel.h"
+#include "inventory/store/format.h"
 #include "platform/data/database.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
@@ -117,9 +118,7 @@ void StorageCheckWindow::refresh()
     {
         ~Restore() { forms::setMousePointer(forms::Pointer::Default); }
     } restore;
-    records::OpenOptions options;
-    options.readOnly = true;
-    const auto db = records::Database::open(inventory_, options);
+    const auto db = store::openInventory(inventory_, store::openOptions(true));
     const safety::StorageReport report = safety::checkInventory(*db);
     model_->setReport(report);
 

@@ -1,5 +1,6 @@
 #include "inventory/store/chemical_table.h"
 
+#include "inventory/store/format.h"
 #include "inventory/store/inventory.h"
 #include "inventory/store/server_inventory.h"
 #include "platform/data/datasource.h"
@@ -82,6 +83,7 @@ void openCursor(records::DataSource& data, const QString& folder, const QString&
         data.setDatabaseName(server);
     } else {
         data.setOpener({});
+        data.setFileFormat(&format());
         data.setDatabaseName(path);
     }
     data.setRecordSource(recordSource());
@@ -143,7 +145,7 @@ QString schemaScript()
 
 void createEmptyInventory(const QString& path)
 {
-    records::Database::create(path, schemaScript());
+    createInventory(path, {});
 }
 
 } // namespace store

@@ -1,6 +1,6 @@
 // Builds an inventory file from the schema and a script of rows, for the build to put
 // the sample inventory beside the program. An existing file is never touched.
-#include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/data/database.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        records::Database::create(out, store::schemaScript() + QString::fromUtf8(rows.readAll()));
+        store::createInventory(out, QString::fromUtf8(rows.readAll()));
     } catch (const records::DataError& e) {
         std::fprintf(stderr, "error %d: %s\n", e.number(), qPrintable(e.text()));
         return 1;

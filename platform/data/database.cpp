@@ -353,7 +353,8 @@ std::unique_ptr<Database> Database::open(const QString& rawPath, const OpenOptio
                                     .arg(native, folder));
             throw;
         }
-        db->checkFormat();
+        if (options.format)
+            options.format->check(*db);
     } catch (...) {
         db.reset();
         for (int i = 0; i < 2; ++i) {
@@ -433,7 +434,7 @@ const DataError* Database::writeRefusal() const
     return refusal_ ? &*refusal_ : nullptr;
 }
 
-void Database::create(const QString& rawPath, const QString& script)
+void Database::create(const QString& rawPath, const QString& script, const FileFormat* format)
 {
     const QString path = normalizePath(rawPath);
     const QFileInfo info(path);
@@ -449,13 +450,15 @@ void Database::create(const QString& rawPath, const QString& script)
     sqlite3* handle = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
-    auto db = std::make_unique<Database>(Key{}, handle, path, OpenOptions{});
+    OpenOptions options;
+    options.format = format;
+    auto db = std::make_unique<Database>(Key{}, handle, path, options);
     try {
         if (rc != SQLITE_OK)
             throw db->error(rc, QCoreApplication::translate("Data", "creating it"));
         // A new file keeps SQLite's rollback journal: a write-ahead log needs shared memory
         // beside the file, which a network share does not give.
-        // The write marks the new file as ours, in the current format.
+        // The write marks the new file with the format, when there is one.
         db->write([&] {
             const QByteArray sql = script.toUtf8();
             char* message = nullptr;
@@ -585,57 +588,29 @@ std::int64_t Database::changeStamp() const
     return (version.int64(0) << 32) | (ownCommits_ & 0xffffffff);
 }
 
-std::int64_t Database::pragmaValue(const char* name) const
+std::int64_t Database::pragma(const char* name) const
 {
     Statement pragma(*this, QStringLiteral("PRAGMA %1").arg(QLatin1String(name)));
     Statement::Reset done(pragma);
     return pragma.step() ? pragma.int64(0) : 0;
 }
 
-void Database::checkFormat() const
+void Database::setPragma(const char* name, std::int64_t value)
 {
-    if (pragmaValue("application_id") != kApplicationId)
-        return;
-    const std::int64_t version = pragmaValue("user_version");
-    if (version > kFormatVersion)
-        throw DataError(NewerFormat,
-                        QCoreApplication::translate(
-                            "Data", "The database file '%1' was made by a newer version of the program "
-                                    "(file format %2; this version reads formats up to %3). Open it with "
-                                    "that version, or install it here.")
-                            .arg(QDir::toNativeSeparators(path_))
-                            .arg(version)
-                            .arg(kFormatVersion));
-}
-
-void Database::bringToCurrentFormat()
-{
-    const std::int64_t id = pragmaValue("application_id");
-    if (id == kApplicationId && pragmaValue("user_version") == kFormatVersion)
-        return;
-    // A file of ours from before kept the mark in the header's user version.
-    const std::int64_t oldMark = id == 0 ? std::max<std::int64_t>(pragmaValue("user_version"), 0) : 0;
-    exec("CREATE TABLE IF NOT EXISTS QB_STATE (NAME TEXT PRIMARY KEY, VALUE INTEGER NOT NULL)",
+    const QLatin1String pragmaName(name);
+    // Pragmas take no parameters: the name must be a bare word, the value is a number.
+    for (const char c : QByteArrayView(name))
+        if (!((c >= 'a' && c <= 'z') || c == '_'))
+            throw DataError(DatabaseError, QStringLiteral("'%1' is not a pragma's name.").arg(pragmaName));
+    exec(QStringLiteral("PRAGMA %1 = %2").arg(pragmaName).arg(value).toLatin1().constData(),
          QCoreApplication::translate("Data", "bringing it to the current format"));
-    {
-        Statement mark(*this, QStringLiteral("INSERT OR IGNORE INTO QB_STATE (NAME, VALUE) VALUES "
-                                             "('retired_rowid', ?1)"));
-        Statement::Reset done(mark);
-        mark.bind(1, oldMark);
-        mark.step();
-    }
-    // Another program's file keeps its header; ours, old or new, carries our id.
-    if (id == 0 || id == kApplicationId) {
-        // Pragmas take no parameters; both values are our own constants.
-        exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId).toLatin1().constData(),
-             QCoreApplication::translate("Data", "bringing it to the current format"));
-        exec(QStringLiteral("PRAGMA user_version = %1").arg(kFormatVersion).toLatin1().constData(),
-             QCoreApplication::translate("Data", "bringing it to the current format"));
-    }
 }
 
 std::int64_t Database::retiredRowid() const
 {
+    // A file no row was ever retired from may have no state table yet.
+    if (tableName(QStringLiteral("QB_STATE")).isEmpty())
+        return 0;
     Statement mark(*this, QStringLiteral("SELECT VALUE FROM QB_STATE WHERE NAME = 'retired_rowid'"));
     Statement::Reset done(mark);
     return mark.step() ? mark.int64(0) : 0;
@@ -651,8 +626,15 @@ std::int64_t Database::nextRowid(const QString& table) const
 
 void Database::retireRowid(std::int64_t rowid)
 {
-    Statement mark(
-        *this, QStringLiteral("UPDATE QB_STATE SET VALUE = ?1 WHERE NAME = 'retired_rowid' AND VALUE < ?1"));
+    if (tableName(QStringLiteral("QB_STATE")).isEmpty()) {
+        Statement make(
+            *this, QStringLiteral("CREATE TABLE QB_STATE (NAME TEXT PRIMARY KEY, VALUE INTEGER NOT NULL)"));
+        Statement::Reset made(make);
+        make.step();
+    }
+    Statement mark(*this, QStringLiteral("INSERT INTO QB_STATE (NAME, VALUE) VALUES ('retired_rowid', ?1) "
+                                         "ON CONFLICT (NAME) DO UPDATE SET VALUE = excluded.VALUE "
+                                         "WHERE VALUE < excluded.VALUE"));
     Statement::Reset done(mark);
     mark.bind(1, rowid);
     mark.step();
@@ -716,10 +698,11 @@ void Database::beginWrite()
     try {
         // Holding the write lock, nobody else commits until this write ends: what the
         // stamp says now is what this connection's cache must have stood for.
-        writeDataVersion_ = pragmaValue("data_version");
+        writeDataVersion_ = pragma("data_version");
         stampBeforeWrite_ = (writeDataVersion_ << 32) | (ownCommits_ & 0xffffffff);
         stampAfterWrite_ = -1;
-        bringToCurrentFormat();
+        if (options_.format)
+            options_.format->bringUpToDate(*this);
     } catch (...) {
         rollback();
         throw;

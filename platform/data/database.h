@@ -2,6 +2,7 @@
 
 #include "platform/data/connection.h"
 #include "platform/data/errors.h"
+#include "platform/data/fileformat.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,18 +26,14 @@ namespace records {
 // that "dir\QBData.mdb", "dir/QBData.mdb" and "dir//QBData.mdb" name one file.
 QString normalizePath(const QString& path);
 
-// Files this engine makes carry its application id and format version in their header,
-// so any SQLite tool can tell what they are. Version 2 keeps the engine's own state in the
-// table QB_STATE; files from before carry no id and keep the retired-row mark (below) in
-// the header's user version, and are brought to version 2 by their first write.
-inline constexpr std::int32_t kApplicationId = 0x51424152; // "QBAR"
-inline constexpr int kFormatVersion = 2;
-
 struct OpenOptions
 {
     bool readOnly = false;
     bool exclusive = false;
     int busyTimeoutMs = 3000;
+    // The program's format, checked at opening and brought up to date by every write;
+    // none for a plain file. Outlives the connection.
+    const FileFormat* format = nullptr;
 };
 
 class Statement;
@@ -49,9 +46,10 @@ class Database final : public Connection
 {
 public:
     static std::unique_ptr<Database> open(const QString& path, const OpenOptions& options = {});
-    // Makes a new database file from a script of statements. Refuses to touch a file
-    // that exists; a failed script leaves no file behind.
-    static void create(const QString& path, const QString& script);
+    // Makes a new database file from a script of statements, in the format given (its
+    // steps run in the same write). Refuses to touch a file that exists; a failed script
+    // leaves no file behind.
+    static void create(const QString& path, const QString& script, const FileFormat* format = nullptr);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -101,7 +99,8 @@ public:
     // SQLite gives the next row added the id of a deleted row when that one had the
     // largest id, and a cursor elsewhere still holding the id would then show the new row
     // in the deleted one's place and write over it. The file keeps the largest id ever
-    // deleted, and rows are added above it. Both run inside a write.
+    // deleted (in its state table QB_STATE, made by the first retiring), and rows are added
+    // above it. Retiring runs inside a write and never lowers the mark.
     std::int64_t retiredRowid() const;
     void retireRowid(std::int64_t rowid);
     // The row id the next row added to the table must take, inside a write: above every
@@ -141,6 +140,11 @@ public:
                    const std::function<void(const std::vector<QVariant>& now)>& verify) override;
     void deleteRow(const QString& table, std::int64_t id) override;
 
+    // A header value (PRAGMA application_id, user_version, ...) as an integer; 0 when none.
+    std::int64_t pragma(const char* name) const;
+    // Sets an integer header value, inside a write; name is one of SQLite's pragmas.
+    void setPragma(const char* name, std::int64_t value);
+
     // Runs one write in BEGIN IMMEDIATE ... COMMIT; rolls back and throws on failure.
     template <class F> void write(F&& body)
     {
@@ -167,9 +171,6 @@ private:
     class IntegrityCheck;
     void refuseAsDamaged(const QString& problem) const;
     void exec(const char* sql, const QString& doing);
-    std::int64_t pragmaValue(const char* name) const;
-    void checkFormat() const;
-    void bringToCurrentFormat();
     void beginWrite();
     void commit();
     void rollback() noexcept;

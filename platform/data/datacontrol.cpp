@@ -167,7 +167,8 @@ void DataControl::Refresh()
     const QString path = normalizePath(databaseName_);
     std::unique_ptr<Connection> opened;
     Connection* db = db_.get();
-    if (!db || openerChanged_ || openedName_ != path || openedReadOnly_ != readOnly_) {
+    if (!db || openerChanged_ || openedName_ != path || openedReadOnly_ != readOnly_ ||
+        (!opener_ && openedFormat_ != format_)) {
         if (opener_) {
             opened = opener_(readOnly_);
         } else {
@@ -175,6 +176,7 @@ void DataControl::Refresh()
             options.readOnly = readOnly_;
             options.exclusive = exclusive_;
             options.busyTimeoutMs = busyTimeoutMs_;
+            options.format = format_;
             // A reading of this very cursor done ahead saves reading the file now.
             opened = ReadAhead::claim({path, recordSource_, readAhead_, options});
             if (!opened)
@@ -198,6 +200,7 @@ void DataControl::Refresh()
         db_ = std::move(opened);
         openedName_ = path;
         openedReadOnly_ = readOnly_;
+        openedFormat_ = format_;
         openerChanged_ = false;
         db_->setReadBursts([this] { scheduleFlush(); });
     }

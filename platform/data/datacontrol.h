@@ -55,6 +55,7 @@ public:
         opener_ = std::move(opener);
         openerChanged_ = true;
     }
+    void setFileFormat(const FileFormat* format) override { format_ = format; }
     const QString& RecordSource() const { return recordSource_; }
     void setRecordSource(const QString& source) override { recordSource_ = source; }
     bool Exclusive() const { return exclusive_; }
@@ -162,8 +163,10 @@ private:
 
     Opener opener_;
     bool openerChanged_ = false;
-    QString openedName_; // the database name and reading db_ was opened for
+    const FileFormat* format_ = nullptr;
+    QString openedName_; // the database name, reading and format db_ was opened for
     bool openedReadOnly_ = false;
+    const FileFormat* openedFormat_ = nullptr;
     std::unique_ptr<Connection> db_;
     std::unique_ptr<records::Recordset> rs_;
     std::vector<Binding> bindings_;

@@ -8,6 +8,7 @@
 namespace records {
 
 class Connection;
+class FileFormat;
 class Recordset;
 
 // What opens a window's cursor: the data-source control as code sees it, without its
@@ -24,6 +25,9 @@ public:
     // unset, the name is a file's path. Setting one opens anew at the next Refresh.
     using Opener = std::function<std::unique_ptr<Connection>(bool readOnly)>;
     virtual void setOpener(Opener opener) = 0;
+    // The format a file the database name names is opened in (see FileFormat); none: a
+    // plain file. Outlives the control.
+    virtual void setFileFormat(const FileFormat* format) = 0;
     // (Re)opens the record set; the record at position 0 becomes current.
     virtual void Refresh() = 0;
     // The open record set; throws NotOpen before the first Refresh.

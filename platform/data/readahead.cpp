@@ -107,7 +107,7 @@ bool ReadAhead::sameOrder(const Order& a, const Order& b)
 {
     return a.path == b.path && a.source == b.source && a.readAhead == b.readAhead &&
            a.options.readOnly == b.options.readOnly && a.options.exclusive == b.options.exclusive &&
-           a.options.busyTimeoutMs == b.options.busyTimeoutMs;
+           a.options.busyTimeoutMs == b.options.busyTimeoutMs && a.options.format == b.options.format;
 }
 
 std::unique_ptr<Database> ReadAhead::claim(const Order& order)
@@ -151,7 +151,7 @@ ReadAhead::FileIdentity ReadAhead::identityOf(const QString& path)
     return id;
 }
 
-bool ReadAhead::quietToRead(const QString& rawPath)
+bool ReadAhead::quietToRead(const QString& rawPath, const FileFormat* format)
 {
     const QString path = normalizePath(rawPath);
     const QFileInfo info(path);
@@ -176,7 +176,7 @@ bool ReadAhead::quietToRead(const QString& rawPath)
         return static_cast<std::uint32_t>(static_cast<unsigned char>(header.at(i)));
     };
     const std::uint32_t applicationId = (byte(68) << 24) | (byte(69) << 16) | (byte(70) << 8) | byte(71);
-    return applicationId == static_cast<std::uint32_t>(kApplicationId) || applicationId == 0;
+    return format ? format->mayBeOwn(applicationId) : applicationId == 0;
 }
 
 } // namespace records

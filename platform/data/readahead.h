@@ -45,9 +45,10 @@ public:
 
     // Whether the file at path is one whose reading changes nothing, so it may be read before
     // anyone asked: a database in SQLite's rollback journal mode, with no journal beside it
-    // that a reader would have to roll back, marked as ours or not marked at all. Looks at
-    // the header only, and only while no connection of the program has the file open.
-    static bool quietToRead(const QString& path);
+    // that a reader would have to roll back, and that may be of the format given (when none
+    // is: that no program marked as its own). Looks at the header only, and only while no connection of the
+    // program has the file open.
+    static bool quietToRead(const QString& path, const FileFormat* format = nullptr);
 
     // The connection of a finished reading of that order, taken by the data control that
     // opens the cursor; null when there is none, when the reading failed or was stopped, or

@@ -87,7 +87,6 @@ private slots:
     void aDamagedFileOpensForReadingAndTakesNoWrite();
     void aWriteWaitsForAnotherProgramThenGivesUp();
     void aFailedWriteLeavesNothingBehind();
-    void filesCarryTheirIdentityAndOldOnesAreBroughtOver();
     void writesNeverChangeTheJournalMode();
 };
 
@@ -364,121 +363,6 @@ void TestDatabase::aFailedWriteLeavesNothingBehind()
     QCOMPARE(inv.column(items::PLACE), QStringList({QStringLiteral("Cabinet 6")}));
 }
 
-namespace {
-
-std::int64_t pragma(const QString& path, const char* name)
-{
-    auto db = Database::open(path);
-    records::Statement p(*db, QStringLiteral("PRAGMA %1").arg(QLatin1String(name)));
-    records::Statement::Reset done(p);
-    return p.step() ? p.int64(0) : -1;
-}
-
-// Deletes the row with the largest id through one connection and adds another, while
-// a second connection still holds the deleted one.
-void deleteNewestAndAdd(const QString& path, int* count, bool* staleCursorSeesDeleted)
-{
-    auto list = Database::open(path);
-    list->setReadBursts([] {});
-    Recordset held(*list, items::tableSource());
-    const int last = held.RecordCount() - 1;
-    held.setAbsolutePosition(last);
-    list->endReadBurst();
-
-    auto main = Database::open(path);
-    {
-        Recordset rs(*main, items::tableSource());
-        rs.setAbsolutePosition(last);
-        rs.Delete();
-    }
-    Recordset rs(*main, items::tableSource());
-    rs.AddNew();
-    rs.writeCurrent({{items::NAME, QStringLiteral("Dioxano")}});
-    *count = rs.RecordCount();
-    held.setAbsolutePosition(last);
-    *staleCursorSeesDeleted =
-        errorNumber([&] { held.Fields(items::NAME).Value(); }) == records::RecordDeleted;
-}
-
-} // namespace
-
-void TestDatabase::filesCarryTheirIdentityAndOldOnesAreBroughtOver()
-{
-    // A new file says what it is, in the header any SQLite tool reads.
-    TempTable fresh({item(QStringLiteral("Acetona"))});
-    QCOMPARE(pragma(fresh.path(), "application_id"), std::int64_t(records::kApplicationId));
-    QCOMPARE(pragma(fresh.path(), "user_version"), std::int64_t(records::kFormatVersion));
-
-    // A file made the old way: no id, and the largest id ever deleted (7) in the user version.
-    QTemporaryDir dir;
-    const QString old = dir.filePath(QStringLiteral("old.db"));
-    {
-        RawConnection raw(old, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        QCOMPARE(
-            raw.exec("CREATE TABLE ITEMS (LABEL TEXT, NAME TEXT, VENDOR TEXT, CODE TEXT, PLACE TEXT, "
-                     "AMOUNT TEXT, WEIGHT TEXT, SIZE TEXT, COLOR TEXT, GRADE TEXT, NOTES TEXT, REMARKS TEXT);"
-                     "INSERT INTO ITEMS (rowid, NAME) VALUES (1, 'Acetona'), (2, 'Benzeno');"
-                     "PRAGMA user_version = 7;"),
-            SQLITE_OK);
-    }
-    // Looking at it changes nothing.
-    const QByteArray before = readBytes(old);
-    {
-        auto db = Database::open(old);
-        Recordset rs(*db, items::recordSource());
-        QCOMPARE(rs.RecordCount(), 2);
-    }
-    QCOMPARE(readBytes(old), before);
-
-    // Its first write carries the mark over: a row added after a delete takes an id above
-    // every id ever used, so a cursor still holding the deleted row never shows the new one.
-    int count = 0;
-    bool staleSeesDeleted = false;
-    deleteNewestAndAdd(old, &count, &staleSeesDeleted);
-    QCOMPARE(count, 2);
-    QVERIFY(staleSeesDeleted);
-    {
-        auto db = Database::open(old);
-        records::Statement ids(*db, QStringLiteral("SELECT max(rowid) FROM ITEMS"));
-        records::Statement::Reset done(ids);
-        QVERIFY(ids.step());
-        QCOMPARE(ids.int64(0), std::int64_t(8));
-    }
-    QCOMPARE(pragma(old, "application_id"), std::int64_t(records::kApplicationId));
-    QCOMPARE(pragma(old, "user_version"), std::int64_t(records::kFormatVersion));
-
-    // Another program's file with a table of the right shape opens and keeps its header.
-    const QString foreign = dir.filePath(QStringLiteral("foreign.db"));
-    {
-        RawConnection raw(foreign, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        QCOMPARE(
-            raw.exec("CREATE TABLE ITEMS (LABEL TEXT, NAME TEXT, VENDOR TEXT, CODE TEXT, PLACE TEXT, "
-                     "AMOUNT TEXT, WEIGHT TEXT, SIZE TEXT, COLOR TEXT, GRADE TEXT, NOTES TEXT, REMARKS TEXT);"
-                     "INSERT INTO ITEMS (NAME) VALUES ('Acetona'); PRAGMA application_id = 1234;"
-                     "PRAGMA user_version = 41;"),
-            SQLITE_OK);
-    }
-    {
-        auto db = Database::open(foreign);
-        Recordset rs(*db, items::recordSource());
-        rs.writeCurrent({{items::PLACE, QStringLiteral("Cabinet 2")}});
-    }
-    QCOMPARE(pragma(foreign, "application_id"), std::int64_t(1234));
-    QCOMPARE(pragma(foreign, "user_version"), std::int64_t(41));
-
-    // A file of a newer format of ours is refused, untouched, with a word on what to do.
-    {
-        RawConnection raw(fresh.path());
-        QCOMPARE(raw.exec("PRAGMA user_version = 3"), SQLITE_OK);
-    }
-    const QByteArray newer = readBytes(fresh.path());
-    QString text;
-    QCOMPARE(errorNumber([&] { Database::open(fresh.path()); }, &text), int(records::NewerFormat));
-    QVERIFY2(text.contains(QDir::toNativeSeparators(fresh.path())) && text.contains(QStringLiteral("newer")),
-             qPrintable(text));
-    QCOMPARE(readBytes(fresh.path()), newer);
-}
-
 void TestDatabase::writesNeverChangeTheJournalMode()
 {
     // Bytes 18 and 19 of the header say which journal a file uses: 1 rollback, 2 WAL.
@@ -500,11 +384,9 @@ void TestDatabase::writesNeverChangeTheJournalMode()
     QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
     writeThrough(made.path());
     QCOMPARE(modeBytes(made.path()), QByteArray("\x01\x01", 2));
-    QCOMPARE(pragma(made.path(), "application_id"), std::int64_t(records::kApplicationId));
     QVERIFY(!QFileInfo::exists(made.path() + QStringLiteral("-wal")));
 
-    // A file another tool (or an earlier version) put in WAL mode stays in it, also through
-    // the first write that brings an old file of ours to the current format.
+    // A file another tool (or an earlier version) put in WAL mode stays in it.
     TempTable wal({item(QStringLiteral("Acetona")), item(QStringLiteral("Benzeno"))});
     {
         RawConnection raw(wal.path());
@@ -514,7 +396,6 @@ void TestDatabase::writesNeverChangeTheJournalMode()
     QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
     writeThrough(wal.path());
     QCOMPARE(modeBytes(wal.path()), QByteArray("\x02\x02", 2));
-    QCOMPARE(pragma(wal.path(), "application_id"), std::int64_t(records::kApplicationId));
     QCOMPARE(wal.column(items::NAME), QStringList({QStringLiteral("Benzeno"), QStringLiteral("Dioxano")}));
 }
 

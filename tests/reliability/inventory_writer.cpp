@@ -8,6 +8,7 @@
 //   try set NAME VALUE    the QUANTIDADE of the record named NAME becomes VALUE
 //   try delete NAME       the record named NAME (one this program added) is deleted
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
@@ -38,7 +39,7 @@ int positionOf(records::Recordset& rs, const QString& name)
 
 int run(const QString& file, unsigned seed)
 {
-    auto db = records::Database::open(file);
+    auto db = store::openInventory(file);
     records::Recordset rs(*db, store::recordSource());
     std::mt19937 random(seed);
     std::vector<QString> added;

@@ -2,6 +2,7 @@
 // journal mode: the file must pass integrity_check, hold every write the program was told
 // was saved, and nothing else but the one write under way when it was killed.
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/data/database.h"
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"
@@ -137,8 +138,7 @@ Figures killWriters(const QString& path, quint32 seed, QString* firstProblem)
         Raw raw(path);
         if (raw.column("PRAGMA integrity_check") != QStringList({QStringLiteral("ok")}))
             ++f.damaged;
-        const bool ours =
-            raw.column("PRAGMA application_id").value(0).toLongLong() == records::kApplicationId;
+        const bool ours = raw.column("PRAGMA application_id").value(0).toLongLong() == store::kApplicationId;
         const bool state = !raw.column("SELECT name FROM sqlite_schema WHERE name = 'QB_STATE'").isEmpty();
         if (ours != state)
             ++f.halfUpgraded;

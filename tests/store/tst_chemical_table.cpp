@@ -1,8 +1,10 @@
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/format.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/database.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/errors.h"
+#include "platform/data/recordset.h"
 #include "platform/forms/identity.h"
 #include "tests/data/checks.h"
 #include "tests/support/inventory_fixture.h"
@@ -10,7 +12,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QWidget>
+
+#include <sqlite3.h>
 
 using namespace testsupport;
 
@@ -32,6 +37,54 @@ struct Window
     records::BoundLineEdit* box;
 };
 
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Another program's access to the file, outside the engine.
+int rawExec(const QString& path, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                    nullptr);
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return rc;
+}
+
+std::int64_t pragma(const QString& path, const char* name)
+{
+    auto db = records::Database::open(path, {true});
+    return db->pragma(name);
+}
+
+// Deletes the record with the largest id through one connection and adds another, while
+// a second connection still holds the deleted one: true when that one then finds its
+// record deleted rather than showing the new one.
+bool staleCursorSeesItsRecordDeleted(const QString& path)
+{
+    auto list = store::openInventory(path);
+    list->setReadBursts([] {});
+    records::Recordset held(*list, store::recordSource());
+    const int last = held.RecordCount() - 1;
+    held.setAbsolutePosition(last);
+    list->endReadBurst();
+
+    auto main = store::openInventory(path);
+    {
+        records::Recordset rs(*main, store::recordSource());
+        rs.setAbsolutePosition(last);
+        rs.Delete();
+    }
+    records::Recordset rs(*main, store::recordSource());
+    rs.AddNew();
+    rs.writeCurrent({{store::NOME, QStringLiteral("Dioxano")}});
+    held.setAbsolutePosition(last);
+    return errorNumber([&] { held.Fields(store::NOME).Value(); }) == records::RecordDeleted;
+}
+
 } // namespace
 
 class TestChemicalTable : public QObject
@@ -45,6 +98,7 @@ private slots:
     void aTableOfAnotherShapeIsRefused();
     void creatingRefusesToTouchWhatIsThere();
     void anInventoryOnANetworkShareIsToldOnce();
+    void inventoriesCarryTheirIdentityAndOldOnesAreBroughtOver();
 };
 
 void TestChemicalTable::bothFilePartsReachOneFile()
@@ -201,6 +255,74 @@ void TestChemicalTable::anInventoryOnANetworkShareIsToldOnce()
     QVERIFY2(notice.startsWith(QStringLiteral("Warning 340: ")) && notice.contains(QStringLiteral("(nfs4)")),
              qPrintable(notice));
     QVERIFY(store::noticeOfNetworkShare(*w.data->Recordset(), table(QStringLiteral("nfs4"))).isEmpty());
+}
+
+void TestChemicalTable::inventoriesCarryTheirIdentityAndOldOnesAreBroughtOver()
+{
+    // A new inventory says what it is, in the header any SQLite tool reads.
+    TempInventory fresh({chemical(QStringLiteral("Acetona"))});
+    QCOMPARE(pragma(fresh.path(), "application_id"), std::int64_t(store::kApplicationId));
+    QCOMPARE(pragma(fresh.path(), "user_version"), std::int64_t(store::kFormatVersion));
+
+    // An inventory made the old way: no id, and the largest id ever deleted (7) in the user
+    // version.
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("QBData.mdb"));
+    QCOMPARE(rawExec(old, store::schemaScript() +
+                              QStringLiteral("INSERT INTO TOLMIREKS (rowid, NOME) VALUES (1, 'Acetona'), "
+                                             "(2, 'Benzeno'); PRAGMA user_version = 7;")),
+             SQLITE_OK);
+    // A window looking at it changes nothing.
+    const QByteArray before = readBytes(old);
+    {
+        Window w;
+        store::openCursor(*w.data, dir.path(), QStringLiteral("/QBData.mdb"));
+        QCOMPARE(w.data->Recordset()->RecordCount(), 2);
+    }
+    QCOMPARE(readBytes(old), before);
+
+    // Its first write carries the mark over, and leaves the journal mode another tool set
+    // as it was: a record added after a delete takes an id above
+    // every id ever used, so a cursor still holding the deleted record never shows the new one.
+    QCOMPARE(rawExec(old, QStringLiteral("PRAGMA journal_mode = WAL")), SQLITE_OK);
+    QVERIFY(staleCursorSeesItsRecordDeleted(old));
+    {
+        auto db = store::openInventory(old, store::openOptions(true));
+        records::Statement ids(*db, QStringLiteral("SELECT max(rowid) FROM TOLMIREKS"));
+        records::Statement::Reset done(ids);
+        QVERIFY(ids.step());
+        QCOMPARE(ids.int64(0), std::int64_t(8));
+    }
+    QCOMPARE(pragma(old, "application_id"), std::int64_t(store::kApplicationId));
+    QCOMPARE(pragma(old, "user_version"), std::int64_t(store::kFormatVersion));
+    QCOMPARE(readBytes(old).mid(18, 2), QByteArray("\x02\x02", 2));
+
+    // Another program's file with a table of the right shape opens and keeps its header.
+    const QString foreign = dir.filePath(QStringLiteral("foreign.mdb"));
+    QCOMPARE(rawExec(foreign, store::schemaScript() +
+                                  QStringLiteral("INSERT INTO TOLMIREKS (NOME) VALUES ('Acetona'); "
+                                                 "PRAGMA application_id = 1234; PRAGMA user_version = 41;")),
+             SQLITE_OK);
+    {
+        auto db = store::openInventory(foreign);
+        records::Recordset rs(*db, store::recordSource());
+        rs.writeCurrent({{store::LOCAL, QStringLiteral("Cabinet 2")}});
+    }
+    QCOMPARE(pragma(foreign, "application_id"), std::int64_t(1234));
+    QCOMPARE(pragma(foreign, "user_version"), std::int64_t(41));
+
+    // An inventory of a newer format is refused untouched, by a window and by the
+    // companion's road alike, with a word on what to do.
+    QCOMPARE(rawExec(fresh.path(), QStringLiteral("PRAGMA user_version = 3")), SQLITE_OK);
+    const QByteArray newer = readBytes(fresh.path());
+    QString text;
+    QCOMPARE(errorNumber([&] { store::openInventory(fresh.path()); }, &text), int(records::NewerFormat));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(fresh.path())) && text.contains(QStringLiteral("newer")),
+             qPrintable(text));
+    Window w;
+    QCOMPARE(errorNumber([&] { store::openCursor(*w.data, fresh.folder(), store::listFilePart()); }),
+             int(records::NewerFormat));
+    QCOMPARE(readBytes(fresh.path()), newer);
 }
 
 QB_TEST_MAIN(TestChemicalTable)
