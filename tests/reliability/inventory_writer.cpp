@@ -4,14 +4,19 @@
 //
 //   qb_inventory_writer FILE SEED
 //
+// FILE may be a QBData.server instead: the writer then works on the server it names.
+//
 //   try add NAME          a new record named NAME
 //   try set NAME VALUE    the QUANTIDADE of the record named NAME becomes VALUE
 //   try delete NAME       the record named NAME (one this program added) is deleted
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <random>
@@ -36,9 +41,16 @@ int positionOf(records::Recordset& rs, const QString& name)
     return -1;
 }
 
+std::unique_ptr<records::Connection> openInventory(const QString& file)
+{
+    if (QFileInfo(file).fileName() == store::serverFileName())
+        return store::openServerInventory(store::readServerFile(file), {});
+    return records::Database::open(file);
+}
+
 int run(const QString& file, unsigned seed)
 {
-    auto db = records::Database::open(file);
+    auto db = openInventory(file);
     records::Recordset rs(*db, store::recordSource());
     std::mt19937 random(seed);
     std::vector<QString> added;
