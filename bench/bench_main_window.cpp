@@ -30,9 +30,11 @@
 #include "bench/paintwatch.h"
 #include "inventory/main_window/tamsel.h"
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/database.h"
 #include "platform/data/datacontrol.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/application.h"
 #include "platform/forms/identity.h"
@@ -41,8 +43,10 @@
 #include "platform/testing/messageboxes.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -122,7 +126,13 @@ int mainWindowChild(const QString& folder)
     bench::report("refresh", name.wait(t));
 
     {
-        auto other = records::Database::open(folder + QStringLiteral("/QBData.mdb"));
+        // Another program: on the file, or on the server a QBData.server in the folder names.
+        const QString server = QDir(folder).filePath(store::serverFileName());
+        std::unique_ptr<records::Connection> other;
+        if (QFileInfo::exists(server))
+            other = store::openServerInventory(store::readServerFile(server), {});
+        else
+            other = records::Database::open(folder + QStringLiteral("/QBData.mdb"));
         records::Recordset rs(*other, store::designRecordSource());
         rs.setAbsolutePosition(rs.RecordCount() / 2);
         rs.writeCurrent({{store::QUANTIDADE, QStringLiteral("250 g")}});

@@ -81,12 +81,17 @@ QString inventoryFolder(int n)
 
 QMap<QString, double> runChild(const QStringList& args)
 {
+    return runProgram(QCoreApplication::applicationFilePath(), args);
+}
+
+QMap<QString, double> runProgram(const QString& program, const QStringList& args)
+{
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QB_SPAWN_MS"), QString::number(monotonicMs(), 'f', 3));
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), args);
+    child.start(program, args);
     QMap<QString, double> measures;
     if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit ||
         child.exitCode() != 0) {

@@ -31,6 +31,8 @@ QString inventoryFolder(int n);
 // Runs a fresh process of this program with the arguments and returns what it reported,
 // or an empty map when it failed (its error output is printed).
 QMap<QString, double> runChild(const QStringList& args);
+// The same for another program of the benchmarks.
+QMap<QString, double> runProgram(const QString& program, const QStringList& args);
 
 struct Stats
 {

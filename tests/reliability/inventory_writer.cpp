@@ -4,15 +4,20 @@
 //
 //   qb_inventory_writer FILE SEED
 //
+// FILE may be a QBData.server instead: the writer then works on the server it names.
+//
 //   try add NAME          a new record named NAME
 //   try set NAME VALUE    the QUANTIDADE of the record named NAME becomes VALUE
 //   try delete NAME       the record named NAME (one this program added) is deleted
 #include "inventory/store/chemical_table.h"
 #include "inventory/store/format.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
+#include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <random>
@@ -37,9 +42,16 @@ int positionOf(records::Recordset& rs, const QString& name)
     return -1;
 }
 
+std::unique_ptr<records::Connection> openWriterInventory(const QString& file)
+{
+    if (QFileInfo(file).fileName() == store::serverFileName())
+        return store::openServerInventory(store::readServerFile(file), {});
+    return store::openInventory(file);
+}
+
 int run(const QString& file, unsigned seed)
 {
-    auto db = store::openInventory(file);
+    auto db = openWriterInventory(file);
     records::Recordset rs(*db, store::recordSource());
     std::mt19937 random(seed);
     std::vector<QString> added;

@@ -20,5 +20,8 @@ QString newInventory(const QString& name);
 void addChemicals(records::PgConnection& conn, int n);
 // Ends the server process of a session, as an administrator does, and waits until it is gone.
 void terminateBackend(int pid);
+// Restarts the cluster as an administrator does (pg_ctl restart -m fast): every session
+// is ended. Returns once the server takes connections again; false when it failed.
+bool restartServer();
 
 } // namespace testsupport

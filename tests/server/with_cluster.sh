@@ -3,7 +3,8 @@
 # folder and reached only through a Unix socket there (it opens no TCP port), then stops
 # and removes the cluster however the command ends. The command gets PGHOST, PGPORT,
 # PGUSER and PGDATABASE (superuser postgres, database postgres) and nothing else of the
-# caller's libpq settings. The role qb_password_user logs in with a password; every other
+# caller's libpq settings, and QB_PG_DATA, the cluster's data folder, for a test that
+# restarts the server (pg_ctl restart, as the user postgres when run as root). The role qb_password_user logs in with a password; every other
 # role is trusted on the socket.
 #
 # Usage: with_cluster.sh COMMAND [ARGS...]   (exit 77, a skip for CTest, without a server)
@@ -39,6 +40,10 @@ stop_server() {
 }
 cleanup() {
   stop_server
+  # A server a test restarted is no child of this script: pg_ctl stops it.
+  if [ -f "$dir/data/postmaster.pid" ]; then
+    "${as[@]}" "$bindir/pg_ctl" stop -D "$dir/data" -m immediate -w >/dev/null 2>&1 || true
+  fi
   rm -rf "$dir"
 }
 # A signal ends the command first, then the cluster: the command runs in the background
@@ -92,7 +97,7 @@ fi
 # Only this cluster: none of the caller's libpq settings may point elsewhere.
 for v in $(env | sed -n 's/^\(PG[A-Z_]*\)=.*/\1/p'); do unset "$v"; done
 export PGHOST="$dir" PGPORT=5432 PGUSER=postgres PGDATABASE=postgres
-export QB_PG_BINDIR="$bindir"
+export QB_PG_BINDIR="$bindir" QB_PG_DATA="$dir/data"
 set +e
 setpriv --pdeathsig KILL "$@" &
 command_pid=$!
