@@ -1,6 +1,7 @@
 #include "inventory/list_window/frmdatagrid.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/datagrid.h"
 #include "platform/data/readahead.h"
@@ -305,6 +306,11 @@ void openDataGrid()
     if (shownWindow() || opening()) {
         if (shownWindow())
             showDataGrid();
+        return;
+    }
+    // A server's inventory is read by the window's own load: the file here is not the inventory.
+    if (store::inventoryOnServer(listOrder().path)) {
+        showDataGrid();
         return;
     }
     static std::uint64_t serials = 0;

@@ -1,6 +1,7 @@
 #include "inventory/main_window/tamsel.h"
 
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
@@ -84,7 +85,7 @@ QStringList searchColumns()
 std::unique_ptr<records::ReadAhead> Tamsel::readAhead()
 {
     const QString path = store::databasePath(forms::Path(), store::mainFilePart());
-    if (!records::ReadAhead::quietToRead(path))
+    if (store::inventoryOnServer(path) || !records::ReadAhead::quietToRead(path))
         return nullptr;
     return std::make_unique<records::ReadAhead>(
         records::ReadAhead::Order{path, store::recordSource(), searchColumns(), records::OpenOptions{}});
