@@ -894,6 +894,10 @@ Escolha Não para sair; nada é alterado.</translation>
         <source>saving the change</source>
         <translation>salvar a alteração</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
 </context>
 <context>
     <name>Inventory</name>
@@ -920,6 +924,10 @@ Escolha Não para sair; nada é alterado.</translation>
     <message>
         <source>No chemical is in the storing places named, so there is nothing to check.</source>
         <translation>Nenhum produto químico está nos locais de armazenamento indicados; não há nada a verificar.</translation>
+    </message>
+    <message>
+        <source>storing the laboratory&apos;s web address</source>
+        <translation>gravar o endereço web do laboratório</translation>
     </message>
 </context>
 <context>

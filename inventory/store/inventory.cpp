@@ -166,7 +166,7 @@ void setWebsite(records::PgDatabase& db, const QString& url)
 {
     checkWebsite(url);
     // The slot is made with the inventory, so UPDATE alone is the right a lab grants for it.
-    const QString doing = QStringLiteral("storing the laboratory's web address");
+    const QString doing = QCoreApplication::translate("Inventory", "storing the laboratory's web address");
     const records::PgParams values =
         records::PgParams().text(url.toStdString()).text(kWebsiteSlot.toStdString());
     if (db.connection()

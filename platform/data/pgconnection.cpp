@@ -845,7 +845,7 @@ QString PgConnection::shortName() const
         return db;
     const QString server =
         port.isEmpty() || port == QLatin1String("5432") ? host : host + QLatin1Char(':') + port;
-    return QCoreApplication::translate("PgConnection", "%1 on %2").arg(db, server);
+    return QCoreApplication::translate("Data", "%1 on %2").arg(db, server);
 }
 
 } // namespace records
