@@ -58,20 +58,6 @@ O status de saída é 0 quando nada precisa ficar separado, 3 quando algo precis
         <translation>&apos;%1&apos; já está no inventário%2; não adicionado (--allow-duplicates o adiciona).</translation>
     </message>
     <message>
-        <source>Usage: quillarbon-data [--file PATH] COMMAND [OPTIONS]
-
-Works on the inventory QBData.mdb in the program&apos;s folder, or on the one --file names.
-
-Commands:
-</source>
-        <translation>Uso: quillarbon-data [--file CAMINHO] COMANDO [OPÇÕES]
-
-Trabalha no inventário QBData.mdb da pasta do programa, ou no que --file indicar.
-
-Comandos:
-</translation>
-    </message>
-    <message>
         <source>
 Errors are written as &quot;Error N: text&quot; on the standard error, and the exit status is
 then 1 (2 when the command line is not understood; check-storage exits with 3 when it
@@ -854,6 +840,48 @@ principal o mostra e o abre. Só é aceito um endereço http ou https com um hos
         <source>US Letter, 3 x 10 labels of 2 5/8 x 1 in</source>
         <translation>US Letter, 3 x 10 etiquetas de 2 5/8 x 1 pol</translation>
     </message>
+    <message>
+        <source>%1 adds records to an inventory file only; nothing was sent to the server. Import into a file (--file), then copy that file onto an empty database with copy-to-server.</source>
+        <translation>%1 acrescenta registros apenas a um arquivo de inventário; nada foi enviado ao servidor. Importe para um arquivo (--file) e depois copie esse arquivo para um banco de dados vazio com copy-to-server.</translation>
+    </message>
+    <message>
+        <source>Usage: quillarbon-data [--file PATH | --server CONNINFO] COMMAND [OPTIONS]
+
+Works on the inventory QBData.mdb in the program&apos;s folder, or on the one --file names.
+--server works on the inventory on a PostgreSQL server instead: CONNINFO is a libpq
+connection string (service=quillarbon, postgresql://host/db?sslmode=verify-full).
+export-csv, print, labels, check-storage and set-website take it; the imports add
+to a file only.
+
+Commands:
+</source>
+        <translation>Uso: quillarbon-data [--file CAMINHO | --server CONNINFO] COMANDO [OPÇÕES]
+
+Trabalha no inventário QBData.mdb da pasta do programa, ou no que --file indicar.
+--server trabalha no inventário de um servidor PostgreSQL: CONNINFO é uma string de
+conexão libpq (service=quillarbon, postgresql://host/db?sslmode=verify-full).
+export-csv, print, labels, check-storage e set-website aceitam essa opção; as
+importações acrescentam apenas a um arquivo.
+
+Comandos:
+</translation>
+    </message>
+    <message>
+        <source>--server needs the server&apos;s connection string.</source>
+        <translation>--server precisa da string de conexão do servidor.</translation>
+    </message>
+    <message>
+        <source>--file and --server name two inventories; give one of them.</source>
+        <translation>--file e --server indicam dois inventários; dê apenas um deles.</translation>
+    </message>
+    <message>
+        <source>Records are imported into a file; copy the file to a server with copy-to-server.</source>
+        <translation>Registros são importados para um arquivo; copie o arquivo para um servidor com copy-to-server.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the records read from %1 (%2). Set TMPDIR to a folder with free space.</source>
+        <translation>Não foi possível criar uma pasta temporária para os registros lidos de %1 (%2). Defina TMPDIR como uma pasta com espaço livre.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertDialog</name>
@@ -1436,6 +1464,10 @@ Escolha Não para sair; nada é alterado.</translation>
         <source>Record is deleted: this record was deleted; move to another record.</source>
         <translation>O registro foi excluído: este registro foi excluído; vá para outro registro.</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
 </context>
 <context>
     <name>Inventory</name>
@@ -1546,6 +1578,10 @@ Escolha Não para sair; nada é alterado.</translation>
     <message>
         <source>reading the laboratory&apos;s web address</source>
         <translation>ler o endereço web do laboratório</translation>
+    </message>
+    <message>
+        <source>storing the laboratory&apos;s web address</source>
+        <translation>gravar o endereço web do laboratório</translation>
     </message>
 </context>
 <context>

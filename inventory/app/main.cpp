@@ -5,36 +5,11 @@
 #include "platform/data/database.h"
 #include "platform/data/readahead.h"
 #include "platform/forms/application.h"
-#include "platform/forms/errors.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/language.h"
-#include "platform/forms/msgbox.h"
 #include "quillarbon_version.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
-namespace {
-
-// A missing inventory is offered once, as an empty one, and one in the Access format of
-// the earlier version is offered a conversion; nothing is made or changed without a yes.
-bool inventoryReady()
-{
-    const QString path = records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart()));
-    if (QFileInfo::exists(path))
-        return !legacy::isAccessFile(path) || legacy::offerConversion(path);
-    const int answer = forms::MsgBox(
-        QCoreApplication::translate("main", "There is no inventory file '%1'.\r\n\r\nCreate an empty "
-                                            "inventory there? Choose No to quit.")
-            .arg(QDir::toNativeSeparators(path)),
-        forms::YesNo | forms::Question);
-    if (answer != forms::Yes)
-        return false;
-    return forms::guarded([&] { store::createEmptyInventory(path); });
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,7 +18,8 @@ int main(int argc, char** argv)
     forms::installTranslators(forms::messagesLocale());
     // The desktop's menu entry, so a desktop shows the entry's icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillarbon.Quillarbon"));
-    if (!inventoryReady())
+    if (!legacy::inventoryReadyAtStart(
+            records::normalizePath(store::databasePath(forms::Path(), store::mainFilePart()))))
         return 0;
 
     // The splash is the start-up window; two seconds on it hands over to the main window.

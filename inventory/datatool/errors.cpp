@@ -37,6 +37,9 @@ QString toolErrorText(int number)
     case NoFontHasIt:
         return QCoreApplication::translate("Companion",
                                            "Characters that no installed font has cannot be printed.");
+    case ImportNotOnServer:
+        return QCoreApplication::translate(
+            "Companion", "Records are imported into a file; copy the file to a server with copy-to-server.");
     case UnknownSheet:
         return QCoreApplication::translate(
             "Companion", "The label sheet is not known; run quillarbon-data --help for the sheets.");

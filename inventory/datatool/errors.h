@@ -24,6 +24,7 @@ enum ToolErrc : int
     OutputNotAFile = 710,    // the output is a device or a socket that a file must not replace
     TextNotUtf8 = 711,       // a warning: stored bytes that are not UTF-8 were replaced
     NoFontHasIt = 712,       // a warning: characters that no installed font has
+    ImportNotOnServer = 713, // an import names a server: it adds to a file only
     UnknownSheet = 740,      // labels: the sheet named is not one we know
     LabelCodeFailed = 741,   // labels: libqrencode could not make a code
 };

@@ -48,16 +48,11 @@ ServerCopy copyFileToServer(const QString& path, const QString& conninfo, bool u
     return done;
 }
 
-std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
+namespace {
+
+std::int64_t copyInto(records::PgDatabase* server, const QString& path)
 {
     const QString native = QDir::toNativeSeparators(path);
-    if (QFileInfo::exists(path))
-        throw ToolError(OutputFailed,
-                        QCoreApplication::translate(
-                            "Companion", "The file '%1' already exists; it was left as it is. Name "
-                                         "a new file for the copy.")
-                            .arg(native));
-    auto server = store::openServerInventory(conninfo, {});
     const QString table = server->tableName(store::tableName());
     const QStringList columns = server->columns(table);
 
@@ -95,6 +90,34 @@ std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
         throw;
     }
     return copied;
+}
+
+} // namespace
+
+std::int64_t copyServerToFile(const QString& conninfo, const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw ToolError(OutputFailed,
+                        QCoreApplication::translate(
+                            "Companion", "The file '%1' already exists; it was left as it is. Name "
+                                         "a new file for the copy.")
+                            .arg(QDir::toNativeSeparators(path)));
+    const auto server = store::openServerInventory(conninfo, {});
+    return copyInto(server.get(), path);
+}
+
+ServerSnapshot::ServerSnapshot(const QString& conninfo)
+{
+    const auto server = store::openServerInventory(conninfo, {});
+    label_ = server->connection().shortName();
+    if (!dir_.isValid())
+        throw ToolError(OutputFailed,
+                        QCoreApplication::translate("Companion",
+                                                    "No temporary folder could be made for the records read "
+                                                    "from %1 (%2). Set TMPDIR to a folder with free space.")
+                            .arg(server->where(), dir_.errorString()));
+    path_ = dir_.filePath(store::fileName());
+    copyInto(server.get(), path_);
 }
 
 } // namespace datatool

@@ -1,5 +1,6 @@
 #include "inventory/legacy/convertdialog.h"
 
+#include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/msgbox.h"
@@ -64,6 +65,22 @@ bool offerConversion(const QString& rawPath, const StartOptions& options)
         return false;
     forms::MsgBox(conversionNote(done), forms::OkOnly | forms::Information);
     return true;
+}
+
+bool inventoryReadyAtStart(const QString& path)
+{
+    if (store::inventoryOnServer(path))
+        return true;
+    if (QFileInfo::exists(path))
+        return !isAccessFile(path) || offerConversion(path);
+    const int answer = forms::MsgBox(
+        QCoreApplication::translate("main", "There is no inventory file '%1'.\r\n\r\nCreate an empty "
+                                            "inventory there? Choose No to quit.")
+            .arg(QDir::toNativeSeparators(path)),
+        forms::YesNo | forms::Question);
+    if (answer != forms::Yes)
+        return false;
+    return forms::guarded([&] { store::createEmptyInventory(path); });
 }
 
 } // namespace legacy

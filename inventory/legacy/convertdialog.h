@@ -19,4 +19,10 @@ struct StartOptions
 // converted inventory; false when it should end, with nothing changed on disk.
 bool offerConversion(const QString& path, const StartOptions& options = {});
 
+// At start, for the inventory file at path: a missing one is offered once as an empty
+// inventory, and one in the Access format a conversion; nothing is made or changed without
+// a yes. With QBData.server beside it the inventory is on that server, and the file is not
+// looked at. False when the program should end.
+bool inventoryReadyAtStart(const QString& path);
+
 } // namespace legacy

@@ -2,6 +2,7 @@
 
 #include "inventory/store/chemical_table.h"
 #include "inventory/store/format.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/datacontrol.h"
 #include "platform/data/datagrid.h"
 #include "platform/data/readahead.h"
@@ -306,6 +307,11 @@ void openDataGrid()
     if (shownWindow() || opening()) {
         if (shownWindow())
             showDataGrid();
+        return;
+    }
+    // A server's inventory is read by the window's own load: the file here is not the inventory.
+    if (store::inventoryOnServer(listOrder().path)) {
+        showDataGrid();
         return;
     }
     static std::uint64_t serials = 0;

@@ -2,6 +2,7 @@
 
 #include "inventory/store/chemical_table.h"
 #include "inventory/store/format.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/controls/host.h"
 #include "platform/data/boundfield.h"
 #include "platform/data/datacontrol.h"
@@ -85,7 +86,7 @@ QStringList searchColumns()
 std::unique_ptr<records::ReadAhead> Tamsel::readAhead()
 {
     const QString path = store::databasePath(forms::Path(), store::mainFilePart());
-    if (!records::ReadAhead::quietToRead(path, &store::format()))
+    if (store::inventoryOnServer(path) || !records::ReadAhead::quietToRead(path, &store::format()))
         return nullptr;
     return std::make_unique<records::ReadAhead>(
         records::ReadAhead::Order{path, store::recordSource(), searchColumns(), store::openOptions()});

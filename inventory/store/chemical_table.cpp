@@ -72,8 +72,8 @@ void openCursor(records::DataSource& data, const QString& folder, const QString&
     // A QBData.server beside where the file would lie puts the inventory on that server; it
     // failing to open is an error, never a reason to use the file instead.
     const QString path = databasePath(folder, filePart);
-    const QString server = serverFilePath(path);
-    if (QFileInfo::exists(server)) {
+    if (inventoryOnServer(path)) {
+        const QString server = serverFilePath(path);
         const QString conninfo = readServerFile(server);
         data.setOpener([conninfo](bool readOnly) -> std::unique_ptr<records::Connection> {
             auto db = openServerInventory(conninfo, {});

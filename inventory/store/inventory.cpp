@@ -147,7 +147,9 @@ QString website(records::Connection& connection)
     return defaultWebsite();
 }
 
-void setWebsite(records::Database& db, const QString& url)
+namespace {
+
+void checkWebsite(const QString& url)
 {
     if (!isWebAddress(url))
         throw base::RuntimeError(
@@ -156,6 +158,27 @@ void setWebsite(records::Database& db, const QString& url)
                                                      "whole http or https address with a host, such as %2. "
                                                      "Nothing was changed.")
                 .arg(url, defaultWebsite()));
+}
+
+} // namespace
+
+void setWebsite(records::PgDatabase& db, const QString& url)
+{
+    checkWebsite(url);
+    // The slot is made with the inventory, so UPDATE alone is the right a lab grants for it.
+    const QString doing = QCoreApplication::translate("Inventory", "storing the laboratory's web address");
+    const records::PgParams values =
+        records::PgParams().text(url.toStdString()).text(kWebsiteSlot.toStdString());
+    if (db.connection()
+            .exec(QStringLiteral("UPDATE qb_state SET value = $1 WHERE name = $2"), values, doing)
+            .affected() == 0)
+        db.connection().exec(QStringLiteral("INSERT INTO qb_state (value, name) VALUES ($1, $2)"), values,
+                             doing);
+}
+
+void setWebsite(records::Database& db, const QString& url)
+{
+    checkWebsite(url);
     // The first write brings the file to the format that has the state table.
     db.write([&] {
         records::Statement put(

@@ -13,6 +13,7 @@
 namespace records {
 class Connection;
 class Database;
+class PgDatabase;
 class Statement;
 } // namespace records
 
@@ -63,5 +64,8 @@ QString website(records::Connection& connection);
 // Stores the address in the file. Only an absolute http or https address with a host is
 // taken (BadWebsite); a file that takes no writes refuses with the engine's reason.
 void setWebsite(records::Database& db, const QString& url);
+// The same in the state of an inventory on a server (qb_state), which the role must be
+// allowed to update.
+void setWebsite(records::PgDatabase& db, const QString& url);
 
 } // namespace store

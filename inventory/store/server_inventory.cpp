@@ -150,6 +150,11 @@ QString serverFilePath(const QString& inventoryPath)
     return QFileInfo(records::normalizePath(inventoryPath)).dir().filePath(serverFileName());
 }
 
+bool inventoryOnServer(const QString& inventoryPath)
+{
+    return QFileInfo::exists(serverFilePath(inventoryPath));
+}
+
 QString readServerFile(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);

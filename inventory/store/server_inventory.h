@@ -58,6 +58,9 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
 // "QBData.server", one line, a libpq connection string.
 QString serverFileName();
 QString serverFilePath(const QString& inventoryPath);
+// Whether a QBData.server lies beside that path: the inventory is then on the server, and
+// the file there is neither read, made nor converted.
+bool inventoryOnServer(const QString& inventoryPath);
 // The connection string the file holds. Refuses an empty or unreadable file, and one that
 // holds a password (ServerPasswordInFile): the file lies beside the program for everyone.
 QString readServerFile(const QString& path);

@@ -2,6 +2,8 @@
 
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
+
 #include <libpq-fe.h>
 #include <QCoreApplication>
 
@@ -852,6 +854,18 @@ bool conninfoHasPassword(const QString& conninfo)
             found = true;
     PQconninfoFree(parsed);
     return found;
+}
+
+QString PgConnection::shortName() const
+{
+    const QString db = QString::fromUtf8(PQdb(conn_) ? PQdb(conn_) : "");
+    const QString host = QString::fromUtf8(PQhost(conn_) ? PQhost(conn_) : "");
+    const QString port = QString::fromUtf8(PQport(conn_) ? PQport(conn_) : "");
+    if (host.isEmpty() || host.startsWith(QLatin1Char('/')) || host.startsWith(QLatin1Char('@')))
+        return db;
+    const QString server =
+        port.isEmpty() || port == QLatin1String("5432") ? host : host + QLatin1Char(':') + port;
+    return QCoreApplication::translate("Data", "%1 on %2").arg(db, server);
 }
 
 } // namespace records

@@ -153,6 +153,9 @@ public:
 
     // Where the connection goes, for messages: "the database 'lab' on db.example.org".
     QString where() const;
+    // The database as a printed page or a report heading names it, on its own: "lab" on
+    // this computer, "lab on db.example.org" elsewhere.
+    QString shortName() const;
     QString user() const;
     int serverVersion() const;
     // The server process of this session; a new one after each reconnection.

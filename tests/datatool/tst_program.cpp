@@ -105,8 +105,9 @@ void TestProgram::aBrazilianLocaleGetsPortugueseWithTheSameNumbers()
     const QString program = QStringLiteral(QB_DATATOOL);
     const Result help = run({QStringLiteral("--help")}, program, env);
     QCOMPARE(help.exitCode, 0);
-    QVERIFY2(help.out.startsWith("Uso: quillarbon-data [--file CAMINHO] COMANDO [OPÇÕES]\n"),
-             help.out.constData());
+    QVERIFY2(
+        help.out.startsWith("Uso: quillarbon-data [--file CAMINHO | --server CONNINFO] COMANDO [OPÇÕES]\n"),
+        help.out.constData());
     QVERIFY(help.out.contains("  export-csv [--out ARQUIVO] [--for-spreadsheet]\n"));
     const Result wrong = run({QStringLiteral("frobnicate")}, program, env);
     QCOMPARE(wrong.exitCode, 2);

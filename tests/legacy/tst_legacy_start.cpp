@@ -2,6 +2,7 @@
 // question, the conversion it offers, what a refusal says, and a conversion cut off at
 // any step.
 #include "inventory/legacy/convertdialog.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/forms/msgbox.h"
 #include "platform/testing/messageboxes.h"
 #include "tests/legacy/legacy_fixture.h"
@@ -50,6 +51,7 @@ private slots:
     void progressBarCountsRecords();
     void stoppedAtAnyStepLeavesOneWholeInventory_data();
     void stoppedAtAnyStepLeavesOneWholeInventory();
+    void aServerBesideTheProgramLeavesTheFileAlone();
 };
 
 void TestLegacyStart::yesConvertsEveryValue_data()
@@ -333,6 +335,26 @@ void TestLegacyStart::stoppedAtAnyStepLeavesOneWholeInventory()
     QCOMPARE(fileBytes(old.backup()), old.original());
     QCOMPARE(old.files(),
              QStringList({QStringLiteral("QBData (old Access format).mdb"), QStringLiteral("QBData.mdb")}));
+}
+
+// With QBData.server the inventory is on the server: an old file left beside it is not
+// offered a conversion, and a missing one is not offered as a new empty inventory.
+void TestLegacyStart::aServerBesideTheProgramLeavesTheFileAlone()
+{
+    OldInventory old(QStringLiteral("tolmireks-jet4.mdb"));
+    {
+        QFile server(QDir(old.folder()).filePath(store::serverFileName()));
+        QVERIFY(server.open(QIODevice::WriteOnly));
+        server.write("service=quillarbon\n");
+    }
+    const QStringList before = old.files();
+    forms::ScopedScriptedMessageBoxes boxes;
+    QVERIFY(legacy::inventoryReadyAtStart(old.path()));
+    QVERIFY(QFile::remove(old.path()));
+    QVERIFY(legacy::inventoryReadyAtStart(old.path()));
+    QCOMPARE(boxes->shown().size(), 0);
+    QCOMPARE(old.files().size(), before.size() - 1);
+    QVERIFY(!QFileInfo::exists(old.path()));
 }
 
 QB_TEST_MAIN(TestLegacyStart)

@@ -1,6 +1,7 @@
 #include "inventory/datatool/errors.h"
 #include "inventory/datatool/servercopy.h"
 #include "inventory/store/chemical_table.h"
+#include "inventory/store/inventory.h"
 #include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
 #include "platform/data/pgdatabase.h"
@@ -11,6 +12,7 @@
 #include "tests/support/test_main.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace testsupport;
@@ -123,6 +125,20 @@ void makeFile(const QString& path, const QString& rows)
     records::Database::create(path, store::schemaScript() + rows);
 }
 
+// Runs the companion; its standard output, or an empty array when it failed (its
+// standard error then in why).
+QByteArray runCompanion(const QStringList& args, QString* why)
+{
+    QProcess p;
+    p.start(QStringLiteral(QB_DATATOOL), args);
+    const bool ended = p.waitForFinished(300000);
+    const QByteArray out = p.readAllStandardOutput();
+    if (ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return out;
+    *why = args.join(QLatin1Char(' ')) + QStringLiteral(": ") + QString::fromUtf8(p.readAllStandardError());
+    return {};
+}
+
 std::int64_t scalar(records::PgConnection& conn, const QString& sql)
 {
     return conn.exec(sql).row(0).int64(0);
@@ -198,6 +214,30 @@ private slots:
         QVERIFY(recordsOf(back) == recordsOf(file_));
         QCOMPARE(errorNumber([&] { datatool::copyServerToFile(conninfo, back); }),
                  int(datatool::OutputFailed));
+    }
+
+    // The companion reads a server's inventory as it reads the file that was copied there:
+    // the same CSV, byte for byte, equal names and Nulls included; set-website stores the
+    // address where the windows over the server read it.
+    void theCompanionWorksOnAServerAsOnTheFile()
+    {
+        const QString conninfo = newDatabase(QStringLiteral("companion"));
+        datatool::copyFileToServer(file_, conninfo, false);
+        QString why;
+        const QByteArray fromFile =
+            runCompanion({QStringLiteral("--file"), file_, QStringLiteral("export-csv")}, &why);
+        QVERIFY2(fromFile.size() > 1000, qPrintable(why));
+        const QByteArray fromServer =
+            runCompanion({QStringLiteral("--server"), conninfo, QStringLiteral("export-csv")}, &why);
+        QVERIFY2(!fromServer.isEmpty(), qPrintable(why));
+        QVERIFY(fromServer == fromFile);
+
+        const QString site = QStringLiteral("https://lab.example.org/chemicals");
+        QVERIFY2(
+            !runCompanion({QStringLiteral("set-website"), site, QStringLiteral("--server"), conninfo}, &why)
+                 .isEmpty(),
+            qPrintable(why));
+        QCOMPARE(store::website(*store::openServerInventory(conninfo, {})), site);
     }
 
     // A copy goes only into an empty database, and a record the server cannot hold stops

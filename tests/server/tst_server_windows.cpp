@@ -8,8 +8,13 @@
 #include "tests/support/error_number.h"
 #include "tests/support/test_main.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace testsupport;
 
@@ -106,6 +111,64 @@ private slots:
                      .toString(),
                  QStringLiteral("2 L"));
         QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("1 L"));
+    }
+
+    // The connection is cut while the save waits for the record (another session holds it),
+    // so the loss falls in the middle of the save's own transaction.
+    void aConnectionLostDuringASaveKeepsTheEditAndTheNextSaveGoesThrough()
+    {
+        const QString conninfo = newInventory(QStringLiteral("lost"));
+        addChemicals(*adminConnection(QStringLiteral("lost")), 2);
+        QTemporaryDir desk;
+        writeServerFile(desk.path(), conninfo);
+        auto w = openAt(desk.path());
+        w->show();
+        QCOMPARE(shown(*w, store::NOME), QStringLiteral("Chemical 0"));
+        typeInto(*w, store::QUANTIDADE, QStringLiteral("250 mL"));
+
+        auto holder = adminConnection(QStringLiteral("lost"));
+        holder->begin();
+        holder->exec(QStringLiteral("SELECT 1 FROM tolmireks WHERE nome = 'Chemical 0' FOR UPDATE"));
+        std::atomic<bool> cut = false;
+        std::thread administrator([&] {
+            try {
+                auto admin = adminConnection(QStringLiteral("lost"));
+                for (int i = 0; i < 200 && !cut; ++i) {
+                    const records::PgResult waiting = admin->exec(
+                        QStringLiteral("SELECT pid FROM pg_stat_activity WHERE datname = 'lost' AND "
+                                       "wait_event_type = 'Lock'"));
+                    if (waiting.rowCount() == 1) {
+                        terminateBackend(static_cast<int>(waiting.row(0).int64(0)));
+                        cut = true;
+                    } else {
+                        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                    }
+                }
+            } catch (const std::exception&) {
+                // cut stays false, and the test says so.
+            }
+        });
+        QList<int> errors;
+        QObject::connect(w->Data1(), &records::DataControl::Error,
+                         [&](int& number, int&) { errors.append(number); });
+        w->findChild<QAction*>(QStringLiteral("mnusave"))->trigger();
+        administrator.join();
+        holder->rollback();
+        QVERIFY(cut);
+        QCOMPARE(errors, QList<int>{int(records::ServerConnectionLost)});
+        QCOMPARE((*boxes)->shown().size(), 1);
+        QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("250 mL"));
+        QVERIFY(serverValue(QStringLiteral("lost"),
+                            QStringLiteral("SELECT quantidade FROM tolmireks WHERE nome = 'Chemical 0'"))
+                    .isNull());
+
+        w->findChild<QAction*>(QStringLiteral("mnusave"))->trigger();
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(serverValue(QStringLiteral("lost"),
+                             QStringLiteral("SELECT quantidade FROM tolmireks WHERE nome = 'Chemical 0'"))
+                     .toString(),
+                 QStringLiteral("250 mL"));
+        QCOMPARE(shown(*w, store::QUANTIDADE), QStringLiteral("250 mL"));
     }
 
     void aUserWhoMayOnlyReadCannotSave()

@@ -7,7 +7,6 @@
 #include "platform/data/database.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace datatool::cli {
 
@@ -31,6 +30,7 @@ public:
                    flagOption(QStringLiteral("csv"))})
     {}
 
+    bool takesServer() const override { return true; }
     void check(const Arguments& args) const override
     {
         requireValue(args, QStringLiteral("location"),
@@ -42,7 +42,8 @@ public:
     int execute(const Arguments& args) const override
     {
         const QString location = args.options.value(QStringLiteral("location"));
-        auto db = openInventory(args.inventory, true);
+        const InventoryToRead inventory(args);
+        auto db = openInventory(inventory.path(), true);
         safety::CheckOptions options;
         if (!location.isEmpty())
             options.placeChosen = [&](const QString& place, bool none) {
@@ -58,17 +59,17 @@ public:
                 location.isEmpty()
                     ? QCoreApplication::translate(
                           "Companion", "The inventory '%1' holds no records, so there is nothing to check.")
-                          .arg(native(args.inventory))
+                          .arg(inventory.label())
                     : QCoreApplication::translate(
                           "Companion",
                           "No storing place in '%1' has '%2' in its name, so there is nothing to "
                           "check. Try a shorter part of the name, or leave out --location.")
-                          .arg(native(args.inventory), location));
+                          .arg(inventory.label(), location));
         StandardOutput out;
         if (args.options.isSet(QStringLiteral("csv")))
             writeStorageCsv(report, out.device());
         else
-            writeStorageText(report, native(QFileInfo(args.inventory).absoluteFilePath()), out.device());
+            writeStorageText(report, inventory.label(), out.device());
         out.flush();
         return report.hasConflicts() ? 3 : 0;
     }

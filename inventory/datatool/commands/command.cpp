@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <utility>
@@ -30,6 +31,18 @@ bool Command::accepts(const QString& optionName) const
     return false;
 }
 
+InventoryToRead::InventoryToRead(const Arguments& args)
+{
+    if (args.server.isEmpty()) {
+        path_ = args.inventory;
+        label_ = native(QFileInfo(args.inventory).absoluteFilePath());
+        return;
+    }
+    snapshot_.emplace(args.server);
+    path_ = snapshot_->path();
+    label_ = snapshot_->label();
+}
+
 QCommandLineOption valueOption(const QString& name, const QString& valueName)
 {
     return QCommandLineOption(name, QString(), valueName);
@@ -44,6 +57,16 @@ ToolError usage(const QString& text)
 {
     return ToolError(UsageError, text + QCoreApplication::translate(
                                             "Companion", " Run quillarbon-data --help for the commands."));
+}
+
+ToolError importNotOnServer(const QString& command)
+{
+    return ToolError(ImportNotOnServer,
+                     QCoreApplication::translate(
+                         "Companion", "%1 adds records to an inventory file only; nothing was sent to the "
+                                      "server. Import into a file (--file), then copy that file onto an "
+                                      "empty database with copy-to-server.")
+                         .arg(command));
 }
 
 void requireValue(const Arguments& args, const QString& option, const QString& text)

@@ -1,21 +1,26 @@
 #pragma once
 
 #include "inventory/datatool/errors.h"
+#include "inventory/datatool/servercopy.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace datatool::cli {
 
 // What a command is run with: the options of the whole command line, its word (import's
-// FILE; empty for a command without one) and the inventory's absolute path.
+// FILE; empty for a command without one) and the inventory's absolute path, or with
+// --server the server's connection string (and inventory empty).
 struct Arguments
 {
     const QCommandLineParser& options;
     QString word;
     QString inventory;
+    QString server;
 };
 
 // One command of quillarbon-data: its name, its paragraph of the help, the options it
@@ -37,6 +42,9 @@ public:
     bool accepts(const QString& optionName) const;
     // Whether a word after the command (a file to read) belongs to it.
     bool takesWord() const { return takesWord_; }
+    // Whether --server may stand for --file (the command then says itself what it does
+    // with a server's inventory).
+    virtual bool takesServer() const { return false; }
 
     // Throws UsageError when the command line lacks what the command needs; it runs before
     // the inventory is named (args.inventory is empty).
@@ -52,12 +60,30 @@ private:
     bool takesWord_;
 };
 
+// The inventory file a command that reads every record once opens: the one named, or with
+// --server a private copy of the server's inventory (servercopy.h says why).
+class InventoryToRead final
+{
+public:
+    explicit InventoryToRead(const Arguments& args);
+    const QString& path() const { return path_; }
+    // The inventory as messages and printed pages name it: the file, or the server's database.
+    const QString& label() const { return label_; }
+
+private:
+    std::optional<ServerSnapshot> snapshot_;
+    QString path_;
+    QString label_;
+};
+
 // An option with a value, and one without.
 QCommandLineOption valueOption(const QString& name, const QString& valueName);
 QCommandLineOption flagOption(const QString& name);
 
 // A command line that is not understood: exit status 2.
 ToolError usage(const QString& text);
+// The refusal of a command that adds records when --server names an inventory.
+ToolError importNotOnServer(const QString& command);
 // Throws usage(text) when the option is given with an empty value.
 void requireValue(const Arguments& args, const QString& option, const QString& text);
 

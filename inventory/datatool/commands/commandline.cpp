@@ -17,9 +17,13 @@ namespace datatool::cli {
 namespace {
 
 const char* const kHelpHead = QT_TRANSLATE_NOOP(
-    "Companion", "Usage: quillarbon-data [--file PATH] COMMAND [OPTIONS]\n"
+    "Companion", "Usage: quillarbon-data [--file PATH | --server CONNINFO] COMMAND [OPTIONS]\n"
                  "\n"
                  "Works on the inventory QBData.mdb in the program's folder, or on the one --file names.\n"
+                 "--server works on the inventory on a PostgreSQL server instead: CONNINFO is a libpq\n"
+                 "connection string (service=quillarbon, postgresql://host/db?sslmode=verify-full).\n"
+                 "export-csv, print, labels, check-storage and set-website take it; the imports add\n"
+                 "to a file only.\n"
                  "\n"
                  "Commands:\n");
 
@@ -71,6 +75,7 @@ public:
         // --file before or after the command, -h only in its short form.
         parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         add(valueOption(QStringLiteral("file"), QStringLiteral("PATH")));
+        add(valueOption(QStringLiteral("server"), QStringLiteral("CONNINFO")));
         add(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
         for (const auto& command : commands)
             for (const QCommandLineOption& option : command->options())
@@ -100,7 +105,8 @@ public:
             throw usage(QCoreApplication::translate("Companion", "'%1' is not a command: name %2.")
                             .arg(commandName_, commandNames(commands_)));
         for (const QString& option : parser_.optionNames())
-            if (option != QLatin1String("file") && !command->accepts(option))
+            if (option != QLatin1String("file") && !command->accepts(option) &&
+                (option != QLatin1String("server") || !command->takesServer()))
                 throw usage(QCoreApplication::translate("Companion", "The option --%1 does not go with %2.")
                                 .arg(option, commandName_));
         return *command;
@@ -185,6 +191,7 @@ int runCommandLine(const QStringList& arguments)
     CommandLine line(commands);
     const Command* command = nullptr;
     QString inventory;
+    QString server;
     try {
         line.read(arguments);
         if (line.help()) {
@@ -193,17 +200,25 @@ int runCommandLine(const QStringList& arguments)
         }
         command = &line.command();
         const QString file = line.options().value(QStringLiteral("file"));
-        command->check({line.options(), line.word(), QString()});
+        server = line.options().value(QStringLiteral("server"));
+        command->check({line.options(), line.word(), QString(), server});
         if (line.options().isSet(QStringLiteral("file")) && file.isEmpty())
             throw usage(QCoreApplication::translate("Companion", "--file needs the inventory's path."));
-        inventory = file.isEmpty() ? defaultInventoryPath()
-                                   : records::normalizePath(QFileInfo(file).absoluteFilePath());
+        if (line.options().isSet(QStringLiteral("server")) && server.isEmpty())
+            throw usage(
+                QCoreApplication::translate("Companion", "--server needs the server's connection string."));
+        if (line.options().isSet(QStringLiteral("file")) && line.options().isSet(QStringLiteral("server")))
+            throw usage(QCoreApplication::translate(
+                "Companion", "--file and --server name two inventories; give one of them."));
+        if (server.isEmpty())
+            inventory = file.isEmpty() ? defaultInventoryPath()
+                                       : records::normalizePath(QFileInfo(file).absoluteFilePath());
     } catch (const ToolError& e) {
         reportError(e.number(), e.text());
         return 2;
     }
     try {
-        return command->execute({line.options(), line.word(), inventory});
+        return command->execute({line.options(), line.word(), inventory, server});
     } catch (const base::RuntimeError& e) {
         reportError(e.number(), e.text());
     } catch (const std::exception& e) {

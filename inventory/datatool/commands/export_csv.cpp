@@ -26,11 +26,13 @@ public:
                    flagOption(QStringLiteral("for-spreadsheet"))})
     {}
 
+    bool takesServer() const override { return true; }
     void check(const Arguments&) const override {}
 
     int execute(const Arguments& args) const override
     {
-        auto db = openInventory(args.inventory, true);
+        const InventoryToRead inventory(args);
+        auto db = openInventory(inventory.path(), true);
         ExportOptions options;
         options.forSpreadsheet = args.options.isSet(QStringLiteral("for-spreadsheet"));
         options.onReplaced = [](const QString& name, const QStringList& columns) {
@@ -51,7 +53,7 @@ public:
             out.flush();
             return 0;
         }
-        Output out(path, args.inventory, true);
+        Output out(path, inventory.path(), true);
         const std::int64_t records = exportCsv(*db, out.device(), options);
         out.commit();
         if (!out.isStandardOutput())

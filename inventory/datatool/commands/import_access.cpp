@@ -30,6 +30,8 @@ public:
                   true)
     {}
 
+    // Refused with its own error rather than as an unknown option, so the user learns the way.
+    bool takesServer() const override { return true; }
     void check(const Arguments& args) const override
     {
         if (args.word.isEmpty())
@@ -39,6 +41,8 @@ public:
 
     int execute(const Arguments& args) const override
     {
+        if (!args.server.isEmpty())
+            throw importNotOnServer(name());
         const bool dryRun = args.options.isSet(QStringLiteral("dry-run"));
         const bool allowDuplicates = args.options.isSet(QStringLiteral("allow-duplicates"));
         const QString old = native(args.word);

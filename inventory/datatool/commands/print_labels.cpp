@@ -5,7 +5,6 @@
 #include "platform/data/database.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace datatool::cli {
 
@@ -32,6 +31,7 @@ public:
                    valueOption(QStringLiteral("sheet"), QStringLiteral("NAME"))})
     {}
 
+    bool takesServer() const override { return true; }
     void check(const Arguments& args) const override
     {
         if (args.options.value(QStringLiteral("out")).isEmpty())
@@ -48,12 +48,13 @@ public:
     int execute(const Arguments& args) const override
     {
         const QString path = args.options.value(QStringLiteral("out"));
-        auto db = openInventory(args.inventory, true);
+        const InventoryToRead inventory(args);
+        auto db = openInventory(inventory.path(), true);
         LabelOptions options;
         options.placeContains = args.options.value(QStringLiteral("location"));
         options.sheet = args.options.value(QStringLiteral("sheet"));
-        options.fileLabel = native(QFileInfo(args.inventory).absoluteFilePath());
-        Output out(path, args.inventory, false);
+        options.fileLabel = inventory.label();
+        Output out(path, inventory.path(), false);
         const LabelResult result = printLabels(*db, out.device(), options);
         out.commit();
         for (const QString& name : result.withoutCode)

@@ -5,7 +5,6 @@
 #include "platform/data/database.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace datatool::cli {
 
@@ -28,6 +27,7 @@ public:
                flagOption(QStringLiteral("letter"))})
     {}
 
+    bool takesServer() const override { return true; }
     void check(const Arguments& args) const override
     {
         if (args.options.value(QStringLiteral("out")).isEmpty())
@@ -40,12 +40,13 @@ public:
     int execute(const Arguments& args) const override
     {
         const QString path = args.options.value(QStringLiteral("out"));
-        auto db = openInventory(args.inventory, true);
+        const InventoryToRead inventory(args);
+        auto db = openInventory(inventory.path(), true);
         ShelfListOptions options;
         options.placeContains = args.options.value(QStringLiteral("location"));
         options.letter = args.options.isSet(QStringLiteral("letter"));
         options.date = QDate::currentDate();
-        options.fileLabel = native(QFileInfo(args.inventory).absoluteFilePath());
+        options.fileLabel = inventory.label();
         options.onUnprintable = [](const UnprintableText& t) {
             QStringList codes;
             for (const uint c : t.characters.toUcs4())
@@ -61,7 +62,7 @@ public:
                                            "write the name without them.")
                               .arg(what, codes.join(QStringLiteral(", "))));
         };
-        Output out(path, args.inventory, false);
+        Output out(path, inventory.path(), false);
         const ShelfListResult result = printShelfList(*db, out.device(), options);
         out.commit();
         if (out.isStandardOutput())

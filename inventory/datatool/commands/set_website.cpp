@@ -1,7 +1,9 @@
 #include "inventory/datatool/commands/commands.h"
 #include "inventory/datatool/inventory_file.h"
 #include "inventory/store/inventory.h"
+#include "inventory/store/server_inventory.h"
 #include "platform/data/database.h"
+#include "platform/data/pgdatabase.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +23,7 @@ public:
                   {}, true)
     {}
 
+    bool takesServer() const override { return true; }
     void check(const Arguments& args) const override
     {
         if (args.word.isEmpty())
@@ -30,8 +33,12 @@ public:
 
     int execute(const Arguments& args) const override
     {
-        auto db = openInventory(args.inventory, false);
-        store::setWebsite(*db, args.word);
+        if (args.server.isEmpty()) {
+            auto db = openInventory(args.inventory, false);
+            store::setWebsite(*db, args.word);
+        } else {
+            store::setWebsite(*store::openServerInventory(args.server, {}), args.word);
+        }
         writeOut(QCoreApplication::translate("Companion", "The main window's web-site link now opens %1.")
                      .arg(args.word));
         return 0;
