@@ -90,12 +90,14 @@ int mainWindowChild(const QString& folder)
     t.start();
     Tamsel* w = Tamsel::Load();
     const double load = ms(t);
+    const double loadCpu = bench::cpuMs();
     bench::PaintWatch name(w->txtfields(store::NOME)->widget());
     w->show();
     name.wait(t);
     bench::report("shown", bench::sinceSpawnMs());
     bench::report("to_main", started);
     bench::report("load", load);
+    bench::report("cpu_to_load", loadCpu);
 
     bench::PaintWatch list(w->List1()->viewport());
     // Common texts and rare ones; the one with no hit would show its message box.

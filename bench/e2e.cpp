@@ -33,6 +33,13 @@ double sinceSpawnMs()
     return monotonicMs() - qEnvironmentVariable("QB_SPAWN_MS").toDouble();
 }
 
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
 long peakKb()
 {
     std::ifstream status("/proc/self/status");

@@ -14,6 +14,8 @@ double monotonicMs();
 
 // In a child run: milliseconds since the parent started this process.
 double sinceSpawnMs();
+// CPU time of this process so far, every thread's, user and system, in milliseconds.
+double cpuMs();
 // Peak resident memory of this process in kB (VmHWM).
 long peakKb();
 // Prints one measure for the parent: "name value".

@@ -10,6 +10,8 @@
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <exception>
+#include <memory>
 
 namespace records {
 
@@ -684,6 +686,132 @@ std::int64_t PgConnection::copyIn(const QString& table, const QStringList& colum
     if (failed)
         throw *failed;
     return rows;
+}
+
+namespace {
+
+std::uint32_t bigEndian32(const char* p)
+{
+    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    return (std::uint32_t(u[0]) << 24) | (std::uint32_t(u[1]) << 16) | (std::uint32_t(u[2]) << 8) |
+           std::uint32_t(u[3]);
+}
+
+} // namespace
+
+int PgCopyRow::fieldCount()
+{
+    if (end_ - p_ < 2) {
+        broken_ = true;
+        return -1;
+    }
+    const auto* u = reinterpret_cast<const unsigned char*>(p_);
+    p_ += 2;
+    return static_cast<std::int16_t>((std::uint16_t(u[0]) << 8) | std::uint16_t(u[1]));
+}
+
+std::optional<std::string_view> PgCopyRow::next()
+{
+    if (end_ - p_ < 4) {
+        broken_ = true;
+        return std::nullopt;
+    }
+    const auto length = static_cast<std::int32_t>(bigEndian32(p_));
+    p_ += 4;
+    if (length < 0)
+        return std::nullopt;
+    if (end_ - p_ < length) {
+        broken_ = true;
+        return std::nullopt;
+    }
+    const std::string_view field(p_, static_cast<std::size_t>(length));
+    p_ += length;
+    return field;
+}
+
+std::int64_t PgCopyRow::nextInt64()
+{
+    const std::optional<std::string_view> field = next();
+    if (!field)
+        return 0;
+    if (field->size() != 8) {
+        broken_ = true;
+        return 0;
+    }
+    return static_cast<std::int64_t>((std::uint64_t(bigEndian32(field->data())) << 32) |
+                                     bigEndian32(field->data() + 4));
+}
+
+void PgConnection::copyOut(const QString& query, const std::function<void(PgCopyRow&)>& sink,
+                           const QString& doing)
+{
+    ensureOpen();
+    const QString sql = QStringLiteral("COPY (%1) TO STDOUT (FORMAT binary)").arg(query);
+    {
+        const PgResult start(PQexec(conn_, sql.toUtf8().constData()));
+        if (PQresultStatus(start.get()) != PGRES_COPY_OUT)
+            throw error(start.get(), doing);
+    }
+    // The signature, the flags and the length of the header's extension come before the
+    // first row.
+    static constexpr char kSignature[] = "PGCOPY\n\377\r\n\0";
+    constexpr std::size_t kHeader = 19;
+    std::exception_ptr thrown;
+    bool header = true;
+    char* buffer = nullptr;
+    int size = 0;
+    // Every row is read, also after a failure, so the connection is ready for the next
+    // command.
+    while ((size = PQgetCopyData(conn_, &buffer, 0)) > 0) {
+        const std::unique_ptr<char, void (*)(void*)> owned(buffer, PQfreemem);
+        if (thrown)
+            continue;
+        try {
+            std::string_view row(buffer, static_cast<std::size_t>(size));
+            if (header) {
+                header = false;
+                if (row.size() < kHeader || std::memcmp(row.data(), kSignature, 11) != 0)
+                    throw DataError(
+                        ServerError,
+                        QStringLiteral("The rows %1 sent%2 cannot be read: they are "
+                                       "not in the form asked for.")
+                            .arg(where(), doing.isEmpty() ? QString() : QStringLiteral(" while ") + doing));
+                const std::size_t extension = bigEndian32(row.data() + 15);
+                if (row.size() < kHeader + extension)
+                    throw DataError(ServerError,
+                                    QStringLiteral("The rows %1 sent cannot be read: their header "
+                                                   "is cut short.")
+                                        .arg(where()));
+                row.remove_prefix(kHeader + extension);
+                if (row.empty())
+                    continue;
+            }
+            PgCopyRow parsed(row);
+            sink(parsed);
+        } catch (...) {
+            thrown = std::current_exception();
+            // The rest of a large result is not worth waiting for.
+            if (PGcancel* cancel = PQgetCancel(conn_)) {
+                char message[256];
+                PQcancel(cancel, message, sizeof message);
+                PQfreeCancel(cancel);
+            }
+        }
+    }
+    std::optional<DataError> failed;
+    if (size == -2)
+        failed = error(nullptr, doing);
+    while (pg_result* next = PQgetResult(conn_)) {
+        const PgResult result(next);
+        if (PQresultStatus(next) != PGRES_COMMAND_OK && !failed)
+            failed = error(next, doing);
+    }
+    if (thrown)
+        std::rethrow_exception(thrown);
+    if (failed)
+        throw *failed;
+    if (PQstatus(conn_) != CONNECTION_OK)
+        throw error(nullptr, doing);
 }
 
 void PgConnection::run(const QString& sql, const QString& doing)

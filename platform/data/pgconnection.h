@@ -107,6 +107,26 @@ private:
     std::vector<std::optional<std::string>> values_;
 };
 
+// One row of COPY ... TO STDOUT in the binary format, its fields read front to back.
+class PgCopyRow final
+{
+public:
+    explicit PgCopyRow(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+    // The fields the row holds; -1 for the end of the data.
+    int fieldCount();
+    // The next field's bytes, nullopt for Null.
+    std::optional<std::string_view> next();
+    // The next field as a bigint (int8), 0 for Null.
+    std::int64_t nextInt64();
+    // A row shorter than its fields say: the data cannot be read.
+    bool broken() const { return broken_; }
+
+private:
+    const char* p_;
+    const char* end_;
+    bool broken_ = false;
+};
+
 class PgConnection;
 
 // Rows for COPY ... FROM STDIN in the binary format, where values go as they are and
@@ -169,6 +189,11 @@ public:
     // thrown on.
     void stream(const QString& sql, const PgParams& params, const std::function<void(const PgRow&)>& sink,
                 const QString& doing = {});
+    // COPY (query) TO STDOUT in the binary format: each row handed to sink as the server
+    // sends it, with none of the cost of a result per row. The query takes no values. What
+    // sink throws stops the query and is thrown on.
+    void copyOut(const QString& query, const std::function<void(PgCopyRow&)>& sink,
+                 const QString& doing = {});
     // COPY table (columns) FROM STDIN: fill writes the rows. Returns the rows the server
     // took. A failure, fill's included, leaves the table as it was only inside a
     // transaction the caller rolls back.

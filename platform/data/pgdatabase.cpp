@@ -177,9 +177,14 @@ std::int64_t PgDatabase::currentStamp()
 
 std::int64_t PgDatabase::scanById(const QString& table, const QStringList& columns, const RowSink& sink)
 {
-    const QString sql = QStringLiteral("SELECT %1%2%3 FROM %4 ORDER BY %1")
+    // COPY's binary form sends each value as its type keeps it: the id as a bigint, every
+    // other value as text, as a result in text would give it.
+    QStringList asText;
+    for (const QString& c : columns)
+        asText.append(quoteIdentifier(c) + QStringLiteral("::text"));
+    const QString sql = QStringLiteral("SELECT %1::bigint%2%3 FROM %4 ORDER BY %1")
                             .arg(quoteIdentifier(kId), columns.isEmpty() ? QString() : QStringLiteral(","),
-                                 columnList(columns), quoteIdentifier(table));
+                                 asText.join(QLatin1Char(',')), quoteIdentifier(table));
     // The stamp and the rows come from one snapshot: the burst's, or the scan's own.
     const bool own = !conn_->inTransaction();
     if (own)
@@ -187,12 +192,27 @@ std::int64_t PgDatabase::scanById(const QString& table, const QStringList& colum
     try {
         const std::int64_t stamp = inReadBurst_ ? burstStamp_ : changeStamp();
         std::vector<std::optional<std::string_view>> cells(static_cast<std::size_t>(columns.size()));
-        conn_->stream(
-            sql, {},
-            [&](const PgRow& row) {
-                for (std::size_t c = 0; c < cells.size(); ++c)
-                    cells[c] = row.cell(static_cast<int>(c) + 1);
-                sink(row.int64(0), cells);
+        // COPY costs the client about half of what a result per row costs.
+        conn_->copyOut(
+            sql,
+            [&](PgCopyRow& row) {
+                const int fields = row.fieldCount();
+                if (fields < 0)
+                    return; // the end of the data
+                if (fields != static_cast<int>(cells.size()) + 1)
+                    throw DataError(ServerError, QStringLiteral("The records %1 sent cannot be read: a row "
+                                                                "has %2 values where %3 were asked for.")
+                                                     .arg(where())
+                                                     .arg(fields)
+                                                     .arg(cells.size() + 1));
+                const std::int64_t id = row.nextInt64();
+                for (std::optional<std::string_view>& cell : cells)
+                    cell = row.next();
+                if (row.broken())
+                    throw DataError(ServerError,
+                                    QStringLiteral("The records %1 sent cannot be read: a row is cut short.")
+                                        .arg(where()));
+                sink(id, cells);
             },
             QCoreApplication::translate("Data", "reading the records"));
         if (own)

@@ -369,7 +369,11 @@ std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
                     return a.prefix < b.prefix;
                 if (a.prefix2 != b.prefix2)
                     return a.prefix2 < b.prefix2;
-                if (const int c = bytesCompare(keys.key(a), keys.key(b)); c != 0)
+                // Equal prefixes hold the keys' first sixteen bytes (keys hold no NUL, so a
+                // shorter key would differ in its padding): the comparison starts after them.
+                const std::string_view ka = keys.key(a), kb = keys.key(b);
+                const std::size_t known = std::min({std::size_t(16), ka.size(), kb.size()});
+                if (const int c = bytesCompare(ka.substr(known), kb.substr(known)); c != 0)
                     return c < 0;
                 if (const int c = bytesCompare(names.text(a.scan), names.text(b.scan)); c != 0)
                     return c < 0;

@@ -6,6 +6,10 @@
 
 #include <QRandomGenerator>
 
+#include <map>
+#include <optional>
+#include <string>
+
 using namespace testsupport;
 using records::FieldValue;
 using records::PgDatabase;
@@ -74,6 +78,45 @@ private slots:
         QCOMPARE(lastId, 100000);
         QCOMPARE(stamp, before);
         QVERIFY(db->changeStamp() != stamp);
+    }
+
+    // A scan its reader stops (a window closed while it loads) leaves the connection ready:
+    // the next reading gets every row, Null and empty texts told apart.
+    void aStoppedScanLeavesTheConnectionReady()
+    {
+        const QString conninfo = newInventory(QStringLiteral("stopped"));
+        auto admin = adminConnection(QStringLiteral("stopped"));
+        addChemicals(*admin, 50000);
+        auto db = PgDatabase::open(conninfo);
+        const QStringList columns = db->columns(kTable);
+        const std::int64_t empty = db->insertRow(kTable, columns, {{kNome, QString(QLatin1String(""))}});
+        const std::int64_t null = db->insertRow(kTable, columns, {{kNome, QVariant()}});
+        const std::int64_t accented =
+            db->insertRow(kTable, columns, {{kNome, QStringLiteral("Ácido cítrico")}});
+
+        int seen = 0;
+        QCOMPARE(errorNumber([&] {
+                     db->scanById(kTable, {QStringLiteral("nome")}, [&](std::int64_t, PgDatabase::Cells) {
+                         if (++seen == 1000)
+                             throw records::DataError(records::Cancelled);
+                     });
+                 }),
+                 int(records::Cancelled));
+        QCOMPARE(seen, 1000);
+
+        std::int64_t rows = 0;
+        std::map<std::int64_t, std::optional<std::string>> last;
+        db->scanById(kTable, {QStringLiteral("nome"), QStringLiteral("formula")},
+                     [&](std::int64_t id, PgDatabase::Cells cells) {
+                         ++rows;
+                         if (id >= empty)
+                             last[id] = cells[0] ? std::optional<std::string>(*cells[0]) : std::nullopt;
+                     });
+        QCOMPARE(rows, 50003);
+        QCOMPARE(last.size(), std::size_t(3));
+        QVERIFY(last[empty].has_value() && last[empty]->empty());
+        QVERIFY(!last[null].has_value());
+        QCOMPARE(QString::fromStdString(last[accented].value_or("<Null>")), QStringLiteral("Ácido cítrico"));
     }
 
     // The change stamp moves once for each transaction that changes the table, whoever
