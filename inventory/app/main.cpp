@@ -10,6 +10,16 @@
 #include "quillarbon_version.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Well after the splash is drawn, and well before its two seconds are over.
+constexpr int kMakeMainWindowAfterMs = 500;
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -24,10 +34,22 @@ int main(int argc, char** argv)
 
     // The splash is the start-up window; two seconds on it hands over to the main window.
     // The program ends when its last window is closed.
-    auto showMainWindow = [] {
-        Tamsel::Load()->show();
+    // The main window's widgets are made while the splash waits, once the splash is up; the
+    // window's load still runs when the timer fires.
+    std::unique_ptr<Tamsel> made;
+    auto showMainWindow = [&made] {
+        Tamsel::Load(std::move(made))->show();
     };
-    info::frmSplash::Load(showMainWindow)->show();
+    info::frmSplash* splash = info::frmSplash::Load(showMainWindow);
+    splash->show();
+    // A window that cannot be made now is made again at the hand-over, which reports why.
+    QTimer::singleShot(kMakeMainWindowAfterMs, splash, [&made]() noexcept {
+        try {
+            made = std::make_unique<Tamsel>();
+        } catch (const std::exception&) {
+            made.reset();
+        }
+    });
     // The inventory is read while the splash is up, and the main window's load takes what was
     // read. Ending the program before the hand-over stops the reading.
     const auto readBehindSplash = Tamsel::readAhead();

@@ -100,6 +100,15 @@ Tamsel* Tamsel::Load(QWidget* parent)
     return window.release();
 }
 
+Tamsel* Tamsel::Load(std::unique_ptr<Tamsel> made)
+{
+    if (!made)
+        made = std::make_unique<Tamsel>();
+    made->Form_Load();
+    made->setAttribute(Qt::WA_DeleteOnClose);
+    return made.release();
+}
+
 Tamsel::Tamsel(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::Tamsel>()), Timer1_(new forms::Timer(this))
 {

@@ -41,6 +41,8 @@ public:
     // Creates and loads the window; throws when the inventory cannot be opened, leaving
     // no window behind. The window deletes itself when it is closed.
     static Tamsel* Load(QWidget* parent = nullptr);
+    // The same with a window made before (none: one is made now), whose load runs now.
+    static Tamsel* Load(std::unique_ptr<Tamsel> made);
     // Starts reading, on a thread of its own, what the load will read, so the load later
     // finds it read; null when the inventory is not one that may be read before the load
     // (not there, not ours, a journal beside it). Stopped when it is destroyed.

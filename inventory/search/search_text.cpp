@@ -17,6 +17,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define QB_SEARCH_AVX2 1
+#endif
 
 namespace search {
 
@@ -76,8 +80,13 @@ public:
         if (k == 0 || from > n || k > n - from)
             return;
         std::size_t i = from;
+#if defined(QB_SEARCH_AVX2)
+        if (hasAvx2())
+            i = eachMatchAvx2(h, n, i, visit);
+#endif
 #if defined(__SSE2__)
-        i = eachMatchSse2(h, n, i, visit);
+        if (i < n)
+            i = eachMatchSse2(h, n, i, visit);
 #endif
         // The last places, or every place without the processor's help.
         while (i + k <= n) {
@@ -117,6 +126,63 @@ private:
             std::uint64_t mask =
                 candidates(h + i, lastAt, first1, first2, last1, last2) |
                 (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
+            if (mask == 0) {
+                i += kTurn;
+                continue;
+            }
+            std::size_t next = i + kTurn;
+            while (mask != 0) {
+                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+                mask &= mask - 1;
+                if (!holdsAt(h + at))
+                    continue;
+                const std::size_t p = visit(at);
+                if (p >= n)
+                    return n;
+                if (p >= i + kTurn) {
+                    next = p;
+                    break;
+                }
+                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
+            }
+            i = next;
+        }
+        return i;
+    }
+#endif
+
+#if defined(QB_SEARCH_AVX2)
+    static bool hasAvx2()
+    {
+        static const bool has = __builtin_cpu_supports("avx2");
+        return has;
+    }
+
+    __attribute__((target("avx2"))) static std::uint64_t candidates32(const char* p, std::size_t lastAt,
+                                                                      __m256i first1, __m256i first2,
+                                                                      __m256i last1, __m256i last2)
+    {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + lastAt));
+        const __m256i c =
+            _mm256_and_si256(_mm256_or_si256(_mm256_cmpeq_epi8(x, first1), _mm256_cmpeq_epi8(x, first2)),
+                             _mm256_or_si256(_mm256_cmpeq_epi8(y, last1), _mm256_cmpeq_epi8(y, last2)));
+        return static_cast<std::uint32_t>(_mm256_movemask_epi8(c));
+    }
+
+    // The same as eachMatchSse2 at 64 places a turn, on processors that compare 32 at once:
+    // half the instructions for the turns without a candidate, where the time goes.
+    template <class Visit>
+    __attribute__((target("avx2"))) std::size_t eachMatchAvx2(const char* h, std::size_t n, std::size_t i,
+                                                              Visit& visit) const
+    {
+        constexpr std::size_t kTurn = 64;
+        const __m256i first1 = _mm256_set1_epi8(a_.front()), first2 = _mm256_set1_epi8(b_.front());
+        const __m256i last1 = _mm256_set1_epi8(a_.back()), last2 = _mm256_set1_epi8(b_.back());
+        const std::size_t lastAt = a_.size() - 1;
+        while (i + lastAt + kTurn <= n) {
+            std::uint64_t mask = candidates32(h + i, lastAt, first1, first2, last1, last2) |
+                                 (candidates32(h + i + 32, lastAt, first1, first2, last1, last2) << 32);
             if (mask == 0) {
                 i += kTurn;
                 continue;
