@@ -14,15 +14,6 @@ namespace store {
 
 namespace {
 
-// The twelve columns in their order, as a statement names them.
-QString columnList()
-{
-    QStringList names;
-    for (const Column& c : kColumns)
-        names.append(QString::fromLatin1(c.name));
-    return names.join(QLatin1Char(','));
-}
-
 const QString kStateTable = QStringLiteral("QB_STATE");
 const QString kWebsiteSlot = QStringLiteral("website");
 
@@ -70,30 +61,25 @@ void checkColumns(const records::Database& db)
 
 RecordAdder::RecordAdder(records::Database& db)
 {
-    QStringList params;
-    for (int i = 1; i <= kColumnCount + 1; ++i)
-        params.append(QStringLiteral("?%1").arg(i));
-    insert_ = std::make_unique<records::Statement>(
-        db, QStringLiteral("INSERT INTO main.%1 (rowid,%2) VALUES (%3)")
-                .arg(tableName(), columnList(), params.join(QLatin1Char(','))));
-    // New rows take ids above any a window may still hold for a deleted record.
-    next_ = db.nextRowid(tableName());
+    QStringList names;
+    for (const Column& c : kColumns)
+        names.append(QString::fromLatin1(c.name));
+    // The engine's one inserter: imports take ids as the windows' New does.
+    insert_ = std::make_unique<records::RowInserter>(db, tableName(), names);
+    row_.resize(names.size());
 }
 
 RecordAdder::~RecordAdder() = default;
 
 void RecordAdder::add(const Values& values)
 {
-    records::Statement::Reset done(*insert_);
-    insert_->bind(1, next_);
     for (int i = 0; i < kColumnCount; ++i) {
         const std::optional<std::string_view>& v = values[static_cast<std::size_t>(i)];
         // The engine binds a string as UTF-8 text.
-        insert_->bind(i + 2, v ? QVariant(QString::fromUtf8(v->data(), static_cast<qsizetype>(v->size())))
-                               : QVariant());
+        row_[static_cast<std::size_t>(i)] =
+            v ? QVariant(QString::fromUtf8(v->data(), static_cast<qsizetype>(v->size()))) : QVariant();
     }
-    insert_->step();
-    ++next_;
+    insert_->add(row_);
 }
 
 // --- The laboratory's web site -----------------------------------------------------------------

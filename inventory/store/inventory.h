@@ -3,17 +3,20 @@
 #include "inventory/store/chemical_table.h"
 
 #include <QString>
+#include <QVariant>
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace records {
 class Connection;
 class Database;
 class PgDatabase;
+class RowInserter;
 class Statement;
 } // namespace records
 
@@ -51,8 +54,8 @@ public:
     void add(const Values& values);
 
 private:
-    std::unique_ptr<records::Statement> insert_;
-    std::int64_t next_ = 0;
+    std::unique_ptr<records::RowInserter> insert_;
+    std::vector<QVariant> row_;
 };
 
 // The laboratory's web site, as the main window's link shows it: the address stored in

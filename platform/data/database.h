@@ -241,4 +241,18 @@ private:
 // An identifier checked against the schema, quoted for use in a statement.
 QString quoteIdentifier(const QString& name);
 
+// The one way rows are added to a file: each takes the next id (Database::nextRowid), so a
+// window's New and an import number records alike. Made and used inside one write.
+class RowInserter final
+{
+public:
+    RowInserter(Database& db, const QString& table, const QStringList& columns);
+    // Values in the order of the columns given; returns the new row's id.
+    std::int64_t add(const std::vector<QVariant>& values);
+
+private:
+    Statement insert_;
+    std::int64_t next_;
+};
+
 } // namespace records

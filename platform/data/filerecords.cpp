@@ -89,25 +89,47 @@ void Database::fetchIds(const QString& table, const QStringList& columns, std::s
 std::int64_t Database::insertRow(const QString& table, const QStringList& columns,
                                  const std::vector<FieldValue>& values)
 {
-    QStringList names{QStringLiteral("rowid")}, params{QStringLiteral("?1")};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        names.append(quoteIdentifier(columns.at(values[i].ordinal)));
-        params.append(QStringLiteral("?%1").arg(i + 2));
+    QStringList names;
+    std::vector<QVariant> row;
+    for (const FieldValue& v : values) {
+        names.append(columns.at(v.ordinal));
+        row.push_back(v.value);
     }
-    const QString sql =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(quoteIdentifier(table), names.join(QLatin1Char(',')), params.join(QLatin1Char(',')));
     std::int64_t rowid = 0;
     write([&] {
-        rowid = nextRowid(table);
-        Statement insert(*this, sql);
-        Statement::Reset done(insert);
-        insert.bind(1, rowid);
-        for (std::size_t i = 0; i < values.size(); ++i)
-            insert.bind(static_cast<int>(i + 2), values[i].value);
-        insert.step();
+        RowInserter insert(*this, table, names);
+        rowid = insert.add(row);
     });
     return rowid;
+}
+
+namespace {
+
+QString insertStatement(const QString& table, const QStringList& columns)
+{
+    QStringList names{QStringLiteral("rowid")}, params{QStringLiteral("?1")};
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        names.append(quoteIdentifier(columns.at(i)));
+        params.append(QStringLiteral("?%1").arg(i + 2));
+    }
+    return QStringLiteral("INSERT INTO main.%1 (%2) VALUES (%3)")
+        .arg(quoteIdentifier(table), names.join(QLatin1Char(',')), params.join(QLatin1Char(',')));
+}
+
+} // namespace
+
+RowInserter::RowInserter(Database& db, const QString& table, const QStringList& columns)
+    : insert_(db, insertStatement(table, columns)), next_(db.nextRowid(table))
+{}
+
+std::int64_t RowInserter::add(const std::vector<QVariant>& values)
+{
+    Statement::Reset done(insert_);
+    insert_.bind(1, next_);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        insert_.bind(static_cast<int>(i + 2), values[i]);
+    insert_.step();
+    return next_++;
 }
 
 void Database::updateRow(const QString& table, const QStringList& columns, std::int64_t id,
