@@ -99,6 +99,29 @@ public:
     }
 
 private:
+    // Visits the candidates of one turn of places [i, i + turn), mask's bits, that hold either
+    // text. A visit that goes on past the turn moves the next turn there. Returns where the
+    // next turn begins, or n when visit said to stop.
+    template <class Visit>
+    __attribute__((always_inline)) std::size_t visitCandidates(const char* h, std::size_t n, std::size_t i,
+                                                               std::size_t turn, std::uint64_t mask,
+                                                               Visit& visit) const
+    {
+        while (mask != 0) {
+            const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+            mask &= mask - 1;
+            if (!holdsAt(h + at))
+                continue;
+            const std::size_t p = visit(at);
+            if (p >= n)
+                return n;
+            if (p >= i + turn)
+                return p;
+            mask &= ~((std::uint64_t(1) << (p - i)) - 1);
+        }
+        return i + turn;
+    }
+
 #if defined(__SSE2__)
     // The candidates among 16 places: the first byte of either form there, and the last byte
     // of either form where it would end.
@@ -113,8 +136,8 @@ private:
     }
 
     // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
-    // A visit that goes on past the turn's places moves the next turn there. Returns where it
-    // stopped: n when visit said so, else the first of the last places, fewer than a turn.
+    // Returns where it stopped: n when visit said so, else the first of the last places, fewer
+    // than a turn.
     template <class Visit>
     std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
     {
@@ -130,22 +153,7 @@ private:
                 i += kTurn;
                 continue;
             }
-            std::size_t next = i + kTurn;
-            while (mask != 0) {
-                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
-                mask &= mask - 1;
-                if (!holdsAt(h + at))
-                    continue;
-                const std::size_t p = visit(at);
-                if (p >= n)
-                    return n;
-                if (p >= i + kTurn) {
-                    next = p;
-                    break;
-                }
-                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
-            }
-            i = next;
+            i = visitCandidates(h, n, i, kTurn, mask, visit);
         }
         return i;
     }
@@ -187,22 +195,7 @@ private:
                 i += kTurn;
                 continue;
             }
-            std::size_t next = i + kTurn;
-            while (mask != 0) {
-                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
-                mask &= mask - 1;
-                if (!holdsAt(h + at))
-                    continue;
-                const std::size_t p = visit(at);
-                if (p >= n)
-                    return n;
-                if (p >= i + kTurn) {
-                    next = p;
-                    break;
-                }
-                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
-            }
-            i = next;
+            i = visitCandidates(h, n, i, kTurn, mask, visit);
         }
         return i;
     }
