@@ -351,7 +351,9 @@ constexpr std::size_t kMostArrays = 8;
 void markChunks(const records::TextColumn& column, std::size_t from, std::size_t to,
                 const Utf8Pattern& pattern, const Bits* wanted, Bits& marks)
 {
+    constexpr std::size_t kAhead = 8;
     std::string storage;
+    std::vector<std::uint32_t> picks;
     for (std::size_t k = from; k < to; ++k) {
         const records::TextColumn::Chunk& stored = column.chunk(k);
         const std::size_t start = column.chunkStart(k);
@@ -360,10 +362,19 @@ void markChunks(const records::TextColumn& column, std::size_t from, std::size_t
         if (want == 0)
             continue;
         if (want * kWholeChunkShare < cells) {
+            // The wanted cells lie apart, each a wait for memory of its own: each is asked
+            // for a few cells ahead, so that the waits overlap.
+            picks.clear();
             for (std::size_t i = 0; i < cells; ++i)
-                if (wanted->test(start + i) && !stored.isNull(i) &&
-                    pattern.matches(stored.nfc ? stored.text(i) : inNfc(stored.text(i), storage)))
+                if (wanted->test(start + i) && !stored.isNull(i))
+                    picks.push_back(static_cast<std::uint32_t>(i));
+            for (std::size_t j = 0; j < picks.size(); ++j) {
+                if (j + kAhead < picks.size())
+                    __builtin_prefetch(stored.bytes.data() + stored.begin(picks[j + kAhead]));
+                const std::size_t i = picks[j];
+                if (pattern.matches(stored.nfc ? stored.text(i) : inNfc(stored.text(i), storage)))
                     marks.set(start + i);
+            }
             continue;
         }
         records::TextColumn::Chunk normalized;
