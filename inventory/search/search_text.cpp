@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -288,6 +289,7 @@ public:
     explicit Bits(std::size_t size) : words_((size + 63) / 64, 0) {}
     void set(std::size_t i) { words_[i / 64] |= std::uint64_t(1) << (i % 64); }
     bool test(std::size_t i) const { return (words_[i / 64] >> (i % 64)) & 1; }
+    const std::uint64_t* words() const { return words_.data(); }
     void merge(const Bits& other)
     {
         for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
@@ -498,23 +500,38 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
             open = cells - taken.count();
         }
         // The places, in order: the cell of each, in two halves at once. Room is made for every
-        // cell found, which no half exceeds.
+        // cell found, which no half exceeds. What the loop reads is held in locals: a store of
+        // a hit could otherwise stand for any of it, and it would be read again at every place.
         const std::size_t found = taken.count();
         std::vector<Hit> secondHalf;
         hits.reserve(found);
-        secondHalf.reserve(found);
-        inHalves(sharedAll, [&](std::size_t from, std::size_t to, bool second) {
-            std::vector<Hit>& mine = second ? secondHalf : hits;
-            for (std::size_t p = from; p < to; ++p) {
-                const std::size_t c = *order ? (**order)[p] : p;
-                if (c >= cells || !taken.test(c))
-                    continue;
-                int a = 0;
-                while (!firstIn[static_cast<std::size_t>(a)].test(c))
-                    ++a;
-                mine.push_back({static_cast<std::int32_t>(p), a});
-            }
-        });
+        const std::uint32_t* cellOf = *order ? (*order)->data() : nullptr;
+        const std::uint64_t* takenWords = taken.words();
+        std::array<const std::uint64_t*, kMostArrays> firstWords{};
+        for (std::size_t a = 0; a < firstIn.size(); ++a)
+            firstWords[a] = firstIn[a].words();
+        inHalves(sharedAll,
+                 [&, cellOf, takenWords, firstWords](std::size_t from, std::size_t to, bool second) {
+                     std::vector<Hit>& mine = second ? secondHalf : hits;
+                     mine.resize(std::min(found, to - from));
+                     Hit* out = mine.data();
+                     std::size_t k = 0;
+                     for (std::size_t p = from; p < to; ++p) {
+                         const std::size_t c = cellOf ? cellOf[p] : p;
+                         const std::uint64_t bit = std::uint64_t(1) << (c % 64);
+                         if (c >= cells || (takenWords[c / 64] & bit) == 0)
+                             continue;
+                         int a = 0;
+                         while ((firstWords[static_cast<std::size_t>(a)][c / 64] & bit) == 0)
+                             ++a;
+                         if (k == mine.size()) { // an order that gives a cell to two places
+                             mine.resize(k + (to - p));
+                             out = mine.data();
+                         }
+                         out[k++] = {static_cast<std::int32_t>(p), a};
+                     }
+                     mine.resize(k);
+                 });
         hits.insert(hits.end(), secondHalf.begin(), secondHalf.end());
         // Places that an array's column does not reach: each array in turn, as a plain loop.
         for (std::size_t p = sharedAll; p < end; ++p) {
