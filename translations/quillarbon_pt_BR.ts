@@ -1409,6 +1409,14 @@ Escolha Não para sair; nada é alterado.</translation>
         <translation>Uma senha foi escrita na string de conexão. Guarde-a em ~/.pgpass ou no arquivo de serviço.</translation>
     </message>
     <message>
+        <source>The PostgreSQL client library could not be loaded. Install it (the package libpq5) to open an inventory on a server.</source>
+        <translation>A biblioteca cliente do PostgreSQL não pôde ser carregada. Instale-a (o pacote libpq5) para abrir um inventário em um servidor.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL client library %1 could not be loaded (%2). Install it (the package libpq5) to open an inventory on a server.</source>
+        <translation>A biblioteca cliente do PostgreSQL %1 não pôde ser carregada (%2). Instale-a (o pacote libpq5) para abrir um inventário em um servidor.</translation>
+    </message>
+    <message>
         <source>The server reported an error.</source>
         <translation>O servidor informou um erro.</translation>
     </message>

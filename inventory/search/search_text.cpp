@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -99,6 +100,29 @@ public:
     }
 
 private:
+    // Visits the candidates of one turn of places [i, i + turn), mask's bits, that hold either
+    // text. A visit that goes on past the turn moves the next turn there. Returns where the
+    // next turn begins, or n when visit said to stop.
+    template <class Visit>
+    __attribute__((always_inline)) std::size_t visitCandidates(const char* h, std::size_t n, std::size_t i,
+                                                               std::size_t turn, std::uint64_t mask,
+                                                               Visit& visit) const
+    {
+        while (mask != 0) {
+            const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+            mask &= mask - 1;
+            if (!holdsAt(h + at))
+                continue;
+            const std::size_t p = visit(at);
+            if (p >= n)
+                return n;
+            if (p >= i + turn)
+                return p;
+            mask &= ~((std::uint64_t(1) << (p - i)) - 1);
+        }
+        return i + turn;
+    }
+
 #if defined(__SSE2__)
     // The candidates among 16 places: the first byte of either form there, and the last byte
     // of either form where it would end.
@@ -113,8 +137,8 @@ private:
     }
 
     // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
-    // A visit that goes on past the turn's places moves the next turn there. Returns where it
-    // stopped: n when visit said so, else the first of the last places, fewer than a turn.
+    // Returns where it stopped: n when visit said so, else the first of the last places, fewer
+    // than a turn.
     template <class Visit>
     std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
     {
@@ -130,22 +154,7 @@ private:
                 i += kTurn;
                 continue;
             }
-            std::size_t next = i + kTurn;
-            while (mask != 0) {
-                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
-                mask &= mask - 1;
-                if (!holdsAt(h + at))
-                    continue;
-                const std::size_t p = visit(at);
-                if (p >= n)
-                    return n;
-                if (p >= i + kTurn) {
-                    next = p;
-                    break;
-                }
-                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
-            }
-            i = next;
+            i = visitCandidates(h, n, i, kTurn, mask, visit);
         }
         return i;
     }
@@ -187,22 +196,7 @@ private:
                 i += kTurn;
                 continue;
             }
-            std::size_t next = i + kTurn;
-            while (mask != 0) {
-                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
-                mask &= mask - 1;
-                if (!holdsAt(h + at))
-                    continue;
-                const std::size_t p = visit(at);
-                if (p >= n)
-                    return n;
-                if (p >= i + kTurn) {
-                    next = p;
-                    break;
-                }
-                mask &= ~((std::uint64_t(1) << (p - i)) - 1);
-            }
-            i = next;
+            i = visitCandidates(h, n, i, kTurn, mask, visit);
         }
         return i;
     }
@@ -295,6 +289,7 @@ public:
     explicit Bits(std::size_t size) : words_((size + 63) / 64, 0) {}
     void set(std::size_t i) { words_[i / 64] |= std::uint64_t(1) << (i % 64); }
     bool test(std::size_t i) const { return (words_[i / 64] >> (i % 64)) & 1; }
+    const std::uint64_t* words() const { return words_.data(); }
     void merge(const Bits& other)
     {
         for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
@@ -358,7 +353,9 @@ constexpr std::size_t kMostArrays = 8;
 void markChunks(const records::TextColumn& column, std::size_t from, std::size_t to,
                 const Utf8Pattern& pattern, const Bits* wanted, Bits& marks)
 {
+    constexpr std::size_t kAhead = 8;
     std::string storage;
+    std::vector<std::uint32_t> picks;
     for (std::size_t k = from; k < to; ++k) {
         const records::TextColumn::Chunk& stored = column.chunk(k);
         const std::size_t start = column.chunkStart(k);
@@ -367,10 +364,19 @@ void markChunks(const records::TextColumn& column, std::size_t from, std::size_t
         if (want == 0)
             continue;
         if (want * kWholeChunkShare < cells) {
+            // The wanted cells lie apart, each a wait for memory of its own: each is asked
+            // for a few cells ahead, so that the waits overlap.
+            picks.clear();
             for (std::size_t i = 0; i < cells; ++i)
-                if (wanted->test(start + i) && !stored.isNull(i) &&
-                    pattern.matches(stored.nfc ? stored.text(i) : inNfc(stored.text(i), storage)))
+                if (wanted->test(start + i) && !stored.isNull(i))
+                    picks.push_back(static_cast<std::uint32_t>(i));
+            for (std::size_t j = 0; j < picks.size(); ++j) {
+                if (j + kAhead < picks.size())
+                    __builtin_prefetch(stored.bytes.data() + stored.begin(picks[j + kAhead]));
+                const std::size_t i = picks[j];
+                if (pattern.matches(stored.nfc ? stored.text(i) : inNfc(stored.text(i), storage)))
                     marks.set(start + i);
+            }
             continue;
         }
         records::TextColumn::Chunk normalized;
@@ -494,23 +500,38 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
             open = cells - taken.count();
         }
         // The places, in order: the cell of each, in two halves at once. Room is made for every
-        // cell found, which no half exceeds.
+        // cell found, which no half exceeds. What the loop reads is held in locals: a store of
+        // a hit could otherwise stand for any of it, and it would be read again at every place.
         const std::size_t found = taken.count();
         std::vector<Hit> secondHalf;
         hits.reserve(found);
-        secondHalf.reserve(found);
-        inHalves(sharedAll, [&](std::size_t from, std::size_t to, bool second) {
-            std::vector<Hit>& mine = second ? secondHalf : hits;
-            for (std::size_t p = from; p < to; ++p) {
-                const std::size_t c = *order ? (**order)[p] : p;
-                if (c >= cells || !taken.test(c))
-                    continue;
-                int a = 0;
-                while (!firstIn[static_cast<std::size_t>(a)].test(c))
-                    ++a;
-                mine.push_back({static_cast<std::int32_t>(p), a});
-            }
-        });
+        const std::uint32_t* cellOf = *order ? (*order)->data() : nullptr;
+        const std::uint64_t* takenWords = taken.words();
+        std::array<const std::uint64_t*, kMostArrays> firstWords{};
+        for (std::size_t a = 0; a < firstIn.size(); ++a)
+            firstWords[a] = firstIn[a].words();
+        inHalves(sharedAll,
+                 [&, cellOf, takenWords, firstWords](std::size_t from, std::size_t to, bool second) {
+                     std::vector<Hit>& mine = second ? secondHalf : hits;
+                     mine.resize(std::min(found, to - from));
+                     Hit* out = mine.data();
+                     std::size_t k = 0;
+                     for (std::size_t p = from; p < to; ++p) {
+                         const std::size_t c = cellOf ? cellOf[p] : p;
+                         const std::uint64_t bit = std::uint64_t(1) << (c % 64);
+                         if (c >= cells || (takenWords[c / 64] & bit) == 0)
+                             continue;
+                         int a = 0;
+                         while ((firstWords[static_cast<std::size_t>(a)][c / 64] & bit) == 0)
+                             ++a;
+                         if (k == mine.size()) { // an order that gives a cell to two places
+                             mine.resize(k + (to - p));
+                             out = mine.data();
+                         }
+                         out[k++] = {static_cast<std::int32_t>(p), a};
+                     }
+                     mine.resize(k);
+                 });
         hits.insert(hits.end(), secondHalf.begin(), secondHalf.end());
         // Places that an array's column does not reach: each array in turn, as a plain loop.
         for (std::size_t p = sharedAll; p < end; ++p) {

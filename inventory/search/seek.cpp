@@ -51,8 +51,13 @@ SeekResult seek(const SeekState& state, const QString& text, int records,
     auto found = findHits(arrays, end, text, twin(text));
     if (found.size() + 1 > state.hitPositions.size())
         found.resize(state.hitPositions.size() - 1);
+    // Counted in a local: the count, a number like the positions, would otherwise be read and
+    // written through memory at every hit.
+    std::int32_t* positions = state.hitPositions.data();
+    std::size_t count = 0;
     for (const Hit& hit : found)
-        state.hitPositions[static_cast<std::size_t>(++state.hitCount)] = hit.position;
+        positions[++count] = hit.position;
+    state.hitCount = static_cast<std::int32_t>(count);
     // An entry's text is made when it is shown, from the arrays as they are now: a later
     // re-read leaves the list as this search made it.
     std::vector<TextArray> kept;

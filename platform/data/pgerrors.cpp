@@ -63,6 +63,10 @@ QString serverErrorText(int number)
         return QCoreApplication::translate(
             "Data", "A password was written into the connection string. Keep it in ~/.pgpass or "
                     "the service file instead.");
+    case ServerClientMissing:
+        return QCoreApplication::translate(
+            "Data", "The PostgreSQL client library could not be loaded. Install it (the package libpq5) to "
+                    "open an inventory on a server.");
     case ServerError:
         return QCoreApplication::translate("Data", "The server reported an error.");
     default:

@@ -27,6 +27,7 @@ enum ServerErrc : int
     ServerOutOfResources = 913,         // the server's disk, memory or connection slots are used up
     ServerHoldsInventory = 914,         // a copy's target already holds an inventory, or part of one
     ServerPasswordInFile = 915,         // a password written where others can read it
+    ServerClientMissing = 916,          // libpq, the PostgreSQL client library, cannot be loaded
     ServerError = 949,                  // anything else the server reports
 };
 

@@ -10,6 +10,7 @@ class TestSearchText : public QObject
 private slots:
     void twinSwapsTheFirstCharactersCase();
     void hitsAreTheFirstArrayHoldingEitherForm();
+    void aLargeInventorysHitsComeWholeAndInOrder();
     void bothByteSearchesFindTheFirstPlace();
 };
 
@@ -149,6 +150,56 @@ void TestSearchText::hitsAreTheFirstArrayHoldingEitherForm()
             QCOMPARE(arrays[a].toVector(), plain[a]);
     }
     QVERIFY(found > 10000);
+}
+
+void TestSearchText::aLargeInventorysHitsComeWholeAndInOrder()
+{
+    // An inventory of some hundred thousand records is searched on two cores: its columns in
+    // halves, the places of the hits in halves, through the window's order of the cells. The
+    // third array reaches part of the way only, as when records were added elsewhere.
+    QRandomGenerator rng(3);
+    const int n = 300000;
+    const QStringList letters = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("A"),
+                                 QStringLiteral("z"), QStringLiteral("\u00e1")};
+    std::vector<std::uint32_t> shuffled(static_cast<std::size_t>(n));
+    for (std::size_t p = 0; p < shuffled.size(); ++p)
+        shuffled[p] = static_cast<std::uint32_t>(p);
+    for (std::size_t p = shuffled.size() - 1; p > 0; --p)
+        std::swap(shuffled[p], shuffled[static_cast<std::size_t>(rng.bounded(static_cast<int>(p) + 1))]);
+    const records::CellOrder order = std::make_shared<const std::vector<std::uint32_t>>(shuffled);
+    std::vector<records::TextColumn> columns;
+    std::vector<search::TextArray> arrays(3);
+    std::vector<std::vector<QString>> plain(3);
+    for (int a = 0; a < 3; ++a) {
+        std::vector<std::optional<QString>> texts;
+        for (int p = 0; p < n; ++p) {
+            QString text;
+            for (int i = rng.bounded(a == 2 ? 3 : 7); i > 0; --i)
+                text.append(letters.at(rng.bounded(static_cast<int>(letters.size()))));
+            texts.emplace_back(text);
+        }
+        columns.push_back(columnOf(texts));
+    }
+    for (int a = 0; a < 3; ++a) {
+        const int filled = a == 2 ? n - 1000 : n;
+        arrays[a].reset(static_cast<std::size_t>(n));
+        plain[a].assign(static_cast<std::size_t>(n), QString());
+        for (int p = 0; p < filled; ++p) {
+            const auto ref = records::TextRef::inColumn(columns[a], order, static_cast<std::size_t>(p));
+            arrays[a].take(static_cast<std::size_t>(p), ref);
+            plain[a][static_cast<std::size_t>(p)] = ref.toString();
+        }
+    }
+    for (const QString& s : {QStringLiteral("a"), QStringLiteral("bz"), QStringLiteral("\u00e1a")}) {
+        const auto hits = search::findHits({&arrays[0], &arrays[1], &arrays[2]}, static_cast<std::size_t>(n),
+                                           s, search::twin(s));
+        const auto expected = naive(plain, static_cast<std::size_t>(n), s, search::twin(s));
+        QVERIFY2(
+            hits == expected,
+            qPrintable(
+                QStringLiteral("'%1': %2 hits, expected %3").arg(s).arg(hits.size()).arg(expected.size())));
+        QVERIFY(hits.size() > 1000);
+    }
 }
 
 void TestSearchText::bothByteSearchesFindTheFirstPlace()

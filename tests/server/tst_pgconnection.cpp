@@ -1,3 +1,4 @@
+#include "platform/data/pgclient.h"
 #include "platform/data/pgconnection.h"
 #include "tests/server/server_support.h"
 #include "tests/support/error_number.h"
@@ -105,6 +106,19 @@ private slots:
             QCOMPARE(conn->exec(QStringLiteral("SELECT 1")).row(0).int64(0), 1);
         // The password never shows in what the user reads.
         QVERIFY(!text.contains(QLatin1String("horse")));
+    }
+
+    // libpq is opened when a server is first used: where it cannot be, the number says so and
+    // the text names the package to install.
+    void aMissingClientLibraryNamesWhatToInstall()
+    {
+        QString text;
+        QCOMPARE(errorNumber([] { records::openClientLibrary("libpq-not-installed.so.5"); }, &text),
+                 int(records::ServerClientMissing));
+        QVERIFY2(text.contains(QLatin1String("libpq5")) &&
+                     text.contains(QLatin1String("libpq-not-installed")),
+                 qPrintable(text));
+        QCOMPARE(errorNumber([] { records::openClientLibrary("libpq.so.5"); }), 0);
     }
 
     // What goes in comes back byte for byte, through bound values and through COPY, and
