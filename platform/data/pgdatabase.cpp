@@ -107,11 +107,12 @@ const DataError* PgDatabase::writeRefusal(const QString& table) const
     auto known = refusals_.find(table);
     if (known == refusals_.end()) {
         const PgResult rights = conn_->exec(
-            QStringLiteral(
-                "SELECT has_table_privilege(t.c, 'INSERT') AND has_table_privilege(t.c, 'UPDATE') "
-                "AND has_table_privilege(t.c, 'DELETE') "
-                "AND has_table_privilege('qb_stamp'::regclass, 'UPDATE'), "
-                "current_setting('transaction_read_only') = 'on' FROM (SELECT $1::regclass AS c) t"),
+            QStringLiteral("SELECT has_table_privilege(t.c, 'INSERT') AND has_table_privilege(t.c, 'UPDATE') "
+                           "AND has_table_privilege(t.c, 'DELETE') "
+                           "AND has_table_privilege('qb_stamp'::regclass, 'UPDATE'), "
+                           // Not transaction_read_only: asked within a read burst, that tells the burst's.
+                           "pg_is_in_recovery() OR current_setting('default_transaction_read_only') = 'on' "
+                           "FROM (SELECT $1::regclass AS c) t"),
             PgParams().text(quoteIdentifier(table).toStdString()),
             QCoreApplication::translate("Data", "asking what the user may do"));
         std::optional<DataError> refusal;

@@ -687,6 +687,11 @@ RowCache::RowCache(Connection& db, const QString& table, const QStringList& colu
 {
     std::shared_ptr<RowSnapshot>& kept = db.rowSnapshot_;
     const int order = orderColumn.isEmpty() ? -1 : static_cast<int>(columns.indexOf(orderColumn));
+    // Where the copy is patched, it is patched in the event's read burst: what the window
+    // reads next in the same event then finds it standing for the server, though another
+    // desk committed meanwhile, instead of reading every row a batch at a time.
+    if (db.tracksChanges())
+        db.beginReadBurst();
     const std::int64_t stamp = db.changeStamp();
     const bool sameCursor = kept && kept->table == table && kept->order == order &&
                             static_cast<int>(kept->columns.size()) == columnCount_;
