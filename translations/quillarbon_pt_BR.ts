@@ -1508,8 +1508,12 @@ Escolha Não para sair; nada é alterado.</translation>
         <translation>procurar um inventário lá</translation>
     </message>
     <message>
-        <source>%1 already holds an inventory, or a part of one (the table tolmireks, qb_state or qb_stamp, or the collation qb_name). Nothing was changed: copy into an empty database.</source>
-        <translation>%1 já contém um inventário, ou parte de um (a tabela tolmireks, qb_state ou qb_stamp, ou a collation qb_name). Nada foi alterado: copie para um banco de dados vazio.</translation>
+        <source>%1 already holds an inventory, or a part of one (the table tolmireks, qb_state, qb_stamp or qb_deleted, or the collation qb_name). Nothing was changed: copy into an empty database.</source>
+        <translation>%1 já contém um inventário, ou parte de um (a tabela tolmireks, qb_state, qb_stamp ou qb_deleted, ou a collation qb_name). Nada foi alterado: copie para um banco de dados vazio.</translation>
+    </message>
+    <message>
+        <source>bringing the inventory up to date</source>
+        <translation>atualizar o inventário</translation>
     </message>
     <message>
         <source>making the inventory</source>

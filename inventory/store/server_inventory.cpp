@@ -53,27 +53,64 @@ QString recordName(const RecordBytes& r)
     return name ? QString::fromUtf8(name->data(), static_cast<qsizetype>(name->size())) : QString();
 }
 
+// Brings an inventory of format 1 up to the change tracking of format 2, in one
+// transaction, when this user owns it (ALTER TABLE needs the owner). Anyone else, and an
+// upgrade that cannot get its locks while other desks read, goes on without it: each
+// refresh after another desk's write then reads every record, as format 1 did.
+void upgradeServerInventory(records::PgDatabase& db)
+{
+    records::PgConnection& conn = db.connection();
+    const QString doing = QCoreApplication::translate("Inventory", "bringing the inventory up to date");
+    const records::PgResult owner = conn.exec(
+        QStringLiteral(
+            "SELECT pg_has_role(relowner, 'USAGE') FROM pg_class WHERE oid = 'tolmireks'::regclass"),
+        {}, doing);
+    if (owner.rowCount() != 1 || owner.row(0).text(0) != "t")
+        return;
+    try {
+        conn.begin();
+        // Adding the column waits for every reader of the table and holds back new ones
+        // meanwhile: other desks wait a second at most, and the upgrade is left for later.
+        conn.run(QStringLiteral("SET LOCAL lock_timeout = '1s'"), doing);
+        // One desk upgrades; the others wait here and then find it done.
+        const records::PgResult state =
+            conn.exec(QStringLiteral("SELECT value FROM qb_state WHERE name = $1 FOR UPDATE"),
+                      records::PgParams().text("format_version"), doing);
+        if (state.rowCount() == 1 && state.row(0).value(0).toInt() < kServerFormatVersion) {
+            conn.run(QString::fromUtf8(kServerTrackingSql), doing);
+            conn.exec(QStringLiteral("UPDATE qb_state SET value = $1 WHERE name = $2"),
+                      records::PgParams().text(std::to_string(kServerFormatVersion)).text("format_version"),
+                      doing);
+        }
+        conn.commit(doing);
+        db.setTracksChanges(true);
+    } catch (const records::DataError&) {
+        conn.rollback();
+    }
+}
+
 } // namespace
 
 QString serverSchemaScript()
 {
-    return QString::fromUtf8(kServerSchemaSql);
+    return QString::fromUtf8(kServerSchemaSql) + QString::fromUtf8(kServerTrackingSql);
 }
 
 void createServerInventory(records::PgConnection& conn)
 {
     const records::PgResult found = conn.exec(
-        QStringLiteral(
-            "SELECT (SELECT count(*) FROM pg_class WHERE oid IN (to_regclass('tolmireks'), "
-            "to_regclass('qb_state'), to_regclass('qb_stamp'))) + (SELECT count(*) FROM pg_collation "
-            "WHERE collname = 'qb_name' AND collnamespace = current_schema()::regnamespace)"),
+        QStringLiteral("SELECT (SELECT count(*) FROM pg_class WHERE oid IN (to_regclass('tolmireks'), "
+                       "to_regclass('qb_state'), to_regclass('qb_stamp'), to_regclass('qb_deleted'))) + "
+                       "(SELECT count(*) FROM pg_collation "
+                       "WHERE collname = 'qb_name' AND collnamespace = current_schema()::regnamespace)"),
         {}, QCoreApplication::translate("Inventory", "looking for an inventory there"));
     if (found.row(0).int64(0) > 0)
         throw records::DataError(
             records::ServerHoldsInventory,
             QCoreApplication::translate("Inventory",
                                         "%1 already holds an inventory, or a part of one (the table "
-                                        "tolmireks, qb_state or qb_stamp, or the collation qb_name). "
+                                        "tolmireks, qb_state, qb_stamp or qb_deleted, or the collation "
+                                        "qb_name). "
                                         "Nothing was changed: copy into an empty database.")
                 .arg(conn.where()));
     conn.run(serverSchemaScript(), QCoreApplication::translate("Inventory", "making the inventory"));
@@ -120,6 +157,8 @@ void checkServerInventory(records::PgDatabase& db)
                                         "The inventory in %1 does not say its format (qb_state has no "
                                         "format_version): it was not made by this program.")
                 .arg(db.where()));
+    if (version < kServerFormatVersion)
+        upgradeServerInventory(db);
     if (version > kServerFormatVersion)
         throw records::DataError(
             records::ServerNewerFormat,
@@ -195,6 +234,9 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
     conn.begin();
     try {
         createServerInventory(conn);
+        // The copied rows are the inventory as it is made: they carry no change number.
+        conn.run(QStringLiteral("ALTER TABLE tolmireks DISABLE TRIGGER tolmireks_seq"),
+                 QCoreApplication::translate("Inventory", "copying the records"));
         std::vector<std::uint64_t> sent;
         std::int64_t lastId = std::numeric_limits<std::int64_t>::min();
         conn.copyIn(
@@ -237,6 +279,8 @@ std::int64_t copyToServer(records::PgConnection& conn, const RecordReader& read)
                 });
             },
             QCoreApplication::translate("Inventory", "copying the records"));
+        conn.run(QStringLiteral("ALTER TABLE tolmireks ENABLE TRIGGER tolmireks_seq"),
+                 QCoreApplication::translate("Inventory", "copying the records"));
         // New records take ids above every copied one.
         conn.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('tolmireks', 'id'), "
                                  "coalesce(max(id), 0) + 1, false) FROM tolmireks"),

@@ -23,7 +23,9 @@ struct PgOptions;
 namespace store {
 
 // The format of the inventory on a server, kept in its state (qb_state, format_version).
-inline constexpr int kServerFormatVersion = 1;
+// 2 adds the change tracking (server_tracking.sql); an inventory of format 1 is brought up
+// to it when its owner opens it.
+inline constexpr int kServerFormatVersion = 2;
 
 // The statements that make an empty inventory on a server.
 QString serverSchemaScript();
@@ -33,7 +35,8 @@ QString serverSchemaScript();
 void createServerInventory(records::PgConnection& conn);
 
 // Connects and checks that the database holds an inventory this program can use: the
-// chemical table with its columns in their order, the change stamp, and a format it reads.
+// chemical table with its columns in their order, the change stamp, and a format it reads;
+// one of an older format is brought up to date when the user owns it.
 std::unique_ptr<records::PgDatabase> openServerInventory(const QString& conninfo,
                                                          const records::PgOptions& options);
 void checkServerInventory(records::PgDatabase& db);

@@ -1,6 +1,7 @@
 -- The inventory on a PostgreSQL server (13 or later): the chemical table, the order of
 -- its names, the inventory's own state and the change stamp the program watches. The
--- program runs this in one transaction on a database whose text is UTF-8.
+-- program runs this and server_tracking.sql in one transaction on a database whose text
+-- is UTF-8.
 -- Names are written without quotes, so the server keeps them in lower case and a lab's
 -- own queries can write them either way.
 
@@ -38,7 +39,7 @@ CREATE TABLE qb_state (
     name  text PRIMARY KEY,
     value text
 );
-INSERT INTO qb_state (name, value) VALUES ('format_version', '1'), ('website', NULL);
+INSERT INTO qb_state (name, value) VALUES ('format_version', '2'), ('website', NULL);
 
 -- The change stamp: moved by one for every transaction that changes the chemical table,
 -- whoever commits it, so a program can tell whether what it read is still what the

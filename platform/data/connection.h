@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -70,6 +71,19 @@ public:
                            const std::vector<FieldValue>& values, const std::vector<int>& checked,
                            const std::function<void(const std::vector<QVariant>& now)>& verify) = 0;
     virtual void deleteRow(const QString& table, std::int64_t id) = 0;
+
+    // The rows written since a stamp (their id and the columns asked for, in id order) and
+    // the ids deleted since, all from one snapshot; returns the stamp they bring a reading
+    // at that stamp up to. Nothing, and no row given, when the place cannot tell: a file,
+    // changes older than those it keeps, or more than limit rows.
+    virtual bool tracksChanges() const { return false; }
+    virtual std::optional<std::int64_t> changesSince(const QString& /*table*/, const QStringList& /*columns*/,
+                                                     std::int64_t /*stamp*/, std::size_t /*limit*/,
+                                                     const RowSink& /*written*/,
+                                                     std::vector<std::int64_t>& /*deleted*/)
+    {
+        return std::nullopt;
+    }
 
     // Changes whenever anyone commits a change to the records.
     virtual std::int64_t changeStamp() const = 0;

@@ -10,6 +10,8 @@ namespace records {
 namespace {
 
 const QString kId = QStringLiteral("id");
+// Each row's change number (server_tracking.sql): the server's, not a column of the record.
+const QString kSeq = QStringLiteral("qb_seq");
 
 QString columnList(const QStringList& columns)
 {
@@ -39,8 +41,11 @@ std::unique_ptr<PgDatabase> PgDatabase::open(const QString& conninfo, const PgOp
 
 PgDatabase::PgDatabase(std::unique_ptr<PgConnection> connection) : conn_(std::move(connection))
 {
-    const PgResult found = conn_->exec(QStringLiteral("SELECT to_regclass('qb_stamp') IS NOT NULL"), {},
-                                       QCoreApplication::translate("Data", "opening the inventory"));
+    const PgResult found = conn_->exec(
+        QStringLiteral("SELECT to_regclass('qb_stamp') IS NOT NULL, "
+                       "coalesce(has_table_privilege(to_regclass('qb_deleted'), 'SELECT'), false)"),
+        {}, QCoreApplication::translate("Data", "opening the inventory"));
+    tracksChanges_ = found.row(0).text(1) == "t";
     if (found.row(0).text(0) != "t")
         throw DataError(ServerNotAnInventory,
                         QCoreApplication::translate(
@@ -75,7 +80,7 @@ QStringList PgDatabase::columns(const QString& table) const
                                        QCoreApplication::translate("Data", "reading the table's columns"));
     QStringList names;
     for (int i = 0; i < found.rowCount(); ++i)
-        if (const QString name = found.row(i).value(0).toString(); name != kId)
+        if (const QString name = found.row(i).value(0).toString(); name != kId && name != kSeq)
             names.append(name);
     return names;
 }
@@ -102,11 +107,12 @@ const DataError* PgDatabase::writeRefusal(const QString& table) const
     auto known = refusals_.find(table);
     if (known == refusals_.end()) {
         const PgResult rights = conn_->exec(
-            QStringLiteral(
-                "SELECT has_table_privilege(t.c, 'INSERT') AND has_table_privilege(t.c, 'UPDATE') "
-                "AND has_table_privilege(t.c, 'DELETE') "
-                "AND has_table_privilege('qb_stamp'::regclass, 'UPDATE'), "
-                "current_setting('transaction_read_only') = 'on' FROM (SELECT $1::regclass AS c) t"),
+            QStringLiteral("SELECT has_table_privilege(t.c, 'INSERT') AND has_table_privilege(t.c, 'UPDATE') "
+                           "AND has_table_privilege(t.c, 'DELETE') "
+                           "AND has_table_privilege('qb_stamp'::regclass, 'UPDATE'), "
+                           // Not transaction_read_only: asked within a read burst, that tells the burst's.
+                           "pg_is_in_recovery() OR current_setting('default_transaction_read_only') = 'on' "
+                           "FROM (SELECT $1::regclass AS c) t"),
             PgParams().text(quoteIdentifier(table).toStdString()),
             QCoreApplication::translate("Data", "asking what the user may do"));
         std::optional<DataError> refusal;
@@ -218,6 +224,62 @@ std::int64_t PgDatabase::scanById(const QString& table, const QStringList& colum
         if (own)
             conn_->rollback();
         return stamp;
+    } catch (...) {
+        if (own)
+            conn_->rollback();
+        throw;
+    }
+}
+
+std::optional<std::int64_t> PgDatabase::changesSince(const QString& table, const QStringList& columns,
+                                                     std::int64_t stamp, std::size_t limit,
+                                                     const RowSink& written,
+                                                     std::vector<std::int64_t>& deleted)
+{
+    if (!tracksChanges_)
+        return std::nullopt;
+    const QString doing = QCoreApplication::translate("Data", "reading the records");
+    // The stamp, the rows and the deleted ids come from one snapshot: the burst's, or
+    // the reading's own.
+    const bool own = !conn_->inTransaction();
+    if (own)
+        conn_->begin(PgConnection::Transaction::ReadOnlySnapshot);
+    try {
+        const PgResult now = conn_->exec(QStringLiteral("SELECT stamp, kept_since FROM qb_stamp"), {}, doing);
+        std::optional<std::int64_t> reached;
+        if (now.rowCount() == 1 && stamp >= now.row(0).int64(1) && stamp <= now.row(0).int64(0)) {
+            const auto most = static_cast<std::int64_t>(limit);
+            // The limit comes before the order, so that the server finds the few rows by
+            // their number instead of walking every id in order and filtering.
+            const PgResult gone = conn_->exec(
+                QStringLiteral(
+                    "SELECT id FROM (SELECT id FROM qb_deleted WHERE seq > $1 LIMIT $2) d ORDER BY id"),
+                PgParams().number(stamp).number(most + 1), doing);
+            QStringList asText;
+            for (const QString& c : columns)
+                asText.append(quoteIdentifier(c) + QStringLiteral("::text"));
+            const PgResult rows = conn_->exec(
+                QStringLiteral("SELECT * FROM (SELECT %1%2%3 FROM %4 WHERE %5 > $1 LIMIT $2) r ORDER BY 1")
+                    .arg(quoteIdentifier(kId), columns.isEmpty() ? QString() : QStringLiteral(","),
+                         asText.join(QLatin1Char(',')), quoteIdentifier(table), quoteIdentifier(kSeq)),
+                PgParams().number(stamp).number(most + 1 - gone.rowCount()), doing);
+            if (gone.rowCount() + rows.rowCount() <= most) {
+                deleted.clear();
+                for (int r = 0; r < gone.rowCount(); ++r)
+                    deleted.push_back(gone.row(r).int64(0));
+                std::vector<std::optional<std::string_view>> cells(static_cast<std::size_t>(columns.size()));
+                for (int r = 0; r < rows.rowCount(); ++r) {
+                    const PgRow row = rows.row(r);
+                    for (std::size_t c = 0; c < cells.size(); ++c)
+                        cells[c] = row.cell(static_cast<int>(c) + 1);
+                    written(row.int64(0), cells);
+                }
+                reached = now.row(0).int64(0);
+            }
+        }
+        if (own)
+            conn_->rollback();
+        return reached;
     } catch (...) {
         if (own)
             conn_->rollback();

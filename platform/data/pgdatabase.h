@@ -57,6 +57,14 @@ public:
     // Asked of the server once per table and connection.
     const DataError* writeRefusal(const QString& table) const override;
 
+    // Whether the inventory tells which rows changed after a stamp (qb_seq and qb_deleted,
+    // which the reader may read); found when connecting, set once an upgrade added them.
+    bool tracksChanges() const override { return tracksChanges_; }
+    void setTracksChanges(bool on) { tracksChanges_ = on; }
+    std::optional<std::int64_t> changesSince(const QString& table, const QStringList& columns,
+                                             std::int64_t stamp, std::size_t limit, const RowSink& written,
+                                             std::vector<std::int64_t>& deleted) override;
+
     // Changes whenever this connection or any other commits a change to a table of
     // records.
     std::int64_t changeStamp() const override;
@@ -111,6 +119,7 @@ private:
     std::unique_ptr<PgConnection> conn_;
     mutable std::map<QString, std::optional<DataError>> refusals_;
     bool readOnly_ = false;
+    bool tracksChanges_ = false;
     std::int64_t stampBeforeWrite_ = -1;
     std::int64_t stampAfterWrite_ = -1;
     std::function<void()> scheduleBurstEnd_;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <deque>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -432,13 +433,13 @@ std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
 // Where a row goes in the snapshot's order: the place before the first row that sorts after
 // it. The keys of the rows compared with are made as the search goes: a handful of them.
 std::size_t orderedPlace(const RowSnapshot& s, const std::vector<std::int64_t>& rowids,
-                         const std::vector<std::uint32_t>& rank, TextColumn::Cell name, std::int64_t rowid)
+                         const std::vector<std::uint32_t>& rank, TextColumn::Cell name, std::int64_t rowid,
+                         SortKeys& keyMaker)
 {
     if (s.order < 0)
         return static_cast<std::size_t>(std::upper_bound(rowids.begin(), rowids.end(), rowid) -
                                         rowids.begin());
     const TextColumn& names = s.columns[static_cast<std::size_t>(s.order)].cells;
-    SortKeys keyMaker;
     std::string key;
     if (name)
         keyMaker.append(key, name->data(), static_cast<int>(name->size()));
@@ -500,6 +501,183 @@ struct Patch
     }
 };
 
+// A patch after others' writes is worth it up to this share of the rows (and this many at
+// least): beyond, reading every record costs less than placing each changed one.
+constexpr std::size_t kPatchShare = 32;
+constexpr std::size_t kPatchRowsAtLeast = 1000;
+
+// A copy of the snapshot brought up to the records as they are now by the rows others
+// wrote and deleted since it was read, as a new reading would give them: changed rows
+// take their new values and their place in the order, new rows come in, deleted ones go.
+// Null when the connection cannot tell what changed, or too much did: it is read whole.
+std::shared_ptr<RowSnapshot> patchedSnapshot(Connection& db, const RowSnapshot& kept,
+                                             const QStringList& columnNames)
+{
+    if (!db.tracksChanges() || !kept.rowids || !kept.rank)
+        return nullptr;
+    const std::size_t n = kept.rowids->size();
+    std::vector<std::size_t> loaded;
+    QStringList names;
+    for (std::size_t c = 0; c < kept.columns.size(); ++c)
+        if (kept.columns[c].loaded) {
+            loaded.push_back(c);
+            names.append(columnNames.at(static_cast<qsizetype>(c)));
+        }
+    std::vector<std::int64_t> writtenIds;
+    Cells written;
+    std::vector<std::int64_t> deleted;
+    const std::optional<std::int64_t> stamp = db.changesSince(
+        kept.table, names, kept.stamp, std::max(kPatchRowsAtLeast, n / kPatchShare),
+        [&](std::int64_t id, Connection::Cells cells) {
+            writtenIds.push_back(id);
+            for (const TextColumn::Cell& cell : cells)
+                written.appendCell(cell);
+        },
+        deleted);
+    if (!stamp)
+        return nullptr;
+    auto snap = std::make_shared<RowSnapshot>(kept);
+    snap->stamp = *stamp;
+    if (writtenIds.empty() && deleted.empty())
+        return snap;
+    auto cellOf = [&](std::size_t row, std::size_t k) -> TextColumn::Cell {
+        const std::size_t at = row * loaded.size() + k;
+        return written.isNull(at) ? TextColumn::Cell() : TextColumn::Cell(written.text(at));
+    };
+
+    // The cells lie in row-id order: a changed row is found, and a new one placed, by its id.
+    const std::vector<std::int64_t>& rowids = *kept.rowids;
+    const std::vector<std::uint32_t>& rank = *kept.rank;
+    std::vector<std::int64_t> idOfCell(n);
+    for (std::size_t p = 0; p < n; ++p)
+        idOfCell[rank[p]] = rowids[p];
+    struct Step
+    {
+        std::size_t cell;
+        bool drop;
+        std::size_t row; // the written row that comes in, or npos
+    };
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::vector<Step> steps;
+    steps.reserve(writtenIds.size() + deleted.size());
+    std::vector<bool> dropped(n, false);
+    // Both come in id order; an id written again after its delete is there.
+    std::size_t d = 0;
+    for (std::size_t w = 0; w <= writtenIds.size(); ++w) {
+        const std::int64_t id =
+            w < writtenIds.size() ? writtenIds[w] : std::numeric_limits<std::int64_t>::max();
+        for (; d < deleted.size() && deleted[d] <= id; ++d) {
+            const auto at = static_cast<std::size_t>(
+                std::lower_bound(idOfCell.begin(), idOfCell.end(), deleted[d]) - idOfCell.begin());
+            if (deleted[d] != id && at < n && idOfCell[at] == deleted[d]) {
+                steps.push_back({at, true, kNone});
+                dropped[at] = true;
+            }
+        }
+        if (w == writtenIds.size())
+            break;
+        const auto at = static_cast<std::size_t>(std::lower_bound(idOfCell.begin(), idOfCell.end(), id) -
+                                                 idOfCell.begin());
+        const bool present = at < n && idOfCell[at] == id;
+        steps.push_back({at, present, w});
+        if (present)
+            dropped[at] = true;
+    }
+
+    // Where each cell stands afterwards: the rows that came in, and the cells that stayed.
+    std::vector<std::uint32_t> newCell(n);
+    std::vector<std::uint32_t> cellOfRow(writtenIds.size());
+    {
+        std::uint32_t next = 0;
+        std::size_t e = 0;
+        for (std::size_t c = 0; c <= n; ++c) {
+            for (; e < steps.size() && steps[e].cell == c; ++e)
+                if (steps[e].row != kNone)
+                    cellOfRow[steps[e].row] = next++;
+            if (c < n && !dropped[c])
+                newCell[c] = next++;
+        }
+    }
+    for (std::size_t k = 0; k < loaded.size(); ++k) {
+        std::vector<TextColumn::Edit> edits;
+        edits.reserve(steps.size());
+        for (const Step& step : steps)
+            edits.push_back({step.cell, step.drop,
+                             step.row == kNone ? std::optional<TextColumn::Cell>() : cellOf(step.row, k)});
+        snap->columns[loaded[k]].cells.apply(edits);
+    }
+
+    // The order without the rows that left or changed, which then come in at their places.
+    std::vector<std::int64_t> keptIds;
+    std::vector<std::uint32_t> keptRank;
+    keptIds.reserve(n);
+    keptRank.reserve(n);
+    for (std::size_t p = 0; p < n; ++p)
+        if (!dropped[rank[p]]) {
+            keptIds.push_back(rowids[p]);
+            keptRank.push_back(newCell[rank[p]]);
+        }
+    const int orderAt = snap->order;
+    auto nameOf = [&](std::size_t row) {
+        if (orderAt < 0)
+            return TextColumn::Cell();
+        const std::size_t k = static_cast<std::size_t>(
+            std::find(loaded.begin(), loaded.end(), static_cast<std::size_t>(orderAt)) - loaded.begin());
+        return cellOf(row, k);
+    };
+    struct Coming
+    {
+        std::size_t place;
+        std::size_t row;
+        std::string key;
+    };
+    std::vector<Coming> coming(writtenIds.size());
+    SortKeys keyMaker;
+    for (std::size_t row = 0; row < writtenIds.size(); ++row) {
+        const TextColumn::Cell name = nameOf(row);
+        coming[row].row = row;
+        coming[row].place = orderedPlace(*snap, keptIds, keptRank, name, writtenIds[row], keyMaker);
+        if (name)
+            keyMaker.append(coming[row].key, name->data(), static_cast<int>(name->size()));
+    }
+    // Rows that come in at one place stand among themselves in the order: Null first, then
+    // the person's order, the exact text, the row id.
+    std::sort(coming.begin(), coming.end(), [&](const Coming& a, const Coming& b) {
+        if (a.place != b.place)
+            return a.place < b.place;
+        if (orderAt >= 0) {
+            const TextColumn::Cell na = nameOf(a.row), nb = nameOf(b.row);
+            if (na.has_value() != nb.has_value())
+                return !na.has_value();
+            if (na) {
+                if (const int c = bytesCompare(a.key, b.key); c != 0)
+                    return c < 0;
+                if (const int c = bytesCompare(*na, *nb); c != 0)
+                    return c < 0;
+            }
+        }
+        return writtenIds[a.row] < writtenIds[b.row];
+    });
+    auto ids = std::make_shared<std::vector<std::int64_t>>();
+    auto order = std::make_shared<std::vector<std::uint32_t>>();
+    ids->reserve(keptIds.size() + coming.size());
+    order->reserve(keptIds.size() + coming.size());
+    std::size_t next = 0;
+    for (std::size_t p = 0; p <= keptIds.size(); ++p) {
+        for (; next < coming.size() && coming[next].place == p; ++next) {
+            ids->push_back(writtenIds[coming[next].row]);
+            order->push_back(cellOfRow[coming[next].row]);
+        }
+        if (p < keptIds.size()) {
+            ids->push_back(keptIds[p]);
+            order->push_back(keptRank[p]);
+        }
+    }
+    snap->rowids = std::move(ids);
+    snap->rank = std::move(order);
+    return snap;
+}
+
 } // namespace
 
 RowCache::RowCache(Connection& db, const QString& table, const QStringList& columns,
@@ -509,10 +687,20 @@ RowCache::RowCache(Connection& db, const QString& table, const QStringList& colu
 {
     std::shared_ptr<RowSnapshot>& kept = db.rowSnapshot_;
     const int order = orderColumn.isEmpty() ? -1 : static_cast<int>(columns.indexOf(orderColumn));
+    // Where the copy is patched, it is patched in the event's read burst: what the window
+    // reads next in the same event then finds it standing for the server, though another
+    // desk committed meanwhile, instead of reading every row a batch at a time.
+    if (db.tracksChanges())
+        db.beginReadBurst();
     const std::int64_t stamp = db.changeStamp();
-    if (!kept || kept->stamp != stamp || kept->table != table || kept->order != order ||
-        static_cast<int>(kept->columns.size()) != columnCount_)
-        kept = readSnapshot(db, table, columns, order, readAhead, stamp, kept.get());
+    const bool sameCursor = kept && kept->table == table && kept->order == order &&
+                            static_cast<int>(kept->columns.size()) == columnCount_;
+    if (!sameCursor || kept->stamp != stamp) {
+        // After others' writes the copy takes what they changed, where the connection tells it.
+        std::shared_ptr<RowSnapshot> patched = sameCursor ? patchedSnapshot(db, *kept, columns) : nullptr;
+        kept = patched ? std::move(patched)
+                       : readSnapshot(db, table, columns, order, readAhead, stamp, kept.get());
+    }
     shared_ = kept;
     keyset_ = shared_->rowids;
 
@@ -670,7 +858,11 @@ void patchShared(Connection& db, std::shared_ptr<RowSnapshot>& kept, const RowSn
     if (!kept || kept.get() != mine)
         return;
     if (kept->stamp != db.stampBeforeLastWrite()) {
-        kept.reset();
+        // Another's write came between. A connection that tells what changed brings the
+        // copy up to date at the next cursor, this write among the changes; else it is read
+        // again.
+        if (!db.tracksChanges())
+            kept.reset();
         return;
     }
     Patch patch{*kept, *kept->rowids, *kept->rank};
@@ -703,8 +895,10 @@ void RowCache::appended(std::int64_t id, const std::vector<FieldValue>& values)
                 nameNull = false;
             }
         }
-        const std::size_t place = orderedPlace(s, patch.rowids, patch.rank,
-                                               nameNull ? TextColumn::Cell() : TextColumn::Cell(name), id);
+        SortKeys keyMaker;
+        const std::size_t place =
+            orderedPlace(s, patch.rowids, patch.rank, nameNull ? TextColumn::Cell() : TextColumn::Cell(name),
+                         id, keyMaker);
         patch.rowids.insert(patch.rowids.begin() + static_cast<std::ptrdiff_t>(place), id);
         patch.rank.insert(patch.rank.begin() + static_cast<std::ptrdiff_t>(place), cell);
     });
@@ -755,8 +949,10 @@ void RowCache::rewritten(int position, const std::vector<FieldValue>& values)
         const std::string nameText = name ? std::string(*name) : std::string();
         patch.rowids.erase(patch.rowids.begin() + static_cast<std::ptrdiff_t>(place));
         patch.rank.erase(patch.rank.begin() + static_cast<std::ptrdiff_t>(place));
-        const std::size_t to = orderedPlace(s, patch.rowids, patch.rank,
-                                            name ? TextColumn::Cell(nameText) : TextColumn::Cell(), id);
+        SortKeys keyMaker;
+        const std::size_t to =
+            orderedPlace(s, patch.rowids, patch.rank, name ? TextColumn::Cell(nameText) : TextColumn::Cell(),
+                         id, keyMaker);
         patch.rowids.insert(patch.rowids.begin() + static_cast<std::ptrdiff_t>(to), id);
         patch.rank.insert(patch.rank.begin() + static_cast<std::ptrdiff_t>(to), cell);
     });

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <limits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -266,6 +267,64 @@ void TextColumn::replace(std::size_t position, Cell cell)
     const auto [k, i] = locate(position);
     Chunk changed = rebuilt(*chunks_[k], i, true, cell);
     writable(k) = std::move(changed);
+}
+
+void TextColumn::apply(const std::vector<Edit>& edits)
+{
+    if (edits.empty())
+        return;
+    std::vector<std::shared_ptr<const Chunk>> out;
+    out.reserve(chunks_.size() + 1);
+    // A chunk made anew is split when it grew to twice its size, and left out when empty.
+    auto put = [&](Chunk& made) {
+        if (made.size() < 2 * kChunkCells) {
+            if (made.size() > 0) {
+                seal(made);
+                out.push_back(std::make_shared<const Chunk>(std::move(made)));
+            }
+            return;
+        }
+        for (std::size_t from = 0; from < made.size();) {
+            const std::size_t count = made.size() - from < 2 * kChunkCells ? made.size() - from : kChunkCells;
+            auto piece = std::make_shared<Chunk>();
+            for (std::size_t i = from; i < from + count; ++i)
+                appendCell(*piece, made.isNull(i) ? Cell() : Cell(made.text(i)));
+            seal(*piece);
+            out.push_back(std::move(piece));
+            from += count;
+        }
+    };
+    std::size_t e = 0;
+    const std::size_t chunks = std::max<std::size_t>(chunks_.size(), 1);
+    for (std::size_t k = 0; k < chunks; ++k) {
+        const bool real = k < chunks_.size();
+        const std::size_t start = real ? starts_[k] : 0;
+        // The last chunk also takes what comes after every cell.
+        const std::size_t end = k + 1 < chunks ? starts_[k + 1] : std::numeric_limits<std::size_t>::max();
+        if (real && (e == edits.size() || edits[e].position >= end)) {
+            out.push_back(chunks_[k]);
+            continue;
+        }
+        Chunk made;
+        const std::size_t size = real ? chunks_[k]->size() : 0;
+        // Changes at the next chunk's first cell are the next chunk's: one may drop it.
+        const std::size_t places = k + 1 < chunks ? size : size + 1;
+        for (std::size_t i = 0; i < places; ++i) {
+            bool drop = false;
+            for (; e < edits.size() && edits[e].position == start + i; ++e) {
+                if (edits[e].put)
+                    appendCell(made, *edits[e].put);
+                drop = drop || edits[e].drop;
+            }
+            if (i < size && !drop) {
+                const Chunk& from = *chunks_[k];
+                appendCell(made, from.isNull(i) ? Cell() : Cell(from.text(i)));
+            }
+        }
+        put(made);
+    }
+    chunks_ = std::move(out);
+    recount(0);
 }
 
 TextRef TextRef::inColumn(const TextColumn& column, const CellOrder& order, std::size_t position)

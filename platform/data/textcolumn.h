@@ -83,6 +83,17 @@ public:
     void erase(std::size_t position);
     void replace(std::size_t position, Cell cell);
 
+    // Many changes at once, each chunk they touch made anew once. Positions are the
+    // column's before the changes, in rising order; cells put at a position come before
+    // the cell that stands there, and a cell is dropped after them.
+    struct Edit
+    {
+        std::size_t position;
+        bool drop;               // the cell at position leaves
+        std::optional<Cell> put; // a cell comes in before it
+    };
+    void apply(const std::vector<Edit>& edits);
+
     // For scans that read the text chunk by chunk.
     std::size_t chunkCount() const { return chunks_.size(); }
     const Chunk& chunk(std::size_t k) const { return *chunks_[k]; }

@@ -11,6 +11,8 @@
 #include "tests/support/inventory_fixture.h"
 #include "tests/support/test_main.h"
 
+#include "server_schema.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -303,8 +305,8 @@ private slots:
         QTest::newRow("no state") << QStringLiteral("DROP TABLE qb_state")
                                   << int(records::ServerNotAnInventory) << QStringLiteral("qb_state");
         QTest::newRow("a newer format")
-            << QStringLiteral("UPDATE qb_state SET value = '2' WHERE name = 'format_version'")
-            << int(records::ServerNewerFormat) << QStringLiteral("format 2");
+            << QStringLiteral("UPDATE qb_state SET value = '3' WHERE name = 'format_version'")
+            << int(records::ServerNewerFormat) << QStringLiteral("format 3");
     }
     void aDatabaseThatIsNoInventoryOfOursIsRefused()
     {
@@ -317,6 +319,60 @@ private slots:
         QString text;
         QCOMPARE(errorNumber([&] { store::openServerInventory(conninfo, {}); }, &text), error);
         QVERIFY2(text.contains(mentions), qPrintable(text));
+    }
+
+    // An inventory of the first format works for everyone: its owner's first opening brings
+    // it up to the change tracking in one go (an upgrade that fails leaves it as it was),
+    // and a lab's writer who may not change the table's shape goes on without it, then
+    // with it once the owner upgraded.
+    void anOlderInventoryIsBroughtUpByItsOwnerAndStillServesOthers()
+    {
+        const QString conninfo = newDatabase(QStringLiteral("older"));
+        auto admin = adminConnection(QStringLiteral("older"));
+        admin->run(
+            QString::fromUtf8(store::kServerSchemaSql) +
+            QStringLiteral("; UPDATE qb_state SET value = '1' WHERE name = 'format_version';"
+                           "CREATE ROLE clerk LOGIN; GRANT SELECT, INSERT, UPDATE, DELETE ON tolmireks "
+                           "TO clerk; GRANT SELECT, UPDATE ON qb_stamp TO clerk; "
+                           "GRANT SELECT ON qb_state TO clerk"));
+        addChemicals(*admin, 20);
+        const QString format =
+            QStringLiteral("SELECT value::bigint FROM qb_state WHERE name = 'format_version'");
+        const QString clerk = conninfo + QStringLiteral(" user=clerk");
+        auto write = [](records::PgDatabase& db) {
+            const QStringList columns = db.columns(QStringLiteral("tolmireks"));
+            const std::int64_t id = db.insertRow(QStringLiteral("tolmireks"), columns,
+                                                 {{store::NOME, QStringLiteral("Acetona")}});
+            db.updateRow(QStringLiteral("tolmireks"), columns, id,
+                         {{store::FORMULA, QStringLiteral("C3H6O")}}, {}, {});
+            db.deleteRow(QStringLiteral("tolmireks"), id);
+        };
+
+        {
+            auto db = store::openServerInventory(clerk, {});
+            QVERIFY(!db->tracksChanges());
+            write(*db);
+        }
+        QCOMPARE(scalar(*admin, format), 1);
+
+        admin->run(
+            QStringLiteral("CREATE FUNCTION qb_forget_deleted(bigint) RETURNS void LANGUAGE sql AS ''"));
+        QVERIFY(!store::openServerInventory(conninfo, {})->tracksChanges());
+        QCOMPARE(scalar(*admin, format), 1);
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT count(*) FROM pg_attribute WHERE attrelid = "
+                                               "'tolmireks'::regclass AND attname = 'qb_seq'")),
+                 0);
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT count(*) FROM pg_class WHERE relname = 'qb_deleted'")),
+                 0);
+
+        admin->run(QStringLiteral("DROP FUNCTION qb_forget_deleted(bigint)"));
+        QVERIFY(store::openServerInventory(conninfo, {})->tracksChanges());
+        QCOMPARE(scalar(*admin, format), int(store::kServerFormatVersion));
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT count(*) FROM tolmireks")), 20);
+        auto db = store::openServerInventory(clerk, {});
+        QVERIFY(db->tracksChanges());
+        write(*db);
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT count(*) FROM qb_deleted")), 1);
     }
 
     // What the server gives in the order of its collation qb_name is the program's own

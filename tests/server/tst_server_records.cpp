@@ -1,3 +1,4 @@
+#include "platform/data/connection.h"
 #include "platform/data/pgdatabase.h"
 #include "platform/data/recordset.h"
 #include "tests/server/server_support.h"
@@ -17,6 +18,7 @@ using records::PgDatabase;
 namespace {
 
 const QString kTable = QStringLiteral("tolmireks");
+constexpr int kAldrich = 0;
 constexpr int kNome = 1;
 constexpr int kFormula = 3;
 
@@ -34,6 +36,92 @@ QString nomeOf(PgDatabase& db, std::int64_t id)
 std::int64_t countRows(PgDatabase& db)
 {
     return db.connection().exec(QStringLiteral("SELECT count(*) FROM tolmireks")).row(0).int64(0);
+}
+
+// A desk's connection that counts its readings of every record, and of a few by id.
+class CountingScans final : public records::Connection
+{
+public:
+    explicit CountingScans(PgDatabase& db) : db_(db) {}
+    int scans = 0;
+    int fetches = 0;
+
+    QString where() const override { return db_.where(); }
+    bool readOnly() const override { return db_.readOnly(); }
+    const records::DataError* writeRefusal(const QString& t) const override { return db_.writeRefusal(t); }
+    QString tableName(const QString& name) const override { return db_.tableName(name); }
+    QStringList columns(const QString& t) const override { return db_.columns(t); }
+    QString lineBreakInUse(const QString& t, const QStringList& c) const override
+    {
+        return db_.lineBreakInUse(t, c);
+    }
+    std::int64_t scanById(const QString& t, const QStringList& c, const RowSink& sink) override
+    {
+        ++scans;
+        return db_.scanById(t, c, sink);
+    }
+    std::int64_t largestId(const QString& t) override { return db_.largestId(t); }
+    void fetchIds(const QString& t, const QStringList& c, std::span<const std::int64_t> ids,
+                  const RowSink& sink) override
+    {
+        ++fetches;
+        db_.fetchIds(t, c, ids, sink);
+    }
+    std::int64_t insertRow(const QString& t, const QStringList& c, const std::vector<FieldValue>& v) override
+    {
+        return db_.insertRow(t, c, v);
+    }
+    void updateRow(const QString& t, const QStringList& c, std::int64_t id, const std::vector<FieldValue>& v,
+                   const std::vector<int>& checked,
+                   const std::function<void(const std::vector<QVariant>&)>& verify) override
+    {
+        db_.updateRow(t, c, id, v, checked, verify);
+    }
+    void deleteRow(const QString& t, std::int64_t id) override { db_.deleteRow(t, id); }
+    bool tracksChanges() const override { return db_.tracksChanges(); }
+    std::optional<std::int64_t> changesSince(const QString& t, const QStringList& c, std::int64_t stamp,
+                                             std::size_t limit, const RowSink& written,
+                                             std::vector<std::int64_t>& deleted) override
+    {
+        return db_.changesSince(t, c, stamp, limit, written, deleted);
+    }
+    std::int64_t changeStamp() const override { return db_.changeStamp(); }
+    std::int64_t stampBeforeLastWrite() const override { return db_.stampBeforeLastWrite(); }
+    std::int64_t stampAfterLastWrite() const override { return db_.stampAfterLastWrite(); }
+    void setReadBursts(std::function<void()> end) override { db_.setReadBursts(std::move(end)); }
+    void beginReadBurst() override { db_.beginReadBurst(); }
+    void endReadBurst() noexcept override { db_.endReadBurst(); }
+    std::uint64_t burstSerial() const override { return db_.burstSerial(); }
+    std::int64_t currentStamp() override { return db_.currentStamp(); }
+
+private:
+    PgDatabase& db_;
+};
+
+const QString kByName = QStringLiteral("SELECT * FROM tolmireks ORDER BY nome");
+const QStringList kReadAhead{QStringLiteral("nome"), QStringLiteral("aldrich"), QStringLiteral("formula")};
+
+// The cursor holds what a reading of its own gives: the server's records in the server's
+// order of names (the program's own), the values it keeps the same. Each side reads in one
+// burst, as a window's event does, the cursor from what it keeps.
+void compareWithFreshReading(CountingScans& desk, records::Recordset& cursor, const QString& conninfo)
+{
+    const int fetches = desk.fetches;
+    auto fresh = PgDatabase::open(conninfo);
+    records::Recordset reading(*fresh, kByName, kReadAhead);
+    const records::PgResult ids = fresh->connection().exec(
+        QStringLiteral("SELECT id FROM tolmireks ORDER BY nome COLLATE qb_name NULLS FIRST, id"));
+    QCOMPARE(cursor.RecordCount(), reading.RecordCount());
+    QCOMPARE(ids.rowCount(), reading.RecordCount());
+    desk.setReadBursts([] {});
+    fresh->setReadBursts([] {});
+    for (int p = 0; p < reading.RecordCount() && !QTest::currentTestFailed(); ++p) {
+        QCOMPARE(cursor.positionOf(ids.row(p).int64(0)), p);
+        for (const int c : {kAldrich, kNome, kFormula})
+            QCOMPARE(cursor.valueAt(p, c), reading.valueAt(p, c));
+    }
+    desk.endReadBurst();
+    QCOMPARE(desk.fetches, fetches);
 }
 
 } // namespace
@@ -337,6 +425,58 @@ private slots:
             db->insertRow(kTable, columns,
                           {{kNome, QStringLiteral("x")}, {10, QString::fromLatin1(hazards)}});
         QCOMPARE(db->lineBreakInUse(kTable, multiLine), QStringLiteral("\r\n"));
+    }
+
+    // After other desks wrote (the program, and a lab's own SQL), a refresh reads only what
+    // they changed and holds what a new reading would: new names at their places, renamed
+    // records moved, deleted ones gone, a deleted id given again, Null names first, with
+    // this desk's own saves before and after theirs. Once the deletes it missed are no
+    // longer kept, it reads everything again.
+    void aRefreshAfterOthersWroteTakesOnlyWhatChanged()
+    {
+        const QString conninfo = newInventory(QStringLiteral("patch"));
+        auto admin = adminConnection(QStringLiteral("patch"));
+        addChemicals(*admin, 9000);
+        auto mine = PgDatabase::open(conninfo);
+        auto other = PgDatabase::open(conninfo);
+        const QStringList columns = other->columns(kTable);
+        CountingScans desk(*mine);
+        auto opened = std::make_unique<records::Recordset>(desk, kByName, kReadAhead);
+        QCOMPARE(desk.scans, 1);
+        opened->setAbsolutePosition(opened->positionOf(40));
+        opened->writeCurrent({{kNome, QStringLiteral("Xileno")}});
+
+        other->insertRow(kTable, columns,
+                         {{kNome, QStringLiteral("Água")}, {kFormula, QStringLiteral("H2O")}});
+        other->insertRow(kTable, columns, {{kNome, QVariant()}});
+        other->insertRow(kTable, columns,
+                         {{kNome, QStringLiteral("Chemical 5")}, {0, QStringLiteral("twin")}});
+        other->updateRow(kTable, columns, 11, {{kNome, QStringLiteral("Zinco")}}, {}, {});
+        other->updateRow(kTable, columns, 12, {{kFormula, QStringLiteral("C12")}}, {}, {});
+        other->deleteRow(kTable, 2000);
+        other->updateRow(kTable, columns, 8000, {{kNome, QStringLiteral("Acetona")}}, {}, {});
+        admin->run(QStringLiteral(
+            "BEGIN; UPDATE tolmireks SET nome = 'ácido ' || nome WHERE id BETWEEN 100 AND "
+            "104; DELETE FROM tolmireks WHERE id IN (7, 50, 3000, 4096); INSERT INTO tolmireks "
+            "(nome) VALUES ('Chemical 1'), ('chemical 1'); INSERT INTO tolmireks (id, "
+            "nome) OVERRIDING SYSTEM VALUE VALUES (50, 'Reposto'); COMMIT"));
+        // A save of this desk's own after theirs.
+        opened->setAbsolutePosition(opened->positionOf(20));
+        opened->writeCurrent({{kNome, QStringLiteral("Benzeno")}});
+        QCOMPARE(desk.scans, 1);
+
+        records::Recordset refreshed(desk, kByName, kReadAhead);
+        QCOMPARE(desk.scans, 1);
+        compareWithFreshReading(desk, refreshed, conninfo);
+        if (QTest::currentTestFailed())
+            return;
+
+        const std::int64_t stamp = mine->changeStamp();
+        admin->run(QStringLiteral("DELETE FROM tolmireks WHERE id = 30"));
+        admin->exec(QStringLiteral("SELECT qb_forget_deleted($1)"), records::PgParams().number(stamp + 1));
+        records::Recordset reread(desk, kByName, kReadAhead);
+        QCOMPARE(desk.scans, 2);
+        compareWithFreshReading(desk, reread, conninfo);
     }
 
     // An id is never given twice, also after the record with the largest one is deleted:
