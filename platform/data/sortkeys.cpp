@@ -3,6 +3,7 @@
 #include "platform/data/errors.h"
 
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
 #include <unicode/ustring.h>
 
 #include <algorithm>
@@ -47,9 +48,13 @@ std::string collatorKey(UCollator* collator, std::u16string_view text)
 // Most names are written in the Latin letters below U+0250. The collator's key of such a
 // text is the keys of its characters one after the other, as the collator makes each
 // alone, so those keys are looked up instead of asking the collator for every name (about
-// ten times the cost). The table is the collator's own: a character whose key
-// depends on its neighbours (a contraction such as "l·", a script whose keys the collator
-// compresses, as for "µ") is left out, and a text holding one goes to the collator.
+// ten times the cost). Below U+0250 every character is a starter: nothing is normalized or
+// reordered, and the weights are the characters' weights in turn. Only two things join
+// neighbours. A run weighed as one unit (a contraction, "·" after "l"): the last character
+// of every such run is left out. A weight whose first byte is left out when it repeats the
+// one before, in the few scripts the collator compresses ("µ"), and whose run ends in a
+// closing byte: a character after which "a" does not begin afresh is left out. A text
+// holding a character left out goes to the collator.
 class LatinKeys final
 {
 public:
@@ -61,15 +66,12 @@ public:
         std::array<std::string, kEnd> alone;
         for (char16_t c = 0; c < kEnd; ++c)
             alone[c] = collatorKey(collator, std::u16string_view(&c, 1));
-        const std::u16string_view a = u"a", l = u"l";
+        usable_.fill(true);
+        if (!markUnits(collator))
+            usable_.fill(false); // unknown units: every text goes to the collator
         for (char16_t c = 0; c < kEnd; ++c) {
-            // A character that joins the one before it ("l·") joins "l"; one whose key
-            // changes with its neighbour's shows it beside itself or "a".
-            const std::u16string cc{c, c}, ca{c, a[0]}, ac{a[0], c}, lc{l[0], c};
-            usable_[c] = collatorKey(collator, cc) == alone[c] + alone[c] &&
-                         collatorKey(collator, ca) == alone[c] + alone[a[0]] &&
-                         collatorKey(collator, ac) == alone[a[0]] + alone[c] &&
-                         collatorKey(collator, lc) == alone[l[0]] + alone[c];
+            const std::u16string ca{c, u'a'};
+            usable_[c] = usable_[c] && collatorKey(collator, ca) == alone[c] + alone[u'a'];
             start_[c] = static_cast<std::uint16_t>(bytes_.size());
             bytes_ += alone[c];
             if (usable_[c])
@@ -112,6 +114,33 @@ public:
     }
 
 private:
+    // Leaves out the last character of every run of characters the collator weighs as one.
+    bool markUnits(const UCollator* collator)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        USet* units = uset_openEmpty();
+        ucol_getContractionsAndExpansions(collator, units, nullptr, true, &status);
+        std::vector<UChar> text(64);
+        for (int32_t i = 0; U_SUCCESS(status) && i < uset_getItemCount(units); ++i) {
+            UChar32 from = 0, to = 0;
+            int32_t length =
+                uset_getItem(units, i, &from, &to, text.data(), static_cast<int32_t>(text.size()), &status);
+            if (status == U_BUFFER_OVERFLOW_ERROR) {
+                text.resize(static_cast<std::size_t>(length));
+                status = U_ZERO_ERROR;
+                length = uset_getItem(units, i, &from, &to, text.data(), length, &status);
+            }
+            // A unit holding a character from beyond the table sends its texts to the
+            // collator anyway (the boundaries of an alphabetic index end in "4", "L").
+            const auto last = text.begin() + length;
+            if (U_SUCCESS(status) && length > 0 &&
+                std::all_of(text.begin(), last, [](UChar c) { return c < kEnd; }))
+                usable_[*(last - 1)] = false;
+        }
+        uset_close(units);
+        return U_SUCCESS(status);
+    }
+
     std::array<bool, kEnd> usable_{};
     std::array<std::uint16_t, kEnd + 1> start_{};
     std::string bytes_;

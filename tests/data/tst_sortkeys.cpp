@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,19 @@ void TestSortKeys::keysAreTheCollatorsOwn()
     };
     for (const std::string& name : names)
         QCOMPARE(QByteArray::fromStdString(keyOf(keys, name)), QByteArray::fromStdString(collator.key(name)));
+
+    // Longer runs of the characters that join or part neighbours, mixed with common ones:
+    // a key built up over many characters must not drift from the collator's.
+    const std::vector<char32_t> mixed{u'a', u'l',  u'L',  0xB7,  0xB5,  0x3BC, u'0',  u'9',  u' ',
+                                      u'-', 0xDF,  0xE6,  0xC6,  0x152, 0x0,   u'\t', 0x301, 0x2C8,
+                                      0xE9, 0x131, 0x24F, 0x250, u'z',  u'(',  u'%',  0x2014};
+    std::mt19937 random(20261208);
+    for (int n = 0; n < 20000; ++n) {
+        std::string name;
+        for (std::size_t length = random() % 12; length > 0; --length)
+            name += utf8(mixed[random() % mixed.size()]);
+        QCOMPARE(QByteArray::fromStdString(keyOf(keys, name)), QByteArray::fromStdString(collator.key(name)));
+    }
 }
 
 QB_TEST_MAIN(TestSortKeys)
