@@ -294,8 +294,9 @@ void sortByKeys(Entry* first, Entry* last, std::size_t depth, const TextColumn& 
         while (end != last && end->word == run->word)
             ++end;
         if (end - run > 1) {
-            // Equal words end both keys or neither (keys hold no NUL).
-            if (run->keySize <= depth + 8) {
+            // A word padded with zeros ends every key of its run there (keys hold no NUL);
+            // a key that ends just at the word's end may still be begun by longer ones.
+            if (run->keySize < depth + 8) {
                 std::sort(run, end, [&names](const Entry& a, const Entry& b) {
                     if (const int c = bytesCompare(names.text(a.scan), names.text(b.scan)); c != 0)
                         return c < 0;
