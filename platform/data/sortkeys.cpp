@@ -71,13 +71,15 @@ public:
             usable_.fill(false); // unknown units: every text goes to the collator
         for (char16_t c = 0; c < kEnd; ++c) {
             const std::u16string ca{c, u'a'};
-            usable_[c] = usable_[c] && collatorKey(collator, ca) == alone[c] + alone[u'a'];
-            start_[c] = static_cast<std::uint16_t>(bytes_.size());
-            bytes_ += alone[c];
-            if (usable_[c])
-                longest_ = std::max(longest_, alone[c].size());
+            if (!usable_[c] || alone[c].size() > sizeof(std::uint64_t) ||
+                collatorKey(collator, ca) != alone[c] + alone[u'a']) {
+                usable_[c] = false;
+                continue;
+            }
+            std::memcpy(&keys_[c], alone[c].data(), alone[c].size());
+            sizes_[c] = static_cast<std::uint8_t>(alone[c].size());
+            longest_ = std::max(longest_, alone[c].size());
         }
-        start_[kEnd] = static_cast<std::uint16_t>(bytes_.size());
         ucol_close(collator);
     }
 
@@ -86,8 +88,9 @@ public:
     bool append(std::string& arena, std::string_view utf8) const
     {
         const std::size_t before = arena.size();
-        // Room for the longest key of every byte, given back at the end.
-        arena.resize(before + utf8.size() * longest_);
+        // Room for the longest key of every byte and one whole word more, as each key is
+        // written as a word; what is not used is given back at the end.
+        arena.resize(before + utf8.size() * longest_ + sizeof(std::uint64_t));
         char* out = arena.data() + before;
         const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
         const auto* const end = p + utf8.size();
@@ -105,9 +108,8 @@ public:
                 arena.resize(before);
                 return false;
             }
-            const std::size_t size = static_cast<std::size_t>(start_[c + 1] - start_[c]);
-            std::memcpy(out, bytes_.data() + start_[c], size);
-            out += size;
+            std::memcpy(out, &keys_[c], sizeof(std::uint64_t));
+            out += sizes_[c];
         }
         arena.resize(static_cast<std::size_t>(out - arena.data()));
         return true;
@@ -142,8 +144,8 @@ private:
     }
 
     std::array<bool, kEnd> usable_{};
-    std::array<std::uint16_t, kEnd + 1> start_{};
-    std::string bytes_;
+    std::array<std::uint64_t, kEnd> keys_{}; // each usable character's key, padded with zeros
+    std::array<std::uint8_t, kEnd> sizes_{};
     std::size_t longest_ = 0; // the longest key of a usable character
 };
 
