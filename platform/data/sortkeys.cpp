@@ -132,11 +132,12 @@ private:
                 status = U_ZERO_ERROR;
                 length = uset_getItem(units, i, &from, &to, text.data(), length, &status);
             }
+            if (U_FAILURE(status) || length <= 0)
+                continue;
             // A unit holding a character from beyond the table sends its texts to the
             // collator anyway (the boundaries of an alphabetic index end in "4", "L").
             const auto last = text.begin() + length;
-            if (U_SUCCESS(status) && length > 0 &&
-                std::all_of(text.begin(), last, [](UChar c) { return c < kEnd; }))
+            if (std::all_of(text.begin(), last, [](UChar c) { return c < kEnd; }))
                 usable_[*(last - 1)] = false;
         }
         uset_close(units);
