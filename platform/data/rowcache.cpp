@@ -4,6 +4,7 @@
 #include "platform/data/sortkeys.h"
 
 #include <algorithm>
+#include <bit>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -113,23 +114,38 @@ int bytesCompare(std::string_view a, std::string_view b)
 
 struct Entry
 {
-    std::uint64_t prefix;  // the key's first eight bytes, big-endian: most compares end here
-    std::uint64_t prefix2; // its next eight, for names that begin alike ("Ácido ...")
-    std::uint32_t scan;    // the row's place in the scan, which reads in row-id order
-    std::uint32_t key;     // where the key starts in its block
+    std::uint64_t word; // eight bytes of the key, big-endian, from where the sort has got to
+    const char* key;    // in its key maker's blocks
+    std::uint32_t scan; // the row's place in the scan, which reads in row-id order
     std::uint32_t keySize;
-    std::uint16_t block;
-    std::uint8_t arena; // the key maker that made the key
     bool null;
 };
 static_assert(sizeof(Entry) == 32, "a million entries take 32 MB");
+
+// The key's eight bytes from offset at, padded with zeros: keys hold no NUL, so a key that
+// ends first sorts first, as memcmp would put it.
+std::uint64_t keyWord(const Entry& e, std::size_t at)
+{
+    if (at + 8 <= e.keySize) {
+        std::uint64_t word;
+        std::memcpy(&word, e.key + at, 8);
+        if constexpr (std::endian::native == std::endian::little)
+            word = __builtin_bswap64(word);
+        return word;
+    }
+    std::uint64_t word = 0;
+    for (std::size_t b = at; b < at + 8; ++b)
+        word = (word << 8) | (b < e.keySize ? static_cast<unsigned char>(e.key[b]) : 0u);
+    return word;
+}
 
 // A key maker's keys: blocks of a megabyte or more, filled one after the other, so the keys
 // of a million names take their own size and not the doubling of one growing string.
 class KeyBlocks final
 {
 public:
-    std::pair<std::uint16_t, std::uint32_t> put(std::string_view key)
+    // Where the copy is: it stays there while the blocks live.
+    const char* put(std::string_view key)
     {
         if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < key.size()) {
             // Blocks grow with the keys, so their count stays small.
@@ -138,14 +154,10 @@ public:
             total_ += capacity;
         }
         Block& b = blocks_.back();
-        std::memcpy(b.bytes.get() + b.used, key.data(), key.size());
-        const auto at = static_cast<std::uint32_t>(b.used);
+        char* at = b.bytes.get() + b.used;
+        std::memcpy(at, key.data(), key.size());
         b.used += key.size();
-        return {static_cast<std::uint16_t>(blocks_.size() - 1), at};
-    }
-    const char* at(std::uint16_t block, std::uint32_t offset) const
-    {
-        return blocks_[block].bytes.get() + offset;
+        return at;
     }
 
 private:
@@ -169,7 +181,7 @@ public:
     KeyMaking(std::vector<Entry>& entries, std::size_t threads) : entries_(entries), arenas_(threads)
     {
         for (std::size_t t = 0; t < threads; ++t)
-            workers_.emplace_back([this, t] { work(static_cast<std::uint8_t>(t)); });
+            workers_.emplace_back([this, t] { work(t); });
     }
     // Unless finished, the keys are no longer wanted: what is queued is dropped.
     ~KeyMaking()
@@ -210,7 +222,6 @@ public:
             if (w.joinable())
                 w.join();
     }
-    std::string_view key(const Entry& e) const { return {arenas_[e.arena].at(e.block, e.key), e.keySize}; }
     // The keys are not needed once the entries are in order.
     void release() { arenas_.clear(); }
 
@@ -221,7 +232,7 @@ private:
         std::shared_ptr<const TextColumn::Chunk> chunk;
     };
 
-    void work(std::uint8_t arenaIndex)
+    void work(std::size_t arenaIndex)
     {
         SortKeys keyMaker;
         KeyBlocks& blocks = arenas_[arenaIndex];
@@ -245,15 +256,9 @@ private:
                 Entry& e = entries[i];
                 key.clear();
                 keyMaker.append(key, text.data(), static_cast<int>(text.size()));
-                const auto [block, at] = blocks.put(key);
-                e.arena = arenaIndex;
-                e.block = block;
-                e.key = at;
+                e.key = blocks.put(key);
                 e.keySize = static_cast<std::uint32_t>(key.size());
-                for (std::size_t b = 0; b < 16; ++b) {
-                    std::uint64_t& word = b < 8 ? e.prefix : e.prefix2;
-                    word = (word << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
-                }
+                e.word = keyWord(e, 0);
             }
             {
                 const std::lock_guard<std::mutex> lock(mutex_);
@@ -273,6 +278,46 @@ private:
     std::size_t pending_ = 0;
     bool closed_ = false;
 };
+
+// Sorts entries whose words hold their keys' bytes from depth on: by the words, then each
+// run of equal words by the keys' next eight bytes, and so on, so that names which begin
+// alike ("Ácido 2-cloro-...") cost a compare of eight bytes at a time and never a compare
+// of their whole keys. Equal keys go by the exact text, then by the row id (the scan's
+// order): the person's order, made stable.
+template <class Check>
+void sortByKeys(Entry* first, Entry* last, std::size_t depth, const TextColumn& names, const Check& check)
+{
+    if (last - first > 4096)
+        check();
+    std::sort(first, last, [](const Entry& a, const Entry& b) { return a.word < b.word; });
+    for (Entry* run = first; run != last;) {
+        Entry* end = run + 1;
+        while (end != last && end->word == run->word)
+            ++end;
+        if (end - run > 1) {
+            // A word padded with zeros ends every key of its run there (keys hold no NUL);
+            // a key that ends just at the word's end may still be begun by longer ones.
+            if (run->keySize < depth + 8) {
+                std::sort(run, end, [&names](const Entry& a, const Entry& b) {
+                    if (const int c = bytesCompare(names.text(a.scan), names.text(b.scan)); c != 0)
+                        return c < 0;
+                    return a.scan < b.scan;
+                });
+            } else {
+                // The keys lie in the order they were read, far apart: each is asked for a
+                // few entries ahead, so the waits for memory overlap.
+                constexpr std::ptrdiff_t kAhead = 8;
+                for (Entry* e = run; e != end; ++e) {
+                    if (end - e > kAhead)
+                        __builtin_prefetch(e[kAhead].key + depth + 8);
+                    e->word = keyWord(*e, depth + 8);
+                }
+                sortByKeys(run, end, depth + 8, names, check);
+            }
+        }
+        run = end;
+    }
+}
 
 // Chunks begin, where they can, at row ids that are multiples of this: a row changed, added
 // or deleted by another program then changes one chunk of a new reading, and the others
@@ -340,7 +385,7 @@ std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
             // The entry is in place before its chunk of names can reach a key maker.
             if (entries.size() == entries.capacity())
                 keys.drain();
-            entries.push_back(Entry{0, 0, static_cast<std::uint32_t>(entries.size()), 0, 0, 0, 0,
+            entries.push_back(Entry{0, nullptr, static_cast<std::uint32_t>(entries.size()), 0,
                                     order < 0 || !cells.front().has_value()});
             rowidsRead.push_back(rowid);
             const bool boundary = newRange(rowid, before);
@@ -356,45 +401,35 @@ std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
     const TextColumn& names = order >= 0 ? scannedColumns.front() : kNoNames;
 
     if (order >= 0) {
-        const std::size_t n = entries.size();
-        // Null first, then the person's order, then the exact text, then the row id (the scan
-        // reads in row-id order): stable.
-        auto less = [&](const Entry& a, const Entry& b) {
-            // A reading no longer wanted ends here too, rather than after a sort of its own.
+        // Null first, in row-id order (the scan's), then the rest by their keys.
+        const auto named =
+            std::partition(entries.begin(), entries.end(), [](const Entry& e) { return e.null; });
+        std::sort(entries.begin(), named, [](const Entry& a, const Entry& b) { return a.scan < b.scan; });
+        Entry* const first = entries.data() + (named - entries.begin());
+        Entry* const last = entries.data() + entries.size();
+        // A reading no longer wanted ends here too, rather than after a sort of its own.
+        const auto check = [&db] {
             if (db.interrupted())
                 throw DataError(Cancelled);
-            if (a.null != b.null)
-                return a.null;
-            if (!a.null) {
-                if (a.prefix != b.prefix)
-                    return a.prefix < b.prefix;
-                if (a.prefix2 != b.prefix2)
-                    return a.prefix2 < b.prefix2;
-                // Equal prefixes hold the keys' first sixteen bytes (keys hold no NUL, so a
-                // shorter key would differ in its padding): the comparison starts after them.
-                const std::string_view ka = keys.key(a), kb = keys.key(b);
-                const std::size_t known = std::min({std::size_t(16), ka.size(), kb.size()});
-                if (const int c = bytesCompare(ka.substr(known), kb.substr(known)); c != 0)
-                    return c < 0;
-                if (const int c = bytesCompare(names.text(a.scan), names.text(b.scan)); c != 0)
-                    return c < 0;
-            }
-            return a.scan < b.scan;
         };
-        if (threads > 1) {
-            // Split at the median, then sort each side on its own core: no merge, no buffer.
-            const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(n / 2);
-            std::nth_element(entries.begin(), middle, entries.end(), less);
+        if (threads > 1 && last - first > 1) {
+            // Split at the median word, with every entry of that word on one side, then sort
+            // each side on its own core: no merge, no buffer.
+            Entry* middle = first + (last - first) / 2;
+            std::nth_element(first, middle, last,
+                             [](const Entry& a, const Entry& b) { return a.word < b.word; });
+            const std::uint64_t median = middle->word;
+            middle = std::partition(first, last, [median](const Entry& e) { return e.word < median; });
             std::exception_ptr halfFailed;
             std::thread half([&] {
                 try {
-                    std::sort(middle, entries.end(), less);
+                    sortByKeys(middle, last, 0, names, check);
                 } catch (...) {
                     halfFailed = std::current_exception();
                 }
             });
             try {
-                std::sort(entries.begin(), middle, less);
+                sortByKeys(first, middle, 0, names, check);
             } catch (...) {
                 half.join();
                 throw;
@@ -403,7 +438,7 @@ std::shared_ptr<RowSnapshot> readSnapshot(Connection& db, const QString& table,
             if (halfFailed)
                 std::rethrow_exception(halfFailed);
         } else {
-            std::sort(entries.begin(), entries.end(), less);
+            sortByKeys(first, last, 0, names, check);
         }
     }
 

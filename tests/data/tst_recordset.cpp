@@ -164,6 +164,22 @@ void TestRecordset::namesInThePersonsOrder()
     QCOMPARE(column(longRs, items::NAME),
              QStringList({prefix + QStringLiteral("Ácido"), prefix + QStringLiteral("água"),
                           prefix + QStringLiteral("benzeno")}));
+
+    // A name whose key ends where a step of the sort does (eight letters, sixteen) and longer
+    // names that begin with it: those still go by the person's order (the comma before the
+    // per cent sign), not by their bytes.
+    std::vector<Row> rows;
+    QStringList expected;
+    for (const int letters : {8, 16}) {
+        const QString name(letters, QLatin1Char('a'));
+        for (const QString& n : {name, name + QStringLiteral(" 99%"), name + QStringLiteral(" 99,9%")})
+            rows.push_back(item(n));
+        expected << name << name + QStringLiteral(" 99,9%") << name + QStringLiteral(" 99%");
+    }
+    TempTable steps(rows);
+    auto stepsDb = Database::open(steps.path());
+    Recordset stepsRs(*stepsDb, items::recordSource());
+    QCOMPARE(column(stepsRs, items::NAME), expected);
 }
 
 void TestRecordset::tiesKeepOneOrderAcrossOpenings()
