@@ -653,12 +653,14 @@ std::shared_ptr<RowSnapshot> patchedSnapshot(Connection& db, const RowSnapshot& 
             keptRank.push_back(newCell[rank[p]]);
         }
     const int orderAt = snap->order;
+    // Where the name stands among the columns read, found once: the sort below asks often.
+    const std::size_t nameAt = orderAt < 0
+                                   ? 0
+                                   : static_cast<std::size_t>(std::find(loaded.begin(), loaded.end(),
+                                                                        static_cast<std::size_t>(orderAt)) -
+                                                              loaded.begin());
     auto nameOf = [&](std::size_t row) {
-        if (orderAt < 0)
-            return TextColumn::Cell();
-        const std::size_t k = static_cast<std::size_t>(
-            std::find(loaded.begin(), loaded.end(), static_cast<std::size_t>(orderAt)) - loaded.begin());
-        return cellOf(row, k);
+        return orderAt < 0 ? TextColumn::Cell() : cellOf(row, nameAt);
     };
     struct Coming
     {
