@@ -20,6 +20,7 @@ namespace info {
 namespace {
 
 constexpr quint32 kBlue = 0x00C06515;
+constexpr char kLogo[] = ":/info_windows/images/splash_logo.svg";
 
 constexpr forms::ControlLook kLooks[] = {
     {.name = "Frame1", .back = 0x00FFFFFF},
@@ -45,6 +46,11 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
       showMainWindow_(std::move(showMainWindow)), Timer1_(new forms::Timer(this))
 {
     ui->setupUi(this);
+    // The logo is drawn on a thread of its own while the labels are measured and the window
+    // shown; showing takes it.
+    logo_ = std::async(std::launch::async, [size = ui->imgLogo->size(), ratio = devicePixelRatioF()] {
+        return pictureImage(QString::fromLatin1(kLogo), size, ratio);
+    });
     setFixedSize(size());
     // No control takes the focus, so every key reaches the window.
     setFocusPolicy(Qt::StrongFocus);
@@ -173,8 +179,12 @@ void frmSplash::paintEvent(QPaintEvent*)
 void frmSplash::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ui->imgLogo->setPixmap(picture(QStringLiteral(":/info_windows/images/splash_logo.svg"),
-                                   ui->imgLogo->size(), devicePixelRatioF()));
+    QImage logo = logo_.valid() ? logo_.get() : QImage();
+    // Drawn again when the window came up on a screen of another pixel ratio.
+    if (logo.devicePixelRatio() != devicePixelRatioF() ||
+        logo.deviceIndependentSize().toSize() != ui->imgLogo->size())
+        logo = pictureImage(QString::fromLatin1(kLogo), ui->imgLogo->size(), devicePixelRatioF());
+    ui->imgLogo->setPixmap(QPixmap::fromImage(std::move(logo)));
     if (!parentWidget() && screen())
         move(screen()->availableGeometry().center() - rect().center());
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 namespace Ui {
@@ -55,6 +57,7 @@ private:
     std::function<void()> showMainWindow_;
     forms::Timer* Timer1_;
     bool pressedOnFrame_ = false;
+    std::future<QImage> logo_;
 };
 
 } // namespace info

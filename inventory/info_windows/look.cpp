@@ -12,18 +12,23 @@ static void registerPictures()
 
 namespace info {
 
-QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio)
+QImage pictureImage(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
     QSvgRenderer svg(resource);
-    QPainter painter(&pixmap);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
+    return image;
+}
+
+QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    return QPixmap::fromImage(pictureImage(resource, size, devicePixelRatio));
 }
 
 } // namespace info
