@@ -46,11 +46,6 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
       showMainWindow_(std::move(showMainWindow)), Timer1_(new forms::Timer(this))
 {
     ui->setupUi(this);
-    // The logo is drawn on a thread of its own while the labels are measured and the window
-    // shown; showing takes it.
-    logo_ = std::async(std::launch::async, [size = ui->imgLogo->size(), ratio = devicePixelRatioF()] {
-        return pictureImage(QString::fromLatin1(kLogo), size, ratio);
-    });
     setFixedSize(size());
     // No control takes the focus, so every key reaches the window.
     setFocusPolicy(Qt::StrongFocus);
@@ -72,6 +67,13 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     Timer1_->setTimerType(Qt::PreciseTimer);
     connect(Timer1_, &QTimer::timeout, this, &frmSplash::onTimer);
     Timer1_->setEnabled(true);
+
+    // The logo is drawn on a thread of its own while the window is loaded and shown, and
+    // showing takes it. Started only now, so that it does not slow the making of the window
+    // that the two seconds wait for.
+    logo_ = std::async(std::launch::async, [size = ui->imgLogo->size(), ratio = devicePixelRatioF()] {
+        return pictureImage(QString::fromLatin1(kLogo), size, ratio);
+    });
 }
 
 frmSplash::~frmSplash() = default;
