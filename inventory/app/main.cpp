@@ -49,6 +49,10 @@ int main(int argc, char** argv)
     QTimer::singleShot(kMakeMainWindowAfterMs, splash, [&made]() noexcept {
         try {
             made = std::make_unique<Tamsel>();
+            // Its style applied and its window made on the display now, so that the
+            // hand-over only loads and maps it.
+            made->ensurePolished();
+            (void)made->winId();
         } catch (const std::exception&) {
             made.reset();
         }
