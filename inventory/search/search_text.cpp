@@ -77,29 +77,50 @@ public:
     // back; visit returns where to go on looking, past at, or n to stop.
     template <class Visit> void eachMatch(const char* h, std::size_t n, std::size_t from, Visit&& visit) const
     {
+        eachTurn(h, n, from, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+            return visitCandidates(h, n, i, turn, mask, visit);
+        });
+    }
+
+    // Calls visit(at) at every place where either text begins, front to back, also within
+    // an earlier place's text. Where matches are many, a visit that says where to go on costs
+    // more, in the guesses of where that is and the wait for it, than the places it skips.
+    template <class Visit> void eachPlace(const char* h, std::size_t n, Visit&& visit) const
+    {
+        eachTurn(h, n, 0, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+            for (; mask != 0; mask &= mask - 1) {
+                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+                if (holdsAt(h + at))
+                    visit(at);
+            }
+            return i + turn;
+        });
+    }
+
+private:
+    // Calls onTurn(i, turn, mask) for the turns of places [i, i + turn) from from on where a
+    // place may hold either text, mask's bit j for place i + j, front to back; onTurn returns
+    // where the next turn begins, or n to stop.
+    template <class OnTurn>
+    void eachTurn(const char* h, std::size_t n, std::size_t from, OnTurn&& onTurn) const
+    {
         const std::size_t k = a_.size();
         if (k == 0 || from > n || k > n - from)
             return;
         std::size_t i = from;
 #if defined(QB_SEARCH_AVX2)
         if (hasAvx2())
-            i = eachMatchAvx2(h, n, i, visit);
+            i = eachTurnAvx2(h, n, i, onTurn);
 #endif
 #if defined(__SSE2__)
         if (i < n)
-            i = eachMatchSse2(h, n, i, visit);
+            i = eachTurnSse2(h, n, i, onTurn);
 #endif
-        // The last places, or every place without the processor's help.
-        while (i + k <= n) {
-            if ((h[i] == a_.front() || h[i] == b_.front()) && holdsAt(h + i)) {
-                i = visit(i);
-                continue;
-            }
-            ++i;
-        }
+        // The last places, or every place without the processor's help: turns of one place.
+        while (i + k <= n)
+            i = h[i] == a_.front() || h[i] == b_.front() ? onTurn(i, 1, 1) : i + 1;
     }
 
-private:
     // Visits the candidates of one turn of places [i, i + turn), mask's bits, that hold either
     // text. A visit that goes on past the turn moves the next turn there. Returns where the
     // next turn begins, or n when visit said to stop.
@@ -137,10 +158,10 @@ private:
     }
 
     // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
-    // Returns where it stopped: n when visit said so, else the first of the last places, fewer
+    // Returns where it stopped: n when onTurn said so, else the first of the last places, fewer
     // than a turn.
-    template <class Visit>
-    std::size_t eachMatchSse2(const char* h, std::size_t n, std::size_t i, Visit& visit) const
+    template <class OnTurn>
+    std::size_t eachTurnSse2(const char* h, std::size_t n, std::size_t i, OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 32;
         const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
@@ -150,11 +171,7 @@ private:
             std::uint64_t mask =
                 candidates(h + i, lastAt, first1, first2, last1, last2) |
                 (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
-            if (mask == 0) {
-                i += kTurn;
-                continue;
-            }
-            i = visitCandidates(h, n, i, kTurn, mask, visit);
+            i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
         return i;
     }
@@ -179,11 +196,11 @@ private:
         return static_cast<std::uint32_t>(_mm256_movemask_epi8(c));
     }
 
-    // The same as eachMatchSse2 at 64 places a turn, on processors that compare 32 at once:
+    // The same as eachTurnSse2 at 64 places a turn, on processors that compare 32 at once:
     // half the instructions for the turns without a candidate, where the time goes.
-    template <class Visit>
-    __attribute__((target("avx2"))) std::size_t eachMatchAvx2(const char* h, std::size_t n, std::size_t i,
-                                                              Visit& visit) const
+    template <class OnTurn>
+    __attribute__((target("avx2"))) std::size_t eachTurnAvx2(const char* h, std::size_t n, std::size_t i,
+                                                             OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 64;
         const __m256i first1 = _mm256_set1_epi8(a_.front()), first2 = _mm256_set1_epi8(b_.front());
@@ -192,30 +209,42 @@ private:
         while (i + lastAt + kTurn <= n) {
             std::uint64_t mask = candidates32(h + i, lastAt, first1, first2, last1, last2) |
                                  (candidates32(h + i + 32, lastAt, first1, first2, last1, last2) << 32);
-            if (mask == 0) {
-                i += kTurn;
-                continue;
-            }
-            i = visitCandidates(h, n, i, kTurn, mask, visit);
+            i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
         return i;
     }
 #endif
 
-    static bool same(const char* p, std::string_view text)
+    static bool same(const char* p, const char* text, std::size_t from, std::size_t to)
     {
-        for (std::size_t j = 0; j < text.size(); ++j)
+        for (std::size_t j = from; j < to; ++j)
             if (p[j] != text[j])
                 return false;
         return true;
     }
+    // Where the first byte is one of the two: the bytes after the first character are the
+    // same in both forms and compared once, the first character's against each form only
+    // when it is longer than that byte. Which form a place holds is thus no branch to guess.
     bool holdsAt(const char* p) const
     {
-        return same(p, a_) || same(p, b_);
+        if (!same(p, a_.data(), head_, a_.size()))
+            return false;
+        return head_ == 1 || same(p, a_.data(), 0, head_) || same(p, b_.data(), 0, head_);
+    }
+
+    // The bytes up to the last where the two forms differ, at least one.
+    static std::size_t headOf(std::string_view a, std::string_view b)
+    {
+        std::size_t head = 1;
+        for (std::size_t j = 0; j < a.size(); ++j)
+            if (a[j] != b[j])
+                head = j + 1;
+        return head;
     }
 
     std::string_view a_;
     std::string_view b_;
+    std::size_t head_ = headOf(a_, b_);
 };
 
 // s and t, which differ in their first character only, as UTF-8 to look for in the
@@ -242,16 +271,31 @@ public:
         return false;
     }
 
-    // Calls found(begin, end) for matches in the bytes, front to back (for each form in
-    // turn when they are looked for apart); found returns where to go on looking.
+    // Calls found(begin, end) for matches in the bytes, front to back (for each form in turn
+    // when they are looked for apart); found returns where to go on looking, but may be shown
+    // places before that. A text of one or two bytes is found several times in most names,
+    // and those places are skipped; a longer one seldom twice, and every place is shown.
     template <class Found> void scan(std::string_view bytes, Found&& found) const
     {
-        for (const EitherFinder& f : finders_)
-            f.eachMatch(bytes.data(), bytes.size(), 0,
-                        [&](std::size_t at) { return std::max(found(at, at + f.size()), at + 1); });
+        for (const EitherFinder& f : finders_) {
+            if (f.size() > kShort)
+                f.eachPlace(bytes.data(), bytes.size(), [&](std::size_t at) { found(at, at + f.size()); });
+            else
+                f.eachMatch(bytes.data(), bytes.size(), 0,
+                            [&](std::size_t at) { return std::max(found(at, at + f.size()), at + 1); });
+        }
+    }
+
+    // A text of one or two bytes, that most names hold somewhere.
+    bool isShort() const
+    {
+        return std::any_of(finders_.begin(), finders_.end(),
+                           [](const EitherFinder& f) { return f.size() <= kShort; });
     }
 
 private:
+    static constexpr std::size_t kShort = 2;
+
     std::string s_;
     std::string t_;
     std::vector<EitherFinder> finders_;
@@ -290,6 +334,7 @@ public:
     void set(std::size_t i) { words_[i / 64] |= std::uint64_t(1) << (i % 64); }
     bool test(std::size_t i) const { return (words_[i / 64] >> (i % 64)) & 1; }
     const std::uint64_t* words() const { return words_.data(); }
+    std::uint64_t* words() { return words_.data(); }
     void merge(const Bits& other)
     {
         for (std::size_t w = 0; w < std::min(words_.size(), other.words_.size()); ++w)
@@ -346,6 +391,39 @@ constexpr std::size_t kFewLeft = 4;
 // The arrays one search looks through at most in one pass over the columns.
 constexpr std::size_t kMostArrays = 8;
 
+// The first cell from i on whose text ends past byte at, by the ends of a chunk's cells; count
+// when there is none. Matches lie a few cells apart: four ends are compared at once, so the walk's
+// length is no branch to guess.
+std::uint32_t cellAfter(const std::uint32_t* ends, std::uint32_t count, std::uint32_t i, std::size_t at)
+{
+    // ends[j] holds twice the end plus the Null bit: past at when above twice at plus one.
+    const auto key = static_cast<std::uint32_t>(at * 2 + 1);
+#if defined(__SSE2__)
+    // The processor compares signed numbers: both sides are moved by half the range.
+    const __m128i flip = _mm_set1_epi32(static_cast<int>(0x80000000u));
+    const __m128i limit = _mm_xor_si128(_mm_set1_epi32(static_cast<int>(key)), flip);
+    for (; i + 4 <= count; i += 4) {
+        const __m128i e = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(ends + i)), flip);
+        const auto past = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(e, limit))));
+        if (past != 0)
+            return i + static_cast<std::uint32_t>(std::countr_zero(past));
+    }
+#endif
+    while (i < count && ends[i] <= key)
+        ++i;
+    return i;
+}
+
+// The same one cell at a time, for matches in nearly every cell: the next is mostly the one
+// after, and the comparison of four would cost more than the walk.
+std::uint32_t cellAfterOneByOne(const std::uint32_t* ends, std::uint32_t count, std::uint32_t i,
+                                std::size_t at)
+{
+    while (i < count && ends[i] >> 1 <= at)
+        ++i;
+    return i;
+}
+
 // Marks the wanted cells of chunks [from, to) of the column that hold the pattern (every cell
 // when wanted is null). A chunk's cells lie end to end, so a chunk where most cells are
 // wanted is searched in one go, a match kept only when it lies within one cell; in a chunk
@@ -383,18 +461,28 @@ void markChunks(const records::TextColumn& column, std::size_t from, std::size_t
         if (!stored.nfc)
             normalized = nfcChunk(stored);
         const records::TextColumn::Chunk& chunk = stored.nfc ? stored : normalized;
-        std::size_t i = 0; // matches come front to back: the cell is found walking on
-        pattern.scan(chunk.bytes, [&](std::size_t begin, std::size_t end) {
-            if (begin < chunk.begin(i))
+        // Matches come front to back: the cell is found walking on. What the walk reads is
+        // copied in: a mark's store could otherwise stand for any of it. A match is kept when
+        // it ends within its cell, and the search goes on past the cell; marking a cell again
+        // changes nothing.
+        const std::uint32_t* ends = chunk.ends.data();
+        const auto count = static_cast<std::uint32_t>(cells);
+        const std::size_t size = chunk.bytes.size();
+        std::uint64_t* words = marks.words();
+        std::uint32_t i = 0;
+        const bool fourAtOnce = !pattern.isShort();
+        pattern.scan(chunk.bytes, [ends, count, size, words, start, fourAtOnce, &i](std::size_t begin,
+                                                                                    std::size_t end) {
+            if (i > 0 && begin < ends[i - 1] >> 1)
                 i = 0;
-            while (i < cells && chunk.end(i) <= begin)
-                ++i;
-            if (i >= cells)
-                return chunk.bytes.size();
-            if (end > chunk.end(i))
-                return begin + 1;
-            marks.set(start + i);
-            return std::size_t(chunk.end(i));
+            i = fourAtOnce ? cellAfter(ends, count, i, begin) : cellAfterOneByOne(ends, count, i, begin);
+            if (i >= count)
+                return size;
+            const std::size_t cellEnd = ends[i] >> 1;
+            const bool within = end <= cellEnd;
+            const std::size_t at = start + i;
+            words[at / 64] |= std::uint64_t(within) << (at % 64);
+            return within ? cellEnd : begin + 1;
         });
     }
 }
