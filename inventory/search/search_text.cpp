@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -382,6 +381,9 @@ private:
 
 // A chunk is read through whole when at least this share of its cells is wanted.
 constexpr std::size_t kWholeChunkShare = 8;
+// The places of the hits are found without a branch per place where at least one in this
+// many is a hit.
+constexpr std::size_t kManyHits = 8;
 // A column of more text than this is searched in two halves, on two cores, and so are more
 // places than the other.
 constexpr std::size_t kTwoHalvesBytes = std::size_t(4) << 20;
@@ -588,39 +590,53 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
             open = cells - taken.count();
         }
         // The places, in order: the cell of each, in two halves at once. Room is made for every
-        // cell found, which no half exceeds. What the loop reads is held in locals: a store of
-        // a hit could otherwise stand for any of it, and it would be read again at every place.
+        // cell found, which no half exceeds, and one more: where hits are many, each place is
+        // written, and kept by counting it, so whether a place is a hit (a third of them for a
+        // common text) is no branch to guess. The hits' arrays follow, where a later array
+        // holds any first. What the loops read is held in locals: a store of a hit could
+        // otherwise stand for any of it, and it would be read again at every place.
         const std::size_t found = taken.count();
+        const bool many = found * kManyHits >= sharedAll;
         std::vector<Hit> secondHalf;
-        hits.reserve(found);
+        hits.reserve(found + 1);
         const std::uint32_t* cellOf = *order ? (*order)->data() : nullptr;
         const std::uint64_t* takenWords = taken.words();
-        std::array<const std::uint64_t*, kMostArrays> firstWords{};
-        for (std::size_t a = 0; a < firstIn.size(); ++a)
-            firstWords[a] = firstIn[a].words();
-        inHalves(sharedAll,
-                 [&, cellOf, takenWords, firstWords](std::size_t from, std::size_t to, bool second) {
-                     std::vector<Hit>& mine = second ? secondHalf : hits;
-                     mine.resize(std::min(found, to - from));
-                     Hit* out = mine.data();
-                     std::size_t k = 0;
-                     for (std::size_t p = from; p < to; ++p) {
-                         const std::size_t c = cellOf ? cellOf[p] : p;
-                         const std::uint64_t bit = std::uint64_t(1) << (c % 64);
-                         if (c >= cells || (takenWords[c / 64] & bit) == 0)
-                             continue;
-                         int a = 0;
-                         while ((firstWords[static_cast<std::size_t>(a)][c / 64] & bit) == 0)
-                             ++a;
-                         if (k == mine.size()) { // an order that gives a cell to two places
-                             mine.resize(k + (to - p));
-                             out = mine.data();
-                         }
-                         out[k++] = {static_cast<std::int32_t>(p), a};
-                     }
-                     mine.resize(k);
-                 });
+        inHalves(sharedAll, [&, cellOf, takenWords, many](std::size_t from, std::size_t to, bool second) {
+            std::vector<Hit>& mine = second ? secondHalf : hits;
+            std::size_t room = std::min(found, to - from);
+            mine.resize(room + 1);
+            Hit* out = mine.data();
+            std::size_t k = 0;
+            for (std::size_t p = from; p < to; ++p) {
+                const std::size_t c = cellOf ? cellOf[p] : p;
+                if (c >= cells)
+                    continue;
+                const std::uint64_t hit = (takenWords[c / 64] >> (c % 64)) & 1;
+                if (!many && hit == 0)
+                    continue;
+                out[k] = {static_cast<std::int32_t>(p), 0};
+                k += hit;
+                if (k > room) { // an order that gives a cell to two places
+                    room = k + (to - p);
+                    mine.resize(room + 1);
+                    out = mine.data();
+                }
+            }
+            mine.resize(k);
+        });
         hits.insert(hits.end(), secondHalf.begin(), secondHalf.end());
+        if (found != firstIn.front().count()) {
+            const std::uint64_t* firstWords = firstIn.front().words();
+            for (Hit& hit : hits) {
+                const auto c = cellOf ? cellOf[hit.position] : static_cast<std::size_t>(hit.position);
+                if ((firstWords[c / 64] >> (c % 64)) & 1)
+                    continue;
+                int a = 1;
+                while (!firstIn[static_cast<std::size_t>(a)].test(c))
+                    ++a;
+                hit.array = a;
+            }
+        }
         // Places that an array's column does not reach: each array in turn, as a plain loop.
         for (std::size_t p = sharedAll; p < end; ++p) {
             int a = 0;
