@@ -76,7 +76,7 @@ public:
     // back; visit returns where to go on looking, past at, or n to stop.
     template <class Visit> void eachMatch(const char* h, std::size_t n, std::size_t from, Visit&& visit) const
     {
-        eachTurn(h, n, from, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+        eachTurn(h, n, from, nullptr, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
             return visitCandidates(h, n, i, turn, mask, visit);
         });
     }
@@ -84,9 +84,11 @@ public:
     // Calls visit(at) at every place where either text begins, front to back, also within
     // an earlier place's text. Where matches are many, a visit that says where to go on costs
     // more, in the guesses of where that is and the wait for it, than the places it skips.
-    template <class Visit> void eachPlace(const char* h, std::size_t n, Visit&& visit) const
+    // The places whose bit is set in skip, unless it is null, are left out (see eachTurn).
+    template <class Visit>
+    void eachPlace(const char* h, std::size_t n, const std::uint64_t* skip, Visit&& visit) const
     {
-        eachTurn(h, n, 0, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+        eachTurn(h, n, 0, skip, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
             for (; mask != 0; mask &= mask - 1) {
                 const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
                 if (holdsAt(h + at))
@@ -99,9 +101,12 @@ public:
 private:
     // Calls onTurn(i, turn, mask) for the turns of places [i, i + turn) from from on where a
     // place may hold either text, mask's bit j for place i + j, front to back; onTurn returns
-    // where the next turn begins, or n to stop.
+    // where the next turn begins, or n to stop. Places whose bit is set in skip (one a byte,
+    // and a word more than the bytes need), unless it is null, are no candidates: a turn with
+    // none left costs no more than one without any.
     template <class OnTurn>
-    void eachTurn(const char* h, std::size_t n, std::size_t from, OnTurn&& onTurn) const
+    void eachTurn(const char* h, std::size_t n, std::size_t from, const std::uint64_t* skip,
+                  OnTurn&& onTurn) const
     {
         const std::size_t k = a_.size();
         if (k == 0 || from > n || k > n - from)
@@ -109,15 +114,17 @@ private:
         std::size_t i = from;
 #if defined(QB_SEARCH_AVX2)
         if (hasAvx2())
-            i = eachTurnAvx2(h, n, i, onTurn);
+            i = eachTurnAvx2(h, n, i, skip, onTurn);
 #endif
 #if defined(__SSE2__)
         if (i < n)
-            i = eachTurnSse2(h, n, i, onTurn);
+            i = eachTurnSse2(h, n, i, skip, onTurn);
 #endif
         // The last places, or every place without the processor's help: turns of one place.
         while (i + k <= n)
-            i = h[i] == a_.front() || h[i] == b_.front() ? onTurn(i, 1, 1) : i + 1;
+            i = (h[i] == a_.front() || h[i] == b_.front()) && !(skip && (bitsAt(skip, i) & 1))
+                    ? onTurn(i, 1, 1)
+                    : i + 1;
     }
 
     // Visits the candidates of one turn of places [i, i + turn), mask's bits, that hold either
@@ -160,7 +167,8 @@ private:
     // Returns where it stopped: n when onTurn said so, else the first of the last places, fewer
     // than a turn.
     template <class OnTurn>
-    std::size_t eachTurnSse2(const char* h, std::size_t n, std::size_t i, OnTurn& onTurn) const
+    std::size_t eachTurnSse2(const char* h, std::size_t n, std::size_t i, const std::uint64_t* skip,
+                             OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 32;
         const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
@@ -170,6 +178,8 @@ private:
             std::uint64_t mask =
                 candidates(h + i, lastAt, first1, first2, last1, last2) |
                 (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
+            if (skip)
+                mask &= ~bitsAt(skip, i);
             i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
         return i;
@@ -199,7 +209,7 @@ private:
     // half the instructions for the turns without a candidate, where the time goes.
     template <class OnTurn>
     __attribute__((target("avx2"))) std::size_t eachTurnAvx2(const char* h, std::size_t n, std::size_t i,
-                                                             OnTurn& onTurn) const
+                                                             const std::uint64_t* skip, OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 64;
         const __m256i first1 = _mm256_set1_epi8(a_.front()), first2 = _mm256_set1_epi8(b_.front());
@@ -208,11 +218,20 @@ private:
         while (i + lastAt + kTurn <= n) {
             std::uint64_t mask = candidates32(h + i, lastAt, first1, first2, last1, last2) |
                                  (candidates32(h + i + 32, lastAt, first1, first2, last1, last2) << 32);
+            if (skip)
+                mask &= ~bitsAt(skip, i);
             i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
         return i;
     }
 #endif
+
+    // The 64 bits from bit i on.
+    static std::uint64_t bitsAt(const std::uint64_t* bits, std::size_t i)
+    {
+        const std::size_t w = i / 64, shift = i % 64;
+        return shift == 0 ? bits[w] : bits[w] >> shift | bits[w + 1] << (64 - shift);
+    }
 
     static bool same(const char* p, const char* text, std::size_t from, std::size_t to)
     {
@@ -273,12 +292,14 @@ public:
     // Calls found(begin, end) for matches in the bytes, front to back (for each form in turn
     // when they are looked for apart); found returns where to go on looking, but may be shown
     // places before that. A text of one or two bytes is found several times in most names,
-    // and those places are skipped; a longer one seldom twice, and every place is shown.
-    template <class Found> void scan(std::string_view bytes, Found&& found) const
+    // and those places are skipped; a longer one seldom twice, and every place is shown but
+    // those whose bits skip sets (for a longer text only; see EitherFinder::eachTurn).
+    template <class Found> void scan(std::string_view bytes, const std::uint64_t* skip, Found&& found) const
     {
         for (const EitherFinder& f : finders_) {
             if (f.size() > kShort)
-                f.eachPlace(bytes.data(), bytes.size(), [&](std::size_t at) { found(at, at + f.size()); });
+                f.eachPlace(bytes.data(), bytes.size(), skip,
+                            [&](std::size_t at) { found(at, at + f.size()); });
             else
                 f.eachMatch(bytes.data(), bytes.size(), 0,
                             [&](std::size_t at) { return std::max(found(at, at + f.size()), at + 1); });
@@ -359,6 +380,36 @@ public:
             n += static_cast<std::size_t>(std::popcount(w));
         return n;
     }
+    // Calls f(i) for each i in [from, to) whose bit is not set, in order.
+    template <class F> void eachUnset(std::size_t from, std::size_t to, F&& f) const
+    {
+        for (std::size_t base = from; base < to; base += 64) {
+            const std::size_t w = base / 64, shift = base % 64;
+            std::uint64_t bits = words_[w] >> shift;
+            if (shift != 0 && w + 1 < words_.size())
+                bits |= words_[w + 1] << (64 - shift);
+            bits = ~bits;
+            if (to - base < 64)
+                bits &= (std::uint64_t(1) << (to - base)) - 1;
+            for (; bits != 0; bits &= bits - 1)
+                f(base + static_cast<std::size_t>(std::countr_zero(bits)));
+        }
+    }
+    // How many in [from, to) are set, and not in other.
+    std::size_t countInUnlike(const Bits& other, std::size_t from, std::size_t to) const
+    {
+        std::size_t n = 0;
+        for (std::size_t i = from; i < to;) {
+            if (i % 64 == 0 && i + 64 <= to) {
+                n += static_cast<std::size_t>(std::popcount(words_[i / 64] & ~other.words_[i / 64]));
+                i += 64;
+            } else {
+                n += test(i) && !other.test(i) ? 1 : 0;
+                ++i;
+            }
+        }
+        return n;
+    }
     // How many are set in [from, to).
     std::size_t countIn(std::size_t from, std::size_t to) const
     {
@@ -384,6 +435,10 @@ constexpr std::size_t kWholeChunkShare = 8;
 // The places of the hits are found without a branch per place where at least one in this
 // many is a hit.
 constexpr std::size_t kManyHits = 8;
+// A chunk's found cells may be left out of its search where at least one in this many is;
+// a match in one costs about this many times what leaving its bytes out does.
+constexpr std::size_t kSkipShare = 8;
+constexpr std::size_t kMatchCost = 4;
 // A column of more text than this is searched in two halves, on two cores, and so are more
 // places than the other.
 constexpr std::size_t kTwoHalvesBytes = std::size_t(4) << 20;
@@ -426,6 +481,24 @@ std::uint32_t cellAfterOneByOne(const std::uint32_t* ends, std::uint32_t count, 
     return i;
 }
 
+// Sets bits [from, to).
+void setRange(std::uint64_t* bits, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return;
+    const std::size_t first = from / 64, last = (to - 1) / 64;
+    const std::uint64_t head = ~std::uint64_t(0) << (from % 64);
+    const std::uint64_t tail = ~std::uint64_t(0) >> (63 - (to - 1) % 64);
+    if (first == last) {
+        bits[first] |= head & tail;
+        return;
+    }
+    bits[first] |= head;
+    for (std::size_t w = first + 1; w < last; ++w)
+        bits[w] = ~std::uint64_t(0);
+    bits[last] |= tail;
+}
+
 // Marks the wanted cells of chunks [from, to) of the column that hold the pattern (every cell
 // when wanted is null). A chunk's cells lie end to end, so a chunk where most cells are
 // wanted is searched in one go, a match kept only when it lies within one cell; in a chunk
@@ -436,6 +509,11 @@ void markChunks(const records::TextColumn& column, std::size_t from, std::size_t
     constexpr std::size_t kAhead = 8;
     std::string storage;
     std::vector<std::uint32_t> picks;
+    std::vector<std::uint64_t> skipBits;
+    // Whether the cells found already are left out of the search of a chunk's bytes. A name
+    // and its English name mostly hold the same words: once a chunk showed that the matches
+    // in found cells cost more than leaving their bytes out, the rest are searched so.
+    bool leaveFoundOut = false;
     for (std::size_t k = from; k < to; ++k) {
         const records::TextColumn::Chunk& stored = column.chunk(k);
         const std::size_t start = column.chunkStart(k);
@@ -473,19 +551,33 @@ void markChunks(const records::TextColumn& column, std::size_t from, std::size_t
         std::uint64_t* words = marks.words();
         std::uint32_t i = 0;
         const bool fourAtOnce = !pattern.isShort();
-        pattern.scan(chunk.bytes, [ends, count, size, words, start, fourAtOnce, &i](std::size_t begin,
-                                                                                    std::size_t end) {
-            if (i > 0 && begin < ends[i - 1] >> 1)
-                i = 0;
-            i = fourAtOnce ? cellAfter(ends, count, i, begin) : cellAfterOneByOne(ends, count, i, begin);
-            if (i >= count)
-                return size;
-            const std::size_t cellEnd = ends[i] >> 1;
-            const bool within = end <= cellEnd;
-            const std::size_t at = start + i;
-            words[at / 64] |= std::uint64_t(within) << (at % 64);
-            return within ? cellEnd : begin + 1;
-        });
+        const std::size_t found = cells - want;
+        const std::uint64_t* skip = nullptr;
+        if (leaveFoundOut && fourAtOnce && found * kSkipShare >= cells) {
+            skipBits.assign(chunk.bytes.size() / 64 + 2, 0);
+            wanted->eachUnset(start, start + cells, [&](std::size_t at) {
+                setRange(skipBits.data(), chunk.begin(at - start), chunk.end(at - start));
+            });
+            skip = skipBits.data();
+        }
+        pattern.scan(chunk.bytes, skip,
+                     [ends, count, size, words, start, fourAtOnce, &i](std::size_t begin, std::size_t end) {
+                         if (i > 0 && begin < ends[i - 1] >> 1)
+                             i = 0;
+                         i = fourAtOnce ? cellAfter(ends, count, i, begin)
+                                        : cellAfterOneByOne(ends, count, i, begin);
+                         if (i >= count)
+                             return size;
+                         const std::size_t cellEnd = ends[i] >> 1;
+                         const bool within = end <= cellEnd;
+                         const std::size_t at = start + i;
+                         words[at / 64] |= std::uint64_t(within) << (at % 64);
+                         return within ? cellEnd : begin + 1;
+                     });
+        // The found cells that hold the text too, while those are searched.
+        if (wanted && fourAtOnce && !skip &&
+            marks.countInUnlike(*wanted, start, start + cells) * kMatchCost >= found)
+            leaveFoundOut = true;
     }
 }
 
@@ -580,9 +672,10 @@ std::vector<Hit> findHits(std::initializer_list<const TextArray*> arrays, std::s
             if (array->sharedCount() == 0 || open == 0)
                 continue;
             const records::TextColumn& column = array->shared();
-            // Where few cells are left, only those are looked at.
+            // Where many cells are found, those may be left out; where few are left, only
+            // those are looked at.
             std::unique_ptr<Bits> wanted;
-            if (open * kFewLeft < cells)
+            if (open * kFewLeft < cells || (cells - open) * kSkipShare >= cells)
                 wanted = std::make_unique<Bits>(taken.inverted());
             markColumn(column, pattern, wanted.get(), mine);
             mine.remove(taken);
