@@ -76,7 +76,7 @@ public:
     // back; visit returns where to go on looking, past at, or n to stop.
     template <class Visit> void eachMatch(const char* h, std::size_t n, std::size_t from, Visit&& visit) const
     {
-        eachTurn(h, n, from, nullptr, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+        eachTurn<false>(h, n, from, nullptr, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
             return visitCandidates(h, n, i, turn, mask, visit);
         });
     }
@@ -88,14 +88,18 @@ public:
     template <class Visit>
     void eachPlace(const char* h, std::size_t n, const std::uint64_t* skip, Visit&& visit) const
     {
-        eachTurn(h, n, 0, skip, [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
+        const auto onTurn = [&](std::size_t i, std::size_t turn, std::uint64_t mask) {
             for (; mask != 0; mask &= mask - 1) {
                 const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
                 if (holdsAt(h + at))
                     visit(at);
             }
             return i + turn;
-        });
+        };
+        if (skip)
+            eachTurn<true>(h, n, 0, skip, onTurn);
+        else
+            eachTurn<false>(h, n, 0, skip, onTurn);
     }
 
 private:
@@ -104,9 +108,9 @@ private:
     // where the next turn begins, or n to stop. Places whose bit is set in skip (one a byte,
     // and a word more than the bytes need), unless it is null, are no candidates: a turn with
     // none left costs no more than one without any.
-    template <class OnTurn>
+    template <bool kSkip, class OnTurn>
     void eachTurn(const char* h, std::size_t n, std::size_t from, const std::uint64_t* skip,
-                  OnTurn&& onTurn) const
+                  const OnTurn& onTurn) const
     {
         const std::size_t k = a_.size();
         if (k == 0 || from > n || k > n - from)
@@ -114,15 +118,15 @@ private:
         std::size_t i = from;
 #if defined(QB_SEARCH_AVX2)
         if (hasAvx2())
-            i = eachTurnAvx2(h, n, i, skip, onTurn);
+            i = eachTurnAvx2<kSkip>(h, n, i, skip, onTurn);
 #endif
 #if defined(__SSE2__)
         if (i < n)
-            i = eachTurnSse2(h, n, i, skip, onTurn);
+            i = eachTurnSse2<kSkip>(h, n, i, skip, onTurn);
 #endif
         // The last places, or every place without the processor's help: turns of one place.
         while (i + k <= n)
-            i = (h[i] == a_.front() || h[i] == b_.front()) && !(skip && (bitsAt(skip, i) & 1))
+            i = (h[i] == a_.front() || h[i] == b_.front()) && !(kSkip && (bitsAt(skip, i) & 1))
                     ? onTurn(i, 1, 1)
                     : i + 1;
     }
@@ -166,9 +170,9 @@ private:
     // 32 places a turn; a turn without a candidate, the most common, costs a few instructions.
     // Returns where it stopped: n when onTurn said so, else the first of the last places, fewer
     // than a turn.
-    template <class OnTurn>
+    template <bool kSkip, class OnTurn>
     std::size_t eachTurnSse2(const char* h, std::size_t n, std::size_t i, const std::uint64_t* skip,
-                             OnTurn& onTurn) const
+                             const OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 32;
         const __m128i first1 = _mm_set1_epi8(a_.front()), first2 = _mm_set1_epi8(b_.front());
@@ -178,7 +182,7 @@ private:
             std::uint64_t mask =
                 candidates(h + i, lastAt, first1, first2, last1, last2) |
                 (std::uint64_t(candidates(h + i + 16, lastAt, first1, first2, last1, last2)) << 16);
-            if (skip)
+            if constexpr (kSkip)
                 mask &= ~bitsAt(skip, i);
             i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
@@ -207,9 +211,10 @@ private:
 
     // The same as eachTurnSse2 at 64 places a turn, on processors that compare 32 at once:
     // half the instructions for the turns without a candidate, where the time goes.
-    template <class OnTurn>
+    template <bool kSkip, class OnTurn>
     __attribute__((target("avx2"))) std::size_t eachTurnAvx2(const char* h, std::size_t n, std::size_t i,
-                                                             const std::uint64_t* skip, OnTurn& onTurn) const
+                                                             const std::uint64_t* skip,
+                                                             const OnTurn& onTurn) const
     {
         constexpr std::size_t kTurn = 64;
         const __m256i first1 = _mm256_set1_epi8(a_.front()), first2 = _mm256_set1_epi8(b_.front());
@@ -218,7 +223,7 @@ private:
         while (i + lastAt + kTurn <= n) {
             std::uint64_t mask = candidates32(h + i, lastAt, first1, first2, last1, last2) |
                                  (candidates32(h + i + 32, lastAt, first1, first2, last1, last2) << 32);
-            if (skip)
+            if constexpr (kSkip)
                 mask &= ~bitsAt(skip, i);
             i = mask == 0 ? i + kTurn : onTurn(i, kTurn, mask);
         }
