@@ -206,8 +206,9 @@ void TestSearchText::bothByteSearchesFindTheFirstPlace()
 {
     // Few letters, so texts of every length meet often: at a block's edge, overlapping one
     // another, in the last bytes, and where only the first and last bytes agree. The second
-    // text differs from the first in its first character, as a twin does, or is the same, or
-    // differs in length and is not looked for.
+    // text differs from the first in its first character, as a twin does (in one byte or two,
+    // so that a place holding the first byte of one and the second of the other is met), or
+    // is the same, or differs in length and is not looked for.
     QRandomGenerator rng(11);
     const std::string letters = "ab\xc3\xa1z";
     auto randomBytes = [&](int length) {
@@ -222,7 +223,8 @@ void TestSearchText::bothByteSearchesFindTheFirstPlace()
         const std::string a = randomBytes(1 + rng.bounded(round % 7 == 0 ? 20 : 5));
         std::string b = a;
         if (round % 3 == 1)
-            b.front() = letters[static_cast<std::size_t>(rng.bounded(static_cast<int>(letters.size())))];
+            for (std::size_t i = 0; i < (round % 2 == 0 ? 2u : 1u) && i < b.size(); ++i)
+                b[i] = letters[static_cast<std::size_t>(rng.bounded(static_cast<int>(letters.size())))];
         else if (round % 3 == 2)
             b.push_back('a');
         for (std::size_t from = 0; from <= hay.size() + 1; ++from) {
