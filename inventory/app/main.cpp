@@ -7,7 +7,6 @@
 #include "platform/forms/application.h"
 #include "platform/forms/identity.h"
 #include "platform/forms/language.h"
-#include "platform/forms/warmstart.h"
 #include "quillarbon_version.h"
 
 #include <QCoreApplication>
@@ -25,8 +24,6 @@ constexpr int kMakeMainWindowAfterMs = 500;
 int main(int argc, char** argv)
 {
     forms::Application app(argc, argv, QStringLiteral("Quillarbon"), QStringLiteral(QUILLARBON_VERSION));
-    // The splash's font is looked up while the splash is made.
-    const forms::WarmStart warm({QStringLiteral("Arial")});
     // The language of the system's locale; under C or English the texts as written.
     forms::installTranslators(forms::messagesLocale());
     // The desktop's menu entry, so a desktop shows the entry's icon for the windows.

@@ -20,7 +20,6 @@ namespace info {
 namespace {
 
 constexpr quint32 kBlue = 0x00C06515;
-constexpr char kLogo[] = ":/info_windows/images/splash_logo.svg";
 
 constexpr forms::ControlLook kLooks[] = {
     {.name = "Frame1", .back = 0x00FFFFFF},
@@ -67,13 +66,6 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     Timer1_->setTimerType(Qt::PreciseTimer);
     connect(Timer1_, &QTimer::timeout, this, &frmSplash::onTimer);
     Timer1_->setEnabled(true);
-
-    // The logo is drawn on a thread of its own while the window is loaded and shown, and
-    // showing takes it. Started only now, so that it does not slow the making of the window
-    // that the two seconds wait for.
-    logo_ = std::async(std::launch::async, [size = ui->imgLogo->size(), ratio = devicePixelRatioF()] {
-        return pictureImage(QString::fromLatin1(kLogo), size, ratio);
-    });
 }
 
 frmSplash::~frmSplash() = default;
@@ -181,12 +173,8 @@ void frmSplash::paintEvent(QPaintEvent*)
 void frmSplash::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    QImage logo = logo_.valid() ? logo_.get() : QImage();
-    // Drawn again when the window came up on a screen of another pixel ratio.
-    if (logo.devicePixelRatio() != devicePixelRatioF() ||
-        logo.deviceIndependentSize().toSize() != ui->imgLogo->size())
-        logo = pictureImage(QString::fromLatin1(kLogo), ui->imgLogo->size(), devicePixelRatioF());
-    ui->imgLogo->setPixmap(QPixmap::fromImage(std::move(logo)));
+    ui->imgLogo->setPixmap(picture(QStringLiteral(":/info_windows/images/splash_logo.svg"),
+                                   ui->imgLogo->size(), devicePixelRatioF()));
     if (!parentWidget() && screen())
         move(screen()->availableGeometry().center() - rect().center());
 }

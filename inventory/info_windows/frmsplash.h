@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 #include <functional>
-#include <future>
 #include <memory>
 
 namespace Ui {
@@ -57,7 +55,6 @@ private:
     std::function<void()> showMainWindow_;
     forms::Timer* Timer1_;
     bool pressedOnFrame_ = false;
-    std::future<QImage> logo_;
 };
 
 } // namespace info

@@ -12,23 +12,18 @@ static void registerPictures()
 
 namespace info {
 
-QImage pictureImage(const QString& resource, QSize size, qreal devicePixelRatio)
+QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
     QSvgRenderer svg(resource);
-    QPainter painter(&image);
+    QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
-}
-
-QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio)
-{
-    return QPixmap::fromImage(pictureImage(resource, size, devicePixelRatio));
+    return pixmap;
 }
 
 } // namespace info

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -10,7 +9,5 @@ namespace info {
 
 // A picture of this folder's resources drawn at a size in pixels, sharp on high-dpi screens.
 QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio);
-// The same as an image; safe on any thread, so a window can have it drawn while it is made.
-QImage pictureImage(const QString& resource, QSize size, qreal devicePixelRatio);
 
 } // namespace info

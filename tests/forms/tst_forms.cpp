@@ -5,13 +5,11 @@
 #include "platform/forms/look.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/screen.h"
-#include "platform/forms/warmstart.h"
 #include "platform/forms/windows.h"
 #include "platform/testing/messageboxes.h"
 
 #include <QAbstractItemModelTester>
 #include <QCursor>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -64,8 +62,6 @@ class TestForms : public QObject
 {
     Q_OBJECT
 private slots:
-    // First, so that the fonts are looked up by the start's threads before anything else.
-    void theStartsThreadsLeaveTheDesignFontsAsTheyResolve();
     void scriptedBoxesRecordAndAnswer();
     void realBoxesFollowTheStyle();
     void anEscapingErrorIsShownOnce();
@@ -310,18 +306,6 @@ void TestForms::aLongListIsShownAndChosenFrom()
     QTest::keyClick(&box, Qt::Key_F2);
     QTest::keyClicks(box.focusWidget() ? box.focusWidget() : &box, QStringLiteral("x"));
     QCOMPARE(box.text(0), QStringLiteral("fixed"));
-}
-
-void TestForms::theStartsThreadsLeaveTheDesignFontsAsTheyResolve()
-{
-    {
-        const forms::WarmStart warm({QStringLiteral("Arial")});
-        QLabel label(QStringLiteral("Quillarbon"));
-        label.setFont(QFont(QStringLiteral("Arial"), 32, QFont::Bold));
-        QVERIFY(label.sizeHint().width() > 0);
-    }
-    // Their lookups are shared with this thread, and must not leave Arial to a fallback.
-    QCOMPARE(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
 }
 
 void TestForms::looksDressControlsByName()
