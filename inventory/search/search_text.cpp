@@ -453,8 +453,18 @@ constexpr std::size_t kFewLeft = 4;
 // The arrays one search looks through at most in one pass over the columns.
 constexpr std::size_t kMostArrays = 8;
 
-// The first cell from i on whose text ends past byte at, by the ends of a chunk's cells; count
-// when there is none. Matches lie a few cells apart: four ends are compared at once, so the walk's
+// The first cell from i on whose text ends past byte at, by the ends of a chunk's cells (twice
+// the end plus the Null bit); count when there is none. One cell at a time, for matches in nearly
+// every cell: the next is mostly the one after.
+std::uint32_t cellAfterOneByOne(const std::uint32_t* ends, std::uint32_t count, std::uint32_t i,
+                                std::size_t at)
+{
+    while (i < count && ends[i] >> 1 <= at)
+        ++i;
+    return i;
+}
+
+// The same where matches lie a few cells apart: four ends are compared at once, so the walk's
 // length is no branch to guess.
 std::uint32_t cellAfter(const std::uint32_t* ends, std::uint32_t count, std::uint32_t i, std::size_t at)
 {
@@ -471,19 +481,7 @@ std::uint32_t cellAfter(const std::uint32_t* ends, std::uint32_t count, std::uin
             return i + static_cast<std::uint32_t>(std::countr_zero(past));
     }
 #endif
-    while (i < count && ends[i] <= key)
-        ++i;
-    return i;
-}
-
-// The same one cell at a time, for matches in nearly every cell: the next is mostly the one
-// after, and the comparison of four would cost more than the walk.
-std::uint32_t cellAfterOneByOne(const std::uint32_t* ends, std::uint32_t count, std::uint32_t i,
-                                std::size_t at)
-{
-    while (i < count && ends[i] >> 1 <= at)
-        ++i;
-    return i;
+    return cellAfterOneByOne(ends, count, i, at);
 }
 
 // Sets bits [from, to).
